@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program twice (warnings as errors; then
+# with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in
+# both builds. Exit status 0 only when everything passed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/install-deps.sh
+
+jobs=$(nproc)
+export GSETTINGS_BACKEND=memory
+
+echo "== build and test (warnings as errors) =="
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVANE_WERROR=ON
+cmake --build build/test -j "$jobs"
+ctest --test-dir build/test --output-on-failure -j "$jobs"
+
+echo "== build and test (AddressSanitizer, UndefinedBehaviorSanitizer) =="
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSORVANE_WERROR=ON -DSORVANE_SANITIZE=ON -DSORVANE_BENCH=OFF
+cmake --build build/asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan --output-on-failure -j "$jobs" --label-exclude no-sanitizer
+
+echo "== all tests passed =="

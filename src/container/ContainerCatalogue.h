@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "container/LoadEffects.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/Stream.h"
+#include "platform/Text.h"
+
+namespace sorvane {
+
+struct ContainerMember {
+  AnsiString Name;                  // unscrambled file name
+  std::vector<std::uint8_t> Flags;  // one per visibility column; non-zero: visible
+  std::int64_t StoredSize = 0;      // the size the member list shows
+};
+
+struct ContainerAccount {
+  AnsiString Name;      // unscrambled
+  AnsiString Password;  // unscrambled; empty when the account has none
+  std::int32_t Column = 0;
+};
+
+// The in-memory picture of the opened container: members with their
+// visibility and shown size, accounts, title and author. It keeps no member
+// data and no offsets; copying a member scans the container file afresh.
+class ContainerCatalogue {
+ public:
+  ContainerCatalogue(FileSystem& files, CodePage& codePage, LoadEffects& effects);
+
+  // Path of the container to load (as the file system spells it). Set by the
+  // caller before LoadCatalogue; the catalogue never changes it.
+  std::string ContainerPath;
+  std::vector<ContainerMember> Members;
+  std::vector<ContainerAccount> Accounts;
+  AnsiString Title;
+  AnsiString Author;
+
+  // Reads the container at ContainerPath. On success Members, Accounts,
+  // Title and Author describe it. On failure throws one of the runtime's
+  // error kinds with its German text and leaves the previous catalogue as it
+  // was; the window effects are undone either way (see LoadEffects).
+  void LoadCatalogue();
+
+  // Index of the first member / account whose Name equals name byte for
+  // byte, or -1.
+  std::int32_t FindMember(const AnsiString& name) const;
+  std::int32_t FindAccount(const AnsiString& name) const;
+
+  // Whether member is visible in column; a column outside its flags is not
+  // visible.
+  static bool IsVisible(const ContainerMember& member, std::int32_t column);
+
+  // Copies the data of the first member record named name from source (a
+  // container positioned at its start) to destination, in blocks of at most
+  // 61,440 bytes. A name that is not there writes nothing. Leaves source
+  // where it was on success.
+  static void CopyMemberData(const AnsiString& name, Stream& source, Stream& destination);
+
+  // Size of the file at path, -1 when there is none.
+  std::int64_t GetFileSize(const std::string& path);
+
+ private:
+  FileSystem& files_;
+  CodePage& codePage_;
+  LoadEffects& effects_;
+};
+
+}  // namespace sorvane

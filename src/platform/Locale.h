@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Text.h"
+
+namespace sorvane {
+
+// The user's regional settings.
+class Locale {
+ public:
+  virtual ~Locale() = default;
+
+  // Decimal separator of numbers, UTF-8 (a German locale gives ",").
+  virtual std::string DecimalSeparator() = 0;
+
+  // Short date format in the Windows picture notation, e.g. "dd.MM.yyyy".
+  virtual std::string ShortDateFormat() = 0;
+
+  // The locale's word order for sorting names (as lstrcmpA compares
+  // Windows-1252 text): letters compare alphabetically first without regard
+  // to case or accents, then by accents, then by case with lower case first;
+  // hyphen and apostrophe do not separate words. Negative, zero or positive.
+  virtual int CompareStrings(const AnsiString& a, const AnsiString& b) = 0;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace sorvane {
+
+// Where the running program lives.
+class ProgramFile {
+ public:
+  virtual ~ProgramFile() = default;
+
+  // Full path of the running program's file.
+  virtual std::string ProgramPath() = 0;
+
+  // The folder of ProgramPath, ending with "/".
+  std::string ProgramFolder() {
+    const std::string path = ProgramPath();
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  }
+};
+
+}  // namespace sorvane
