@@ -12,7 +12,7 @@ TEST(MemberNameTest, OnlyPlainFileNamesAreAccepted) {
   EXPECT_TRUE(IsPlainFileName("..a"));
   EXPECT_TRUE(IsPlainFileName("Gr\xF6\xDF" "e.txt"));
   EXPECT_TRUE(IsPlainFileName(" "));
-  for (const AnsiString bad : {AnsiString(), AnsiString("."), AnsiString(".."), AnsiString("../x"),
+  for (const AnsiString& bad : {AnsiString(), AnsiString("."), AnsiString(".."), AnsiString("../x"),
                                AnsiString("a/b"), AnsiString("/etc/passwd"), AnsiString("..\\x"),
                                AnsiString("x\0y", 3)}) {
     EXPECT_FALSE(IsPlainFileName(bad)) << bad;
