@@ -1,0 +1,242 @@
+#include "platform/posix/WordOrder.h"
+
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+
+namespace sorvane {
+namespace {
+
+// Second-level weights, in the order in which they sort.
+enum Accent : std::uint8_t {
+  kPlain,
+  kAcute,
+  kGrave,
+  kCircumflex,
+  kDiaeresis,
+  kTilde,
+  kRing,
+  kCedilla,
+  kCaron,
+  kStroke,
+  kHook,
+  kOrdinal,   // ª º and the superscript digits
+  kExpanded,  // ß æ œ þ, which count as two letters
+  kVariant,   // the no-break space beside the space
+};
+
+struct Element {
+  std::uint8_t primary = 0;
+  std::uint8_t accent = kPlain;
+  std::uint8_t upper = 0;
+};
+
+struct ByteWeights {
+  bool assigned = false;
+  std::uint8_t count = 0;  // elements; 0 marks a character skipped on levels 1 to 3
+  Element elements[2];
+  std::uint8_t skipped = 0;  // order among the skipped characters
+};
+
+// Punctuation and symbols after the space, in their order. Hyphens and
+// apostrophes are not here: they are skipped (see the header).
+constexpr std::string_view kSymbols =
+    "_,;:!\xA1?\xBF.\x85\xB7\"\x93\x94\x84\x82\x91\xAB\xBB\x8B\x9B()[]{}\xA7\xB6@*/\\&#%\x89\x86\x87\x95`\xB4^\x88"
+    "\xA8\x98~\xAF\xB8\xB0\xA9\xAE\x99+\xB1\xF7\xD7<=>\xAC|\xA6\xA4\xA2$\xA3\xA5\x80\xB5\xBC\xBD\xBE";
+
+// Skipped characters in the order of level 4: first the control
+// characters and undefined bytes (all alike), then hyphens, then apostrophes.
+constexpr std::string_view kHyphensAndApostrophes = "-\xAD\x96\x97'\x92";
+constexpr std::string_view kUndefinedBytes = "\x7F\x81\x8D\x8F\x90\x9D";
+
+struct Variant {
+  unsigned char byte;
+  char base;  // lower-case ASCII letter or digit
+  Accent accent;
+  bool upper;
+};
+
+// Accented and other letters of the code page that sort with a base letter.
+// Upper and lower case of C0..DE and E0..FE are 20 hex apart.
+constexpr Variant kVariants[] = {
+    {0xC0, 'a', kGrave, true},      {0xC1, 'a', kAcute, true},      {0xC2, 'a', kCircumflex, true},
+    {0xC3, 'a', kTilde, true},      {0xC4, 'a', kDiaeresis, true},  {0xC5, 'a', kRing, true},
+    {0xC7, 'c', kCedilla, true},    {0xC8, 'e', kGrave, true},      {0xC9, 'e', kAcute, true},
+    {0xCA, 'e', kCircumflex, true}, {0xCB, 'e', kDiaeresis, true},  {0xCC, 'i', kGrave, true},
+    {0xCD, 'i', kAcute, true},      {0xCE, 'i', kCircumflex, true}, {0xCF, 'i', kDiaeresis, true},
+    {0xD0, 'd', kStroke, true},     {0xD1, 'n', kTilde, true},      {0xD2, 'o', kGrave, true},
+    {0xD3, 'o', kAcute, true},      {0xD4, 'o', kCircumflex, true}, {0xD5, 'o', kTilde, true},
+    {0xD6, 'o', kDiaeresis, true},  {0xD8, 'o', kStroke, true},     {0xD9, 'u', kGrave, true},
+    {0xDA, 'u', kAcute, true},      {0xDB, 'u', kCircumflex, true}, {0xDC, 'u', kDiaeresis, true},
+    {0xDD, 'y', kAcute, true},      {0x9F, 'y', kDiaeresis, true},  {0xFF, 'y', kDiaeresis, false},
+    {0x8A, 's', kCaron, true},      {0x9A, 's', kCaron, false},     {0x8E, 'z', kCaron, true},
+    {0x9E, 'z', kCaron, false},     {0x83, 'f', kHook, false},      {0xAA, 'a', kOrdinal, false},
+    {0xBA, 'o', kOrdinal, false},   {0xB9, '1', kOrdinal, false},   {0xB2, '2', kOrdinal, false},
+    {0xB3, '3', kOrdinal, false},
+};
+
+struct Expansion {
+  unsigned char byte;
+  char first;
+  char second;
+  bool upper;
+};
+
+constexpr Expansion kExpansions[] = {
+    {0xDF, 's', 's', false}, {0xC6, 'a', 'e', true}, {0xE6, 'a', 'e', false}, {0x8C, 'o', 'e', true},
+    {0x9C, 'o', 'e', false}, {0xDE, 't', 'h', true}, {0xFE, 't', 'h', false},
+};
+
+class WeightTable {
+ public:
+  WeightTable() {
+    for (int b = 0; b < 0x20; ++b) Skip(static_cast<unsigned char>(b), 1);
+    for (const char c : kUndefinedBytes) Skip(static_cast<unsigned char>(c), 1);
+    std::uint8_t skipped = 2;
+    for (const char c : kHyphensAndApostrophes) Skip(static_cast<unsigned char>(c), skipped++);
+
+    std::uint8_t primary = 1;
+    const std::uint8_t space = primary++;
+    Single(' ', {space, kPlain, 0});
+    Single(0xA0, {space, kVariant, 0});
+    for (const char c : kSymbols) Single(static_cast<unsigned char>(c), {primary++, kPlain, 0});
+    for (char d = '0'; d <= '9'; ++d) Single(static_cast<unsigned char>(d), {primary++, kPlain, 0});
+    for (char l = 'a'; l <= 'z'; ++l) {
+      const std::uint8_t p = primary++;
+      Single(static_cast<unsigned char>(l), {p, kPlain, 0});
+      Single(static_cast<unsigned char>(l - 'a' + 'A'), {p, kPlain, 1});
+    }
+    for (const Variant& v : kVariants) {
+      const std::uint8_t p = PrimaryOf(v.base);
+      Single(v.byte, {p, v.accent, static_cast<std::uint8_t>(v.upper)});
+      // The lower-case partner of an upper-case letter in C0..DE.
+      if (v.upper && v.byte >= 0xC0 && v.byte <= 0xDE) Single(v.byte + 0x20, {p, v.accent, 0});
+    }
+    for (const Expansion& e : kExpansions) {
+      const auto upper = static_cast<std::uint8_t>(e.upper);
+      Double(e.byte, {PrimaryOf(e.first), kExpanded, upper}, {PrimaryOf(e.second), kExpanded, upper});
+    }
+    for (const ByteWeights& w : weights_) {
+      if (!w.assigned) throw std::logic_error("word order: a byte has no weight");
+    }
+  }
+
+  const ByteWeights& operator[](char c) const { return weights_[static_cast<unsigned char>(c)]; }
+
+ private:
+  ByteWeights& Claim(unsigned char byte) {
+    ByteWeights& w = weights_[byte];
+    if (w.assigned) throw std::logic_error("word order: a byte has two weights");
+    w.assigned = true;
+    return w;
+  }
+  void Skip(unsigned char byte, std::uint8_t order) { Claim(byte).skipped = order; }
+  void Single(unsigned char byte, Element e) {
+    ByteWeights& w = Claim(byte);
+    w.count = 1;
+    w.elements[0] = e;
+  }
+  void Double(unsigned char byte, Element first, Element second) {
+    ByteWeights& w = Claim(byte);
+    w.count = 2;
+    w.elements[0] = first;
+    w.elements[1] = second;
+  }
+  std::uint8_t PrimaryOf(char plain) const { return weights_[static_cast<unsigned char>(plain)].elements[0].primary; }
+
+  std::array<ByteWeights, 256> weights_{};
+};
+
+const WeightTable& Table() {
+  static const WeightTable table;
+  return table;
+}
+
+// Walks the elements of a string, skipping the characters without any.
+class ElementCursor {
+ public:
+  explicit ElementCursor(const AnsiString& text) : text_(text) {}
+
+  bool Next(Element& element) {
+    while (byte_ < text_.size()) {
+      const ByteWeights& w = Table()[text_[byte_]];
+      if (part_ < w.count) {
+        element = w.elements[part_++];
+        return true;
+      }
+      ++byte_;
+      part_ = 0;
+    }
+    return false;
+  }
+
+ private:
+  const AnsiString& text_;
+  std::size_t byte_ = 0;
+  std::uint8_t part_ = 0;
+};
+
+int Sign(int v) { return (v > 0) - (v < 0); }
+
+template <typename Key>
+int CompareElements(const AnsiString& a, const AnsiString& b, Key key) {
+  ElementCursor ca(a), cb(b);
+  Element ea, eb;
+  for (;;) {
+    const bool hasA = ca.Next(ea);
+    const bool hasB = cb.Next(eb);
+    if (!hasA || !hasB) return static_cast<int>(hasA) - static_cast<int>(hasB);
+    if (key(ea) != key(eb)) return Sign(static_cast<int>(key(ea)) - static_cast<int>(key(eb)));
+  }
+}
+
+// Walks the skipped characters of a string with the number of elements that
+// stand before each.
+class SkippedCursor {
+ public:
+  explicit SkippedCursor(const AnsiString& text) : text_(text) {}
+
+  bool Next(std::size_t& position, std::uint8_t& order) {
+    while (byte_ < text_.size()) {
+      const ByteWeights& w = Table()[text_[byte_++]];
+      if (w.count == 0) {
+        position = elements_;
+        order = w.skipped;
+        return true;
+      }
+      elements_ += w.count;
+    }
+    return false;
+  }
+
+ private:
+  const AnsiString& text_;
+  std::size_t byte_ = 0;
+  std::size_t elements_ = 0;
+};
+
+int CompareSkipped(const AnsiString& a, const AnsiString& b) {
+  SkippedCursor ca(a), cb(b);
+  std::size_t pa = 0, pb = 0;
+  std::uint8_t oa = 0, ob = 0;
+  for (;;) {
+    const bool hasA = ca.Next(pa, oa);
+    const bool hasB = cb.Next(pb, ob);
+    if (!hasA || !hasB) return static_cast<int>(hasA) - static_cast<int>(hasB);
+    if (pa != pb) return pa < pb ? -1 : 1;
+    if (oa != ob) return oa < ob ? -1 : 1;
+  }
+}
+
+}  // namespace
+
+int CompareWordOrder(const AnsiString& a, const AnsiString& b) {
+  if (int r = CompareElements(a, b, [](const Element& e) { return e.primary; })) return r;
+  if (int r = CompareElements(a, b, [](const Element& e) { return e.accent; })) return r;
+  if (int r = CompareElements(a, b, [](const Element& e) { return e.upper; })) return r;
+  if (int r = CompareSkipped(a, b)) return r;
+  return Sign(a.compare(b));
+}
+
+}  // namespace sorvane
