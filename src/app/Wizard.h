@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/Form1View.h"
+#include "app/TForm1.h"
+#include "app/WizardLoadEffects.h"
+#include "app/WizardServices.h"
+#include "container/ContainerCatalogue.h"
+#include "forms/Form5View.h"
+#include "forms/Form6View.h"
+#include "forms/TForm5.h"
+#include "forms/TForm6.h"
+#include "platform/MessagePump.h"
+
+namespace sorvane {
+
+// The wizard's windows put together: the behaviour of the main, preview and
+// wait windows over their views, sharing one catalogue whose load drives the
+// wait window. The program's start builds the views, then this, then binds
+// the views' events to Form1(), Form5() and Form6(), runs Create() and the
+// message loop. Services, views and pump must outlive it.
+class Wizard {
+ public:
+  Wizard(const WizardServices& services, Form1View& form1View, Form5View& form5View, Form6View& form6View,
+         MessagePump& pump);
+
+  Wizard(const Wizard&) = delete;
+  Wizard& operator=(const Wizard&) = delete;
+
+  // The creation handlers in the program's start order: the main window's
+  // (which lists the containers) before the preview window's. A failure in
+  // the main window's creation ends that handler and is shown by the default
+  // error display; the windows are created all the same.
+  void Create();
+
+  TForm1& Form1() { return form1_; }
+  TForm5& Form5() { return form5_; }
+  TForm6& Form6() { return form6_; }
+
+ private:
+  TForm5 form5_;
+  TForm6 form6_;
+  WizardLoadEffects effects_;
+  ContainerCatalogue catalogue_;
+  TForm1 form1_;
+  Dialogs& dialogs_;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <chrono>
+
+#include "platform/MessagePump.h"
+
+namespace sorvane {
+
+// The window system's event queue, as a pump needs it.
+class EventQueue {
+ public:
+  virtual ~EventQueue() = default;
+  // Whether input or window events wait. Called on every turn of a long
+  // loop, so it must cost next to nothing (a flag, a queue peek).
+  virtual bool Pending() = 0;
+  // Lets the pending events run and returns.
+  virtual void Yield() = 0;
+};
+
+// A monotonic clock, so that tests can set the time.
+class MonotonicClock {
+ public:
+  virtual ~MonotonicClock() = default;
+  virtual std::chrono::steady_clock::time_point Now() = 0;
+};
+
+class SteadyClock : public MonotonicClock {
+ public:
+  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
+};
+
+// A message pump for loops that call it very often (once per container
+// member). Letting events run costs microseconds per call, which at a
+// hundred thousand members would be most of a load; so this pump lets them
+// run only when the queue reports some pending or when interval has passed
+// since it last did (repaints of the progress bar then come at least that
+// often). The first call after construction or Restart() always yields, so
+// a window just shown gets painted at once.
+class ThrottledPump : public MessagePump {
+ public:
+  ThrottledPump(EventQueue& queue, MonotonicClock& clock,
+                std::chrono::steady_clock::duration interval = std::chrono::milliseconds(10))
+      : queue_(queue), clock_(clock), interval_(interval) {}
+
+  void ProcessMessages() override;
+
+  // The next ProcessMessages yields whatever the time.
+  void Restart() { yielded_ = false; }
+
+ private:
+  EventQueue& queue_;
+  MonotonicClock& clock_;
+  std::chrono::steady_clock::duration interval_;
+  std::chrono::steady_clock::time_point last_{};
+  bool yielded_ = false;
+};
+
+}  // namespace sorvane
