@@ -1,0 +1,117 @@
+#include "container/ContainerCatalogue.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "container/ContainerLoad.h"
+#include "container/LittleEndian.h"
+#include "container/TextScrambling.h"
+#include "platform/Errors.h"
+
+namespace sorvane {
+namespace {
+
+constexpr std::size_t kCopyBlockSize = 61440;
+
+template <typename Entry>
+std::int32_t FindByName(const std::vector<Entry>& table, const AnsiString& name) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].Name == name) return static_cast<std::int32_t>(i);
+  }
+  return -1;
+}
+
+// Copies count bytes. Whatever the source delivers is written before a short
+// source is reported, so the destination keeps every byte there was.
+void CopyBytes(Stream& source, Stream& destination, std::int64_t count) {
+  std::unique_ptr<char[]> block(new char[static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize))]);
+  while (count > 0) {
+    const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize));
+    const std::size_t got = source.Read(block.get(), wanted);
+    if (got == 0) throw EReadError(texts::kReadError);
+    destination.WriteBuffer(block.get(), got);
+    count -= static_cast<std::int64_t>(got);
+  }
+}
+
+}  // namespace
+
+ContainerCatalogue::ContainerCatalogue(FileSystem& files, CodePage& codePage, LoadEffects& effects)
+    : files_(files), codePage_(codePage), effects_(effects) {}
+
+void ContainerCatalogue::LoadCatalogue() {
+  std::unique_ptr<Stream> file = files_.OpenRead(ContainerPath);
+  effects_.DisableMainWindow();
+  LoadedContainer loaded;
+  try {
+    loaded = ReadContainer(*file, codePage_, effects_);
+    file.reset();
+  } catch (...) {
+    // The file goes first, then the windows are given back, so the user can
+    // retry at once; the previous catalogue has not been touched.
+    file.reset();
+    effects_.CloseWaitWindow();
+    effects_.EnableMainWindow();
+    throw;
+  }
+  Members = std::move(loaded.Members);
+  Accounts = std::move(loaded.Accounts);
+  Title = std::move(loaded.Title);
+  Author = std::move(loaded.Author);
+  effects_.CloseWaitWindow();
+  effects_.EnableMainWindow();
+  effects_.BringApplicationToFront();
+  effects_.BringMainWindowToFront();
+}
+
+std::int32_t ContainerCatalogue::FindMember(const AnsiString& name) const { return FindByName(Members, name); }
+
+std::int32_t ContainerCatalogue::FindAccount(const AnsiString& name) const { return FindByName(Accounts, name); }
+
+bool ContainerCatalogue::IsVisible(const ContainerMember& member, std::int32_t column) {
+  if (column < 0 || static_cast<std::size_t>(column) >= member.Flags.size()) return false;
+  return member.Flags[static_cast<std::size_t>(column)] != 0;
+}
+
+void ContainerCatalogue::CopyMemberData(const AnsiString& name, Stream& source, Stream& destination) {
+  const std::int64_t start = source.Position();
+  const std::int32_t memberCount = ReadInt32(source);
+  const std::int32_t accountCount = ReadInt32(source);
+  if (memberCount < 0 || accountCount < 0) throw ERangeError(texts::kRangeError);
+
+  // Scrambling keeps the length and is one-to-one for a given length, so the
+  // records can be compared in their stored form, and a record whose name
+  // has another length is passed over without reading its name.
+  const AnsiString wanted = ScrambleText(name);
+  AnsiString stored;
+  for (std::int32_t i = 0; i < memberCount; ++i) {
+    const std::int32_t nameLength = ReadInt32(source);
+    if (nameLength < 0) throw EReadError(texts::kReadError);
+    bool match = false;
+    if (static_cast<std::size_t>(nameLength) == wanted.size()) {
+      stored.resize(wanted.size());
+      source.ReadBuffer(stored.data(), stored.size());
+      match = stored == wanted;
+    } else {
+      source.Seek(nameLength, SeekOrigin::Current);
+    }
+    source.Seek(4 * static_cast<std::int64_t>(accountCount) + 4, SeekOrigin::Current);  // flags, StoredSize
+    const std::int32_t dataLength = ReadInt32(source);
+    // A negative length would move backwards and could make the scan loop
+    // over the same records for a very long time.
+    if (dataLength < 0) throw EReadError(texts::kReadError);
+    if (match) {
+      CopyBytes(source, destination, dataLength);
+      break;
+    }
+    source.Seek(dataLength, SeekOrigin::Current);
+  }
+  source.Seek(start, SeekOrigin::Begin);
+}
+
+std::int64_t ContainerCatalogue::GetFileSize(const std::string& path) {
+  const std::optional<FileEntry> entry = files_.FindEntry(files_.ExpandFileName(path));
+  return entry ? entry->size : -1;
+}
+
+}  // namespace sorvane

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include "container/ContainerCatalogue.h"
+#include "container/LoadEffects.h"
+#include "platform/CodePage.h"
+#include "platform/Stream.h"
+
+namespace sorvane {
+
+// What one successful read of a container file gives; the catalogue takes
+// it over only when the whole file has been read.
+struct LoadedContainer {
+  std::vector<ContainerMember> Members;
+  std::vector<ContainerAccount> Accounts;
+  AnsiString Title;
+  AnsiString Author;
+};
+
+// Reads the container in file from its current position: the member records
+// directly from the file (passing over member data by seeking), then the
+// trailer through a TaggedValueReader. Reports progress through effects
+// (range, wait window, a position per member) but neither disables nor
+// enables the main window nor closes the wait window; the caller does that.
+//
+// Never reads outside the file and never allocates for more entries than the
+// file's remaining bytes could hold. Failures: ERangeError for negative
+// counts or a table whose size in bytes exceeds 32 bits, EReadError
+// "Stream-Lesefehler" for data that ends early or lengths that reach past the
+// end, EReadError "Ungültiger Eigenschaftswert" for a trailer value of the
+// wrong kind, EOutOfMemory when memory runs out.
+LoadedContainer ReadContainer(Stream& file, CodePage& codePage, LoadEffects& effects);
+
+}  // namespace sorvane

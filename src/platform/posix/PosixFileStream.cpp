@@ -1,0 +1,76 @@
+#include "platform/posix/PosixFileStream.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <limits>
+
+#include "platform/Errors.h"
+
+namespace sorvane {
+namespace {
+
+// Linux moves at most about 2 GiB per call; asking for less keeps the
+// counts well inside ssize_t and off_t on every system.
+constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+}  // namespace
+
+PosixFileStream::PosixFileStream(int fd, std::function<void()> onClose) : fd_(fd), onClose_(std::move(onClose)) {}
+
+PosixFileStream::~PosixFileStream() {
+  ::close(fd_);
+  if (onClose_) onClose_();
+}
+
+std::size_t PosixFileStream::Read(void* buffer, std::size_t count) {
+  count = std::min(count, kMaxTransfer);
+  if (count == 0) return 0;
+  for (;;) {
+    const ssize_t got = ::pread(fd_, buffer, count, static_cast<off_t>(position_));
+    if (got >= 0) {
+      position_ += got;
+      return static_cast<std::size_t>(got);
+    }
+    if (errno != EINTR) throw EReadError(texts::kReadError);
+  }
+}
+
+std::size_t PosixFileStream::Write(const void* buffer, std::size_t count) {
+  count = std::min(count, kMaxTransfer);
+  if (count == 0) return 0;
+  for (;;) {
+    const ssize_t put = ::pwrite(fd_, buffer, count, static_cast<off_t>(position_));
+    if (put >= 0) {
+      position_ += put;
+      return static_cast<std::size_t>(put);
+    }
+    if (errno == EINTR) continue;
+    // A full device is the case callers report as a short write.
+    if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG) return 0;
+    throw EWriteError(texts::kWriteError);
+  }
+}
+
+std::int64_t PosixFileStream::Seek(std::int64_t offset, SeekOrigin origin) {
+  std::int64_t base = 0;
+  switch (origin) {
+    case SeekOrigin::Begin: base = 0; break;
+    case SeekOrigin::Current: base = position_; break;
+    case SeekOrigin::End: base = Size(); break;
+  }
+  constexpr std::int64_t kMax = std::numeric_limits<off_t>::max();
+  if (offset < 0 ? base + offset < 0 : offset > kMax - base) throw EReadError(texts::kReadError);
+  position_ = base + offset;
+  return position_;
+}
+
+std::int64_t PosixFileStream::Size() {
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) throw EReadError(texts::kReadError);
+  return info.st_size;
+}
+
+}  // namespace sorvane

@@ -1,0 +1,225 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <map>
+#include <mutex>
+#include <utility>
+
+#include "platform/Errors.h"
+#include "platform/posix/PosixFileStream.h"
+
+namespace sorvane {
+namespace {
+
+// Files this process holds open through OpenRead, by device and inode, with
+// how many times each is open.
+class ReadShareTable {
+ public:
+  std::mutex lock;
+  std::map<std::pair<dev_t, ino_t>, int> readers;
+};
+
+ReadShareTable& OpenForReading() {
+  static ReadShareTable table;
+  return table;
+}
+
+// Case folding for the search: ASCII and the letter pairs of code page 1252.
+char32_t Fold(char32_t c) {
+  if (c >= U'A' && c <= U'Z') return c + 0x20;
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  switch (c) {
+    case 0x152: return 0x153;  // OE ligature
+    case 0x160: return 0x161;  // S caron
+    case 0x17D: return 0x17E;  // Z caron
+    case 0x178: return 0xFF;   // Y diaeresis
+    default: return c;
+  }
+}
+
+// Next character of UTF-8 text; a byte that does not start a well-formed
+// sequence stands for itself (moved past the last code point, so it equals
+// no real character).
+char32_t NextChar(std::string_view text, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) {
+    ++i;
+    return lead;
+  }
+  const int extra = lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xF0 && lead < 0xF5 ? 3 : 0;
+  if (extra > 0 && i + extra < text.size()) {
+    char32_t c = lead & (0x3F >> extra);
+    int k = 1;
+    for (; k <= extra && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80; ++k) {
+      c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    if (k > extra) {
+      i += extra + 1;
+      return c;
+    }
+  }
+  ++i;
+  return 0x110000 + lead;
+}
+
+std::u32string Characters(std::string_view text) {
+  std::u32string out;
+  for (std::size_t i = 0; i < text.size();) out += Fold(NextChar(text, i));
+  return out;
+}
+
+std::optional<FileEntry> EntryAt(int folder, const char* name) {
+  struct stat info;
+  if (::fstatat(folder, name, &info, 0) != 0 && ::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+    return std::nullopt;
+  }
+  const bool directory = S_ISDIR(info.st_mode);
+  return FileEntry{name, directory ? 0 : static_cast<std::int64_t>(info.st_size), directory, name[0] == '.'};
+}
+
+bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
+
+}  // namespace
+
+bool MatchFileNamePattern(std::string_view pattern, std::string_view name) {
+  if (pattern == "*.*") return true;  // the Windows search's "every name", dot or not
+  const std::u32string p = Characters(pattern);
+  const std::u32string n = Characters(name);
+  // Greedy matching that returns to the last "*" on a mismatch; linear in
+  // practice and never recursive.
+  std::size_t pi = 0, ni = 0, starP = std::u32string::npos, starN = 0;
+  while (ni < n.size()) {
+    if (pi < p.size() && (p[pi] == U'?' || p[pi] == n[ni])) {
+      ++pi;
+      ++ni;
+    } else if (pi < p.size() && p[pi] == U'*') {
+      starP = pi++;
+      starN = ni;
+    } else if (starP != std::u32string::npos) {
+      pi = starP + 1;
+      ni = ++starN;
+    } else {
+      return false;
+    }
+  }
+  while (pi < p.size() && p[pi] == U'*') ++pi;
+  return pi == p.size();
+}
+
+std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info;
+  if (fd < 0 || ::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fd >= 0) ::close(fd);
+    throw EFOpenError(FormatText(texts::kFOpenError, path));
+  }
+  const auto key = std::make_pair(info.st_dev, info.st_ino);
+  ReadShareTable& table = OpenForReading();
+  {
+    std::lock_guard<std::mutex> hold(table.lock);
+    ++table.readers[key];
+  }
+  return std::make_unique<PosixFileStream>(fd, [key, &table] {
+    std::lock_guard<std::mutex> hold(table.lock);
+    if (--table.readers[key] == 0) table.readers.erase(key);
+  });
+}
+
+std::unique_ptr<Stream> PosixFileSystem::Create(const std::string& path) {
+  // Opened without O_TRUNC: the file may only be emptied once it is known
+  // not to be a file this process is reading.
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) throw EFCreateError(FormatText(texts::kFCreateError, path));
+  ReadShareTable& table = OpenForReading();
+  bool refused = false;
+  {
+    std::lock_guard<std::mutex> hold(table.lock);
+    struct stat info;
+    refused = ::fstat(fd, &info) != 0 || table.readers.count({info.st_dev, info.st_ino}) > 0 ||
+              ::ftruncate(fd, 0) != 0;
+  }
+  if (refused) {
+    ::close(fd);
+    throw EFCreateError(FormatText(texts::kFCreateError, path));
+  }
+  return std::make_unique<PosixFileStream>(fd);
+}
+
+bool PosixFileSystem::FileExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool PosixFileSystem::DirectoryExists(const std::string& path) {
+  struct stat info;
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::vector<FileEntry> PosixFileSystem::FindFiles(const std::string& folder, const std::string& pattern) {
+  std::vector<FileEntry> entries;
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return entries;
+  while (const dirent* item = ::readdir(dir)) {
+    const std::string_view name = item->d_name;
+    if (name == "." || name == ".." || !MatchFileNamePattern(pattern, name)) continue;
+    if (auto entry = EntryAt(::dirfd(dir), item->d_name)) entries.push_back(std::move(*entry));
+  }
+  ::closedir(dir);
+  return entries;
+}
+
+std::optional<FileEntry> PosixFileSystem::FindEntry(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name.empty()) return std::nullopt;
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  if (!HasWildcard(name)) {
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      auto entry = EntryAt(dir, name.c_str());
+      ::close(dir);
+      if (entry) return entry;
+    }
+  }
+  std::vector<FileEntry> found = FindFiles(folder, name);
+  if (found.empty()) return std::nullopt;
+  return std::move(found.front());
+}
+
+std::string PosixFileSystem::ExpandFileName(const std::string& path) {
+  if (path.empty()) return path;
+  std::string full = path;
+  if (full.front() != '/') {
+    std::string here(4096, '\0');
+    while (::getcwd(here.data(), here.size()) == nullptr) {
+      if (errno != ERANGE) return path;
+      here.resize(here.size() * 2);
+    }
+    full = std::string(here.c_str()) + "/" + path;
+  }
+  std::vector<std::string> parts;
+  std::size_t at = 0;
+  while (at <= full.size()) {
+    const std::size_t next = std::min(full.find('/', at), full.size());
+    const std::string part = full.substr(at, next - at);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    at = next + 1;
+  }
+  std::string result;
+  for (const std::string& part : parts) result += "/" + part;
+  if (result.empty()) return "/";
+  if (full.back() == '/') result += '/';
+  return result;
+}
+
+bool PosixFileSystem::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+}  // namespace sorvane
