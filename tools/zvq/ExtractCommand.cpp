@@ -1,0 +1,136 @@
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <system_error>
+
+#include "ContainerSession.h"
+#include "ExitStatus.h"
+#include "TypedText.h"
+#include "ZvqCommands.h"
+#include "app/Login.h"
+#include "container/MemberName.h"
+#include "platform/Errors.h"
+
+namespace sorvane::zvq {
+namespace {
+
+constexpr char kKept[] = "Die Datei %s existiert bereits und wurde nicht überschrieben";
+constexpr char kNotInContainer[] = "Die Datei %s ist für dieses Konto nicht im Container enthalten";
+constexpr char kNoFolder[] = "Das Verzeichnis %s kann nicht erstellt werden";
+
+// The names to write, in the member list's order, each name once: a second
+// member of the same name could only repeat the first one's data, since every
+// copy finds its member by name. Nothing when a named member is not visible
+// (reported; exit status 2, before anything is written).
+std::optional<std::vector<AnsiString>> ChooseMembers(const ContainerCatalogue& catalogue,
+                                                     const std::vector<std::int32_t>& visible,
+                                                     const ZvqOptions& options, ZvqServices& services) {
+  std::set<AnsiString> wanted;
+  bool missing = false;
+  for (const std::string& typed : options.members) {
+    const AnsiString name = TypedToAnsi(typed, services.codePage);
+    bool found = false;
+    for (const std::int32_t index : visible) found = found || catalogue.Members[static_cast<std::size_t>(index)].Name == name;
+    if (!found) {
+      Report(services, FormatText(kNotInContainer, typed));
+      missing = true;
+    }
+    wanted.insert(name);
+  }
+  if (missing) return std::nullopt;
+
+  std::vector<AnsiString> names;
+  std::set<AnsiString> seen;
+  for (const std::int32_t index : visible) {
+    const AnsiString& name = catalogue.Members[static_cast<std::size_t>(index)].Name;
+    if (!wanted.empty() && wanted.count(name) == 0) continue;
+    if (seen.insert(name).second) names.push_back(name);
+  }
+  return names;
+}
+
+std::string TargetPath(const std::string& folder, const std::string& fileName) {
+  if (folder.empty()) return fileName;
+  return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+}
+
+enum class WriteResult { kWritten, kNotWritten, kContainerUnreadable };
+
+// One member by a fresh pass: open the container, create the target, copy,
+// close both. The target keeps what was copied when the copy fails.
+WriteResult WriteMember(const AnsiString& name, const std::string& target, const std::string& shownTarget,
+                        const ZvqOptions& options, ZvqServices& services) {
+  std::unique_ptr<Stream> source;
+  try {
+    source = services.files.OpenRead(options.container);
+  } catch (const Exception& e) {
+    Report(services, e.what());
+    return WriteResult::kContainerUnreadable;
+  }
+  std::unique_ptr<Stream> destination;
+  try {
+    destination = services.files.Create(target);
+  } catch (const Exception& e) {
+    Report(services, e.what());
+    return WriteResult::kNotWritten;
+  }
+  try {
+    ContainerCatalogue::CopyMemberData(name, *source, *destination);
+  } catch (const EReadError& e) {
+    Report(services, shownTarget + ": " + e.what());
+    return WriteResult::kContainerUnreadable;
+  } catch (const Exception& e) {
+    Report(services, shownTarget + ": " + e.what());
+    return WriteResult::kNotWritten;
+  }
+  return WriteResult::kWritten;
+}
+
+bool MakeFolder(const std::string& folder, ZvqServices& services) {
+  if (folder.empty() || services.files.DirectoryExists(folder)) return true;
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (!error && services.files.DirectoryExists(folder)) return true;
+  Report(services, FormatText(kNoFolder, folder));
+  return false;
+}
+
+}  // namespace
+
+int RunExtract(const ZvqOptions& options, ZvqServices& services) {
+  NoLoadEffects effects;
+  ContainerCatalogue catalogue(services.files, services.codePage, effects);
+  if (!LoadContainer(catalogue, options, services)) return kUnreadable;
+  const auto column = LogIn(catalogue, options, services);
+  if (!column) return kUsageOrLogin;
+  const auto names = ChooseMembers(catalogue, ListVisibleMembers(catalogue, *column, services.locale), options, services);
+  if (!names) return kUsageOrLogin;
+  if (!MakeFolder(options.directory, services)) return kNotWritten;
+
+  bool kept = false;
+  bool notWritten = false;
+  for (const AnsiString& name : *names) {
+    // A name that is not a plain file name could write outside the folder.
+    if (!IsPlainFileName(name)) {
+      Report(services, UnsafeMemberNameMessage(name, services.codePage));
+      notWritten = true;
+      continue;
+    }
+    const std::string target = TargetPath(options.directory, services.codePage.AnsiToUtf8(name));
+    const std::string shownTarget = TargetPath(options.directory, Shown(name, services.codePage));
+    if (!options.overwrite && services.files.FileExists(target)) {
+      Report(services, FormatText(kKept, shownTarget));
+      kept = true;
+      continue;
+    }
+    switch (WriteMember(name, target, shownTarget, options, services)) {
+      case WriteResult::kWritten: services.out << shownTarget << '\n'; break;
+      case WriteResult::kNotWritten: notWritten = true; break;
+      case WriteResult::kContainerUnreadable: return kUnreadable;
+    }
+  }
+  if (notWritten) return kNotWritten;
+  return kept ? kFileKept : kDone;
+}
+
+}  // namespace sorvane::zvq

@@ -1,0 +1,24 @@
+#include <iostream>
+
+#include "ZvqCommands.h"
+#include "platform/posix/Cp1252CodePage.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixLocale.h"
+
+// zvq: the container extractor on the command line, for servers and scripts.
+int main(int argc, char** argv) {
+  sorvane::PosixFileSystem files;
+  sorvane::Cp1252CodePage codePage;
+  sorvane::PosixLocale locale;
+  sorvane::zvq::TerminalPasswordPrompt prompt;
+  sorvane::zvq::ZvqServices services{files, codePage, locale, prompt, std::cout, std::cerr};
+  const int status = sorvane::zvq::RunZvq(argc, argv, services);
+  std::cout.flush();
+  // Output that could not be written (a full disk, a closed pipe) must not
+  // pass for success.
+  if (!std::cout) {
+    std::cerr << "zvq: " << "Stream-Schreibfehler." << '\n';
+    return status == 0 ? 4 : status;
+  }
+  return status;
+}
