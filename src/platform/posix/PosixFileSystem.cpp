@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -190,22 +192,14 @@ std::optional<FileEntry> PosixFileSystem::FindEntry(const std::string& path) {
   return std::move(found.front());
 }
 
-std::string PosixFileSystem::ExpandFileName(const std::string& path) {
+std::string ExpandPath(const std::string& folder, const std::string& path) {
   if (path.empty()) return path;
-  std::string full = path;
-  if (full.front() != '/') {
-    std::string here(4096, '\0');
-    while (::getcwd(here.data(), here.size()) == nullptr) {
-      if (errno != ERANGE) return path;
-      here.resize(here.size() * 2);
-    }
-    full = std::string(here.c_str()) + "/" + path;
-  }
-  std::vector<std::string> parts;
-  std::size_t at = 0;
-  while (at <= full.size()) {
-    const std::size_t next = std::min(full.find('/', at), full.size());
-    const std::string part = full.substr(at, next - at);
+  const std::string full = path.front() == '/' ? path : folder + "/" + path;
+  std::vector<std::string_view> parts;
+  const std::string_view text = full;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t next = std::min(text.find('/', at), text.size());
+    const std::string_view part = text.substr(at, next - at);
     if (part == "..") {
       if (!parts.empty()) parts.pop_back();
     } else if (!part.empty() && part != ".") {
@@ -214,10 +208,19 @@ std::string PosixFileSystem::ExpandFileName(const std::string& path) {
     at = next + 1;
   }
   std::string result;
-  for (const std::string& part : parts) result += "/" + part;
-  if (result.empty()) return "/";
-  if (full.back() == '/') result += '/';
+  for (const std::string_view part : parts) (result += '/') += part;
+  if (result.empty() || full.back() == '/') result += '/';
   return result;
+}
+
+std::string PosixFileSystem::ExpandFileName(const std::string& path) {
+  if (!path.empty() && path.front() == '/') return ExpandPath("/", path);
+  std::string here(4096, '\0');
+  while (::getcwd(here.data(), here.size()) == nullptr) {
+    if (errno != ERANGE) return path;
+    here.resize(here.size() * 2);
+  }
+  return ExpandPath(here.c_str(), path);
 }
 
 bool PosixFileSystem::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
