@@ -32,12 +32,11 @@ class MemberExtraction {
   // target is created then), EFCreateError when the target cannot be
   // created or the member's name is not a plain file name (nothing is asked
   // or written then), ERangeError for an index outside Members, and the
-  // copy's read and write errors.
-  std::string ExtractMember(std::int32_t index, const std::string& folder, bool PreviewMode);
+  // copy's read and write errors. folder is taken by value: callers pass
+  // ExtractFolder itself, which this routine changes.
+  std::string ExtractMember(std::int32_t index, std::string folder, bool PreviewMode);
 
  private:
-  bool AskOverwrite(const std::string& target);
-
   ContainerCatalogue& catalogue_;
   WizardServices services_;
 };

@@ -34,8 +34,9 @@ class SteadyClock : public MonotonicClock {
 // hundred thousand members would be most of a load; so this pump lets them
 // run only when the queue reports some pending or when interval has passed
 // since it last did (repaints of the progress bar then come at least that
-// often). The first call after construction or Restart() always yields, so
-// a window just shown gets painted at once.
+// often). The first call always yields, and so does the first call of a
+// later load (the interval has long passed), so a window just shown gets
+// painted at once.
 class ThrottledPump : public MessagePump {
  public:
   ThrottledPump(EventQueue& queue, MonotonicClock& clock,
@@ -43,9 +44,6 @@ class ThrottledPump : public MessagePump {
       : queue_(queue), clock_(clock), interval_(interval) {}
 
   void ProcessMessages() override;
-
-  // The next ProcessMessages yields whatever the time.
-  void Restart() { yielded_ = false; }
 
  private:
   EventQueue& queue_;

@@ -1,0 +1,69 @@
+#include "app/MemberExtraction.h"
+
+#include <memory>
+
+#include "app/FilePath.h"
+#include "app/ShellRoutines.h"
+#include "container/MemberName.h"
+#include "platform/Errors.h"
+
+namespace sorvane {
+namespace {
+
+constexpr char kFolderPrompt[] = "Geben Sie das Verzeichnis an, in das die Dateien extrahiert werden sollen.";
+constexpr char kOverwriteTitle[] = "Warnung";
+constexpr unsigned kWarningBeep = 48;
+
+std::string OverwriteQuestion(const std::string& target) {
+  return "Die Datei " + target + " existiert bereits. Soll Sie überschrieben werden?";
+}
+
+}  // namespace
+
+MemberExtraction::MemberExtraction(ContainerCatalogue& catalogue, const WizardServices& services)
+    : catalogue_(catalogue), services_(services) {}
+
+std::string MemberExtraction::ExtractMember(std::int32_t index, std::string folder, bool PreviewMode) {
+  if (index < 0 || static_cast<std::size_t>(index) >= catalogue_.Members.size()) {
+    throw ERangeError(texts::kRangeError);
+  }
+  const AnsiString name = catalogue_.Members[static_cast<std::size_t>(index)].Name;
+  // A name with a folder part (or "..") would write outside the chosen
+  // folder. Refused before anything is asked, like a target that cannot be
+  // created.
+  if (!IsPlainFileName(name)) throw EFCreateError(UnsafeMemberNameMessage(name, services_.codePage));
+
+  std::string targetFolder = folder;
+  if (targetFolder.empty() &&
+      !BrowseForFolder(services_.dialogs, services_.files, kFolderPrompt, "", targetFolder, false, false)) {
+    return CancelMarker;
+  }
+  ExtractFolder = targetFolder;
+
+  std::string target = targetFolder;
+  if (target.back() != '/') target += '/';
+  target += services_.codePage.AnsiToUtf8(name);
+
+  while (services_.files.FileExists(target)) {
+    if (PreviewMode && !folder.empty()) {
+      // A temporary copy never replaces a file that is there already.
+      target = ExtractFilePath(target) + "_" + ExtractFileName(target);
+      continue;
+    }
+    services_.dialogs.MessageBeep(kWarningBeep);
+    const DialogAnswer answer =
+        services_.dialogs.AskYesNo(OverwriteQuestion(target), kOverwriteTitle, MessageIcon::Warning);
+    if (answer == DialogAnswer::No) return {};
+    if (answer == DialogAnswer::Yes) break;
+    // Closed in another way: the question comes again.
+  }
+
+  // The container first: when it cannot be opened no target is created.
+  // The target is declared last so it is closed first.
+  const std::unique_ptr<Stream> source = services_.files.OpenRead(catalogue_.ContainerPath);
+  const std::unique_ptr<Stream> destination = services_.files.Create(target);
+  ContainerCatalogue::CopyMemberData(name, *source, *destination);
+  return target;
+}
+
+}  // namespace sorvane
