@@ -1,0 +1,167 @@
+#include "net/HttpClient.h"
+
+#include <memory>
+
+#include "net/AddressSplit.h"
+#include "net/NetTexts.h"
+#include "net/OutputFile.h"
+#include "net/RequestBuilder.h"
+#include "net/ResponseHeader.h"
+#include "platform/Errors.h"
+
+namespace sorvane {
+
+void THttpClient::Get(const std::string& url) {
+  // A second exchange from an event handler would close the running one's
+  // socket under its feet.
+  if (busy_) throw Exception(net_texts::kAlreadyConnected);
+  busy_ = true;
+  struct Idle {
+    bool& busy;
+    ~Idle() { busy = false; }
+  } idle{busy_};
+
+  command_ = HttpCommand::Get;
+  requestAddress_ = url;
+  // Answers 299 and 303 to 399 ask for the same address again, and
+  // redirections may go round in a circle: the passes are bounded.
+  for (int pass = 1; RunPass(); ++pass)
+    if (pass == kMaxPasses) throw Exception(net_texts::kTooManyPasses);
+}
+
+bool THttpClient::RunPass() {
+  const RequestTarget target = SplitRequestAddress(requestAddress_, Host, Port);
+  requestAddress_ = target.address;
+  path_ = target.path;
+  Host = target.host;
+  Port = target.port;
+
+  RequestSpec spec;
+  spec.command = command_;
+  spec.path = path_;
+  spec.address = requestAddress_;
+  spec.host = Host;
+  spec.proxy = Proxy;
+  spec.headers = RequestHeaders;
+  requestLines_ = BuildRequestLines(spec);
+  Fire(OnBeforeSend);
+
+  try {
+    if (Proxy.empty())
+      Connect(Host, Port);
+    else
+      Connect(Proxy, ProxyPort);
+    SendText(RequestText(requestLines_));
+    statusCode_ = 0;
+    ReadHeader();
+    ReadBody();
+    Evaluate();
+  } catch (...) {
+    CloseConnection();
+    throw;
+  }
+  CloseConnection();
+  return FollowUp();
+}
+
+void THttpClient::ReadHeader() {
+  expectedBytes_ = 0;
+  cookie_.clear();
+  // A stale location from an earlier answer must not be followed.
+  location_.clear();
+  std::unique_ptr<OutputFile> file;
+  if (HeaderToFile)
+    file = std::make_unique<OutputFile>(Header);
+  else
+    Header.clear();
+
+  std::size_t total = 0;
+  auto keep = [&](const std::string& line) {
+    total += line.size();
+    if (total > kMaxHeader) throw Exception(net_texts::kHeaderTooLong);
+    if (file)
+      file->Write(line.data(), line.size());
+    else
+      Header += line;
+  };
+
+  std::string line = ReadLine(kMaxHeaderLine, net_texts::kHeaderLineTooLong);
+  // A connection that ends before a single byte of answer is a failure, not
+  // an empty success.
+  if (line.empty()) throw ESockError(net_texts::kNoAnswer);
+  statusCode_ = ParseStatusLine(line);
+  Report(1, StripLineEnd(line));
+  keep(line);
+
+  AnswerFacts facts;
+  for (;;) {
+    line = ReadLine(kMaxHeaderLine, net_texts::kHeaderLineTooLong);
+    keep(line);
+    if (IsHeaderEnd(line)) break;
+    TakeHeaderLine(line, facts);
+    expectedBytes_ = facts.expectedBytes;
+  }
+  cookie_ = facts.cookie;
+  location_ = facts.location;
+  if (file) file->Close();
+}
+
+void THttpClient::ReadBody() {
+  receivedBytes_ = 0;
+  if (BodyToFile) {
+    Report(8, net_texts::kCaptureFile);
+    // Created for every answer, error pages included.
+    OutputFile file(Body);
+    ReceiveUntilClosed(
+        [&](const char* data, std::size_t count) {
+          file.Write(data, count);
+          receivedBytes_ += static_cast<std::int64_t>(count);
+          Fire(OnBlockReceived);
+        },
+        net_texts::kSendAborted);
+    file.Close();
+  } else {
+    Report(8, net_texts::kCaptureString);
+    Body.clear();
+    ReceiveUntilClosed(
+        [&](const char* data, std::size_t count) {
+          Body.append(data, count);
+          receivedBytes_ += static_cast<std::int64_t>(count);
+          Fire(OnBlockReceived);
+        },
+        net_texts::kCaptureAborted);
+  }
+}
+
+void THttpClient::FireCommand(const TCommandEvent& event) {
+  if (event) event(*this, command_);
+}
+
+void THttpClient::Evaluate() {
+  if (statusCode_ <= 298) {
+    FireCommand(OnSuccess);
+    Report(2, net_texts::kTransactionCompleted);
+  } else if (statusCode_ >= 300 && statusCode_ <= 302) {
+    requestAddress_ = location_;
+  }
+  if (statusCode_ >= 400) FireCommand(OnFailure);
+}
+
+bool THttpClient::FollowUp() {
+  const int status = statusCode_;
+  if (status >= 300 && status <= 398) {
+    if (!cookie_.empty()) RequestHeaders.Cookie = cookie_;
+    bool handled = false;
+    if (OnRedirect) OnRedirect(*this, handled);
+    if (handled) return false;
+    // Without a location there is nowhere to go; going on would ask for the
+    // server's root instead.
+    if (status <= 302 && location_.empty()) throw Exception(net_texts::kRedirectWithoutLocation);
+    if (requestAddress_.find('/') == std::string::npos)
+      requestAddress_ = "http://" + Host + "/" + requestAddress_;
+  }
+  if (status == 401) Fire(OnAuthenticationNeeded);
+  return status >= 299 && status < 400;
+}
+
+}  // namespace sorvane
