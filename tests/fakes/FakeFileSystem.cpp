@@ -159,7 +159,7 @@ std::unique_ptr<Stream> FakeFileSystem::Create(const std::string& path) {
   const Node* node = Find(path);
   const Node* parent = Find(ParentOf(full));
   const Faults faults = FaultsOf(full);
-  if (faults.failOpen || full.back() == '/' || parent == nullptr || !parent->directory ||
+  if (faults.failOpen || full.empty() || full.back() == '/' || parent == nullptr || !parent->directory ||
       (node != nullptr && (node->directory || node->contents->readers > 0))) {
     throw EFCreateError(FormatText(texts::kFCreateError, path));
   }
@@ -195,7 +195,7 @@ std::vector<FileEntry> FakeFileSystem::FindFiles(const std::string& folder, cons
 
 std::optional<FileEntry> FakeFileSystem::FindEntry(const std::string& path) {
   const std::string full = Full(path);
-  if (full.back() == '/') return std::nullopt;
+  if (full.empty() || full.back() == '/') return std::nullopt;
   const std::string name = NameOf(full);
   if (name.find_first_of("*?") == std::string::npos) {
     if (const Node* node = Find(full)) {
