@@ -1,7 +1,8 @@
 #pragma once
 
-#include <chrono>
+#include <cstdint>
 
+#include "platform/Clock.h"
 #include "platform/MessagePump.h"
 
 namespace sorvane {
@@ -17,18 +18,6 @@ class EventQueue {
   virtual void Yield() = 0;
 };
 
-// A monotonic clock, so that tests can set the time.
-class MonotonicClock {
- public:
-  virtual ~MonotonicClock() = default;
-  virtual std::chrono::steady_clock::time_point Now() = 0;
-};
-
-class SteadyClock : public MonotonicClock {
- public:
-  std::chrono::steady_clock::time_point Now() override { return std::chrono::steady_clock::now(); }
-};
-
 // A message pump for loops that call it very often (once per container
 // member). Letting events run costs microseconds per call, which at a
 // hundred thousand members would be most of a load; so this pump lets them
@@ -39,17 +28,16 @@ class SteadyClock : public MonotonicClock {
 // painted at once.
 class ThrottledPump : public MessagePump {
  public:
-  ThrottledPump(EventQueue& queue, MonotonicClock& clock,
-                std::chrono::steady_clock::duration interval = std::chrono::milliseconds(10))
-      : queue_(queue), clock_(clock), interval_(interval) {}
+  ThrottledPump(EventQueue& queue, Clock& clock, std::int64_t intervalMs = 10)
+      : queue_(queue), clock_(clock), intervalMs_(intervalMs) {}
 
   void ProcessMessages() override;
 
  private:
   EventQueue& queue_;
-  MonotonicClock& clock_;
-  std::chrono::steady_clock::duration interval_;
-  std::chrono::steady_clock::time_point last_{};
+  Clock& clock_;
+  std::int64_t intervalMs_;
+  std::int64_t lastMs_ = 0;
   bool yielded_ = false;
 };
 

@@ -1,0 +1,132 @@
+#include "RecordingViews.h"
+
+namespace sorvane {
+namespace {
+
+const char* RadioName(Form1Radio radio) {
+  return radio == Form1Radio::RadioButton_Guest ? "RadioButton_Guest" : "RadioButton_LogIn";
+}
+
+const char* EditName(Form1Edit edit) {
+  return edit == Form1Edit::Edit_UserName ? "Edit_UserName" : "Edit_Password";
+}
+
+Form1Radio Other(Form1Radio radio) {
+  return radio == Form1Radio::RadioButton_Guest ? Form1Radio::RadioButton_LogIn : Form1Radio::RadioButton_Guest;
+}
+
+}  // namespace
+
+const char* ControlName(Form1Control control) {
+  switch (control) {
+    case Form1Control::Button_Back:
+      return "Button_Back";
+    case Form1Control::Button_Next:
+      return "Button_Next";
+    case Form1Control::Button_Cancel:
+      return "Button_Cancel";
+    case Form1Control::Button_Extract:
+      return "Button_Extract";
+    case Form1Control::Button_Execute:
+      return "Button_Execute";
+    case Form1Control::Label_ProgPath:
+      return "Label_ProgPath";
+    case Form1Control::Label_Author:
+      return "Label_Author";
+    case Form1Control::Label_Title:
+      return "Label_Title";
+  }
+  return "?";
+}
+
+void RecordingForm1View::UserCheck(Form1Radio radio) {
+  checked[radio] = true;
+  checked[Other(radio)] = false;
+}
+
+std::vector<std::string> RecordingForm1View::FileCaptions() const {
+  std::vector<std::string> captions;
+  for (const Entry& entry : files) captions.push_back(entry.caption);
+  return captions;
+}
+
+bool RecordingForm1View::Enabled(Form1Control control) const {
+  const auto found = enabled.find(control);
+  return found != enabled.end() && found->second;
+}
+
+std::vector<std::string> RecordingForm1View::TakeLog() {
+  std::vector<std::string> taken;
+  taken.swap(log);
+  return taken;
+}
+
+void RecordingForm1View::SetCaption(const std::string& value) {
+  caption = value;
+  log.push_back("SetCaption " + value);
+}
+
+void RecordingForm1View::SetWindowEnabled(bool value) {
+  windowEnabled = value;
+  log.push_back(std::string("SetWindowEnabled ") + (value ? "1" : "0"));
+}
+
+void RecordingForm1View::Close() {
+  closed = true;
+  log.push_back("Close");
+}
+
+void RecordingForm1View::ShowPage(int value) {
+  page = value;
+  log.push_back("ShowPage " + std::to_string(value));
+}
+
+void RecordingForm1View::SetEnabled(Form1Control control, bool value) {
+  enabled[control] = value;
+  log.push_back(std::string("SetEnabled ") + ControlName(control) + (value ? " 1" : " 0"));
+}
+
+void RecordingForm1View::SetVisible(Form1Control control, bool value) {
+  visible[control] = value;
+  log.push_back(std::string("SetVisible ") + ControlName(control) + (value ? " 1" : " 0"));
+}
+
+void RecordingForm1View::SetText(Form1Control control, const std::string& value) {
+  text[control] = value;
+  log.push_back(std::string("SetText ") + ControlName(control) + " " + value);
+}
+
+bool RecordingForm1View::SetChecked(Form1Radio radio, bool value) {
+  log.push_back(std::string("SetChecked ") + RadioName(radio) + (value ? " 1" : " 0"));
+  const bool changed = checked[radio] != value;
+  checked[radio] = value;
+  if (value) checked[Other(radio)] = false;
+  return changed;
+}
+
+void RecordingForm1View::SetEditText(Form1Edit edit, const std::string& value) {
+  edits[edit] = value;
+  log.push_back(std::string("SetEditText ") + EditName(edit) + " '" + value + "'");
+}
+
+void RecordingForm1View::ClearProgPath() {
+  progPath.clear();
+  progPathSelection = -1;
+  log.push_back("ClearProgPath");
+}
+
+void RecordingForm1View::AddProgPath(const std::string& caption, const std::string& size) {
+  progPath.push_back({caption, size});
+}
+
+void RecordingForm1View::ClearFiles() {
+  files.clear();
+  filesSelection = -1;
+  log.push_back("ClearFiles");
+}
+
+void RecordingForm1View::AddFile(const std::string& caption, const std::string& size) {
+  files.push_back({caption, size});
+}
+
+}  // namespace sorvane

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/Form1View.h"
+#include "forms/Form5View.h"
+#include "forms/Form6View.h"
+
+namespace sorvane {
+
+// The main window as state a test can set and inspect, with every call of
+// the wizard written to log in order ("SetEnabled Button_Next 1",
+// "SetChecked RadioButton_LogIn 1", "SetEditText Edit_UserName ''",
+// "ShowPage 1", "SetWindowEnabled 0", ...). The choices behave as the real
+// group: checking one unchecks the other, both may be unchecked.
+class RecordingForm1View : public Form1View {
+ public:
+  struct Entry {
+    std::string caption, size;
+    bool checked = false;
+  };
+
+  std::vector<std::string> log;
+  std::string caption;
+  bool windowEnabled = true;
+  bool closed = false;
+  int page = -1;
+  std::map<Form1Control, bool> enabled;
+  std::map<Form1Control, bool> visible;
+  std::map<Form1Control, std::string> text;
+  std::map<Form1Radio, bool> checked;
+  std::map<Form1Edit, std::string> edits;
+  std::vector<Entry> progPath;
+  int progPathSelection = -1;
+  std::vector<Entry> files;
+  int filesSelection = -1;
+
+  // What the user does: these change state without logging.
+  void UserSelectProgPath(int index) { progPathSelection = index; }
+  void UserCheck(Form1Radio radio);
+  void UserType(Form1Edit edit, const std::string& typed) { edits[edit] = typed; }
+  void UserTick(int index, bool ticked) { files.at(static_cast<std::size_t>(index)).checked = ticked; }
+  std::vector<std::string> FileCaptions() const;
+  bool Enabled(Form1Control control) const;
+  // The log so far; the log starts afresh.
+  std::vector<std::string> TakeLog();
+
+  void SetCaption(const std::string& value) override;
+  void SetWindowEnabled(bool value) override;
+  void BringApplicationToFront() override { log.push_back("BringApplicationToFront"); }
+  void BringToFront() override { log.push_back("BringToFront"); }
+  void Close() override;
+  void ShowPage(int value) override;
+  void SetEnabled(Form1Control control, bool value) override;
+  void SetVisible(Form1Control control, bool value) override;
+  void SetText(Form1Control control, const std::string& value) override;
+  bool IsChecked(Form1Radio radio) override { return checked[radio]; }
+  bool SetChecked(Form1Radio radio, bool value) override;
+  std::string EditText(Form1Edit edit) override { return edits[edit]; }
+  void SetEditText(Form1Edit edit, const std::string& value) override;
+  void ClearProgPath() override;
+  void AddProgPath(const std::string& caption, const std::string& size) override;
+  int ProgPathSelection() override { return progPathSelection; }
+  void ClearFiles() override;
+  void AddFile(const std::string& caption, const std::string& size) override;
+  bool IsFileChecked(int index) override { return files.at(static_cast<std::size_t>(index)).checked; }
+  void SetFileChecked(int index, bool value) override { UserTick(index, value); }
+  int FilesSelection() override { return filesSelection; }
+};
+
+const char* ControlName(Form1Control control);
+
+class RecordingForm5View : public Form5View {
+ public:
+  bool doubleBuffered = false;
+  bool visible = false;
+  Picture picture;
+  int pictureChanges = 0;
+
+  void SetDoubleBuffered(bool on) override { doubleBuffered = on; }
+  bool IsVisible() override { return visible; }
+  void Show() override { visible = true; }
+  void Hide() override { visible = false; }
+  void SetPicture(const Picture& value) override {
+    picture = value;
+    ++pictureChanges;
+  }
+};
+
+// Writes "Range <n>", "Position <n>", "Show", "Hide".
+class RecordingForm6View : public Form6View {
+ public:
+  std::vector<std::string> log;
+  bool visible = false;
+
+  void SetProgressRange(std::int32_t maximum) override { log.push_back("Range " + std::to_string(maximum)); }
+  void SetProgressPosition(std::int32_t position) override { log.push_back("Position " + std::to_string(position)); }
+  void Show() override {
+    visible = true;
+    log.push_back("Show");
+  }
+  void Hide() override {
+    visible = false;
+    log.push_back("Hide");
+  }
+};
+
+}  // namespace sorvane
