@@ -1,0 +1,54 @@
+#include "platform/wx/Form6Dialog.h"
+
+#include <wx/gauge.h>
+#include <wx/sizer.h>
+
+#include "platform/wx/WxText.h"
+
+namespace sorvane {
+
+Form6Dialog::Form6Dialog(wxWindow* mainWindow)
+    : wxDialog(mainWindow, wxID_ANY, Wx("Bitte warten..."), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSTAY_ON_TOP) {
+  ProgressBar = new wxGauge(this, wxID_ANY, 100, wxDefaultPosition, wxSize(359, 16),
+                            wxGA_HORIZONTAL | wxGA_SMOOTH);
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(ProgressBar, 0, wxFIXED_MINSIZE);
+  SetSizerAndFit(column);
+  // Esc is a request to close like any other, not the dialog's own cancel
+  // (which would hide the window without asking).
+  SetEscapeId(wxID_NONE);
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE) {
+      Close();
+    } else {
+      event.Skip();
+    }
+  });
+  // Esc and the window manager's close come here as requests that may be
+  // refused; a refused request leaves the window as it is.
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    if (event.CanVeto() && closeQuery_ && !closeQuery_()) {
+      event.Veto();
+      return;
+    }
+    wxDialog::Show(false);
+  });
+}
+
+void Form6Dialog::Adapter::SetProgressRange(std::int32_t maximum) {
+  // wxGauge needs a range above 0; an empty container shows 0 of 0 as an
+  // empty bar.
+  dialog_.ProgressBar->SetRange(maximum > 0 ? maximum : 1);
+}
+
+void Form6Dialog::Adapter::SetProgressPosition(std::int32_t position) {
+  if (dialog_.ProgressBar->GetValue() != position) dialog_.ProgressBar->SetValue(position);
+}
+
+void Form6Dialog::Adapter::Show() {
+  dialog_.CentreOnParent();
+  dialog_.wxDialog::Show(true);
+}
+
+}  // namespace sorvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+#include <functional>
+
+#include "forms/Form6View.h"
+
+class wxGauge;
+
+namespace sorvane {
+
+// The wait window "Bitte warten...": a progress bar in a window without
+// close box or system menu, on top and centred over the main window while a
+// container loads. The user's requests to close it are put to
+// closeQuery (TForm6::FormCloseQuery); the program's own Hide asks nothing.
+class Form6Dialog : public wxDialog {
+ public:
+  explicit Form6Dialog(wxWindow* mainWindow);
+
+  void SetCloseQuery(std::function<bool()> closeQuery) { closeQuery_ = std::move(closeQuery); }
+  Form6View& View() { return view_; }
+  wxGauge* ProgressBar = nullptr;
+
+ private:
+  class Adapter final : public Form6View {
+   public:
+    explicit Adapter(Form6Dialog& dialog) : dialog_(dialog) {}
+    void SetProgressRange(std::int32_t maximum) override;
+    void SetProgressPosition(std::int32_t position) override;
+    void Show() override;
+    void Hide() override { dialog_.wxDialog::Show(false); }
+
+   private:
+    Form6Dialog& dialog_;
+  };
+
+  Adapter view_{*this};
+  std::function<bool()> closeQuery_;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,51 @@
+#include "platform/wx/SorvaneApp.h"
+
+#include <clocale>
+#include <exception>
+
+#include "app/DefaultErrorDisplay.h"
+#include "platform/posix/PosixProgramFile.h"
+#include "platform/wx/Form1Frame.h"
+#include "platform/wx/WxDialogs.h"
+#include "platform/wx/WxText.h"
+
+namespace sorvane {
+
+ProgramFile& SorvaneApp::TheProgramFile() {
+  if (!programFile_) programFile_ = std::make_unique<PosixProgramFile>();
+  return *programFile_;
+}
+
+bool SorvaneApp::OnInit() {
+  if (!wxApp::OnInit()) return false;
+  SetAppName(Wx(ApplicationTitle));
+  SetAppDisplayName(Wx(ApplicationTitle));
+  try {
+    program_ = std::make_unique<SorvaneProgram>(TheProgramFile());
+  } catch (const std::exception& failure) {
+    // Nothing to show the wizard in: report and end.
+    WxDialogs dialogs;
+    ShowDefaultError(dialogs, failure);
+    return false;
+  }
+  SetTopWindow(&program_->MainWindow());
+  program_->Show();
+  return true;
+}
+
+int SorvaneApp::OnExit() {
+  // The windows are gone by now; the behaviour behind them goes last.
+  program_.reset();
+  return wxApp::OnExit();
+}
+
+void SorvaneApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const {
+  try {
+    wxApp::CallEventHandler(handler, functor, event);
+  } catch (const std::exception& failure) {
+    WxDialogs dialogs;
+    ShowDefaultError(dialogs, failure);
+  }
+}
+
+}  // namespace sorvane

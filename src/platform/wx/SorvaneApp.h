@@ -1,0 +1,33 @@
+#pragma once
+
+#include <wx/app.h>
+
+#include <memory>
+
+#include "platform/ProgramFile.h"
+#include "platform/wx/SorvaneProgram.h"
+
+namespace sorvane {
+
+// The application: title "Sorvane", the program's windows, and the message
+// loop's last line of defence: a failure that leaves any event handler is
+// shown by the default error display and the loop goes on.
+class SorvaneApp : public wxApp {
+ public:
+  bool OnInit() override;
+  int OnExit() override;
+  void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const override;
+
+  SorvaneProgram* Program() { return program_.get(); }
+
+ protected:
+  // Where the program lives; the real program asks the kernel. Smoke tests
+  // put it next to their own containers.
+  virtual ProgramFile& TheProgramFile();
+
+ private:
+  std::unique_ptr<ProgramFile> programFile_;
+  std::unique_ptr<SorvaneProgram> program_;
+};
+
+}  // namespace sorvane

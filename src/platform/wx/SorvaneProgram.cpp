@@ -1,0 +1,35 @@
+#include "platform/wx/SorvaneProgram.h"
+
+#include <wx/bmpbuttn.h>
+
+#include "platform/wx/Form1Frame.h"
+#include "platform/wx/Form5Frame.h"
+#include "platform/wx/Form6Dialog.h"
+
+namespace sorvane {
+
+SorvaneProgram::SorvaneProgram(ProgramFile& programFile)
+    : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
+      pump_(eventQueue_, clock_) {
+  // The start order of the windows: main window, preview, wait window. The
+  // About box comes last once it exists (it then also sets the message font
+  // on the other windows).
+  form1_ = new Form1Frame(dialogs_);
+  form5_ = new Form5Frame(form1_);
+  form6_ = new Form6Dialog(form1_);
+
+  wizard_ = std::make_unique<Wizard>(services_, *form1_, form5_->View(), form6_->View(), pump_);
+  form1_->Attach(wizard_->Form1());
+  form6_->SetCloseQuery([this] { return wizard_->Form6().FormCloseQuery(); });
+  // Setup registration and the update service (StartupComponents) and the
+  // About box (InfoBox) are not attached yet: the creation skips their steps
+  // and the info button stays disabled.
+  form1_->SpeedButton_Info->Disable();
+  wizard_->Create();
+}
+
+SorvaneProgram::~SorvaneProgram() = default;
+
+void SorvaneProgram::Show() { form1_->Show(); }
+
+}  // namespace sorvane

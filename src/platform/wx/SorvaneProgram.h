@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+
+#include "app/Wizard.h"
+#include "app/WizardServices.h"
+#include "forms/ThrottledPump.h"
+#include "platform/ProgramFile.h"
+#include "platform/posix/Cp1252CodePage.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixLocale.h"
+#include "platform/posix/PosixPictureDecoder.h"
+#include "platform/posix/PosixShell.h"
+#include "platform/posix/PosixSystemFolders.h"
+#include "platform/posix/SteadyClock.h"
+#include "platform/wx/WxDialogs.h"
+#include "platform/wx/WxEventQueue.h"
+
+namespace sorvane {
+
+class Form1Frame;
+class Form5Frame;
+class Form6Dialog;
+
+// The running program: the real services for Linux, the windows in their
+// start order (main window, preview, wait window; the About box joins when
+// it exists) and the wizard's behaviour over them. Made once the toolkit is
+// up (the application's OnInit); the windows belong to wx and go with the
+// main window, this object stays until the application ends.
+class SorvaneProgram {
+ public:
+  // programFile says where the program lives, and so which containers the
+  // first page lists.
+  explicit SorvaneProgram(ProgramFile& programFile);
+  SorvaneProgram(const SorvaneProgram&) = delete;
+  SorvaneProgram& operator=(const SorvaneProgram&) = delete;
+  ~SorvaneProgram();
+
+  // Shows the main window; the message loop runs after this.
+  void Show();
+
+  Form1Frame& MainWindow() { return *form1_; }
+  Form5Frame& PreviewWindow() { return *form5_; }
+  Form6Dialog& WaitWindow() { return *form6_; }
+  Wizard& TheWizard() { return *wizard_; }
+  Dialogs& TheDialogs() { return dialogs_; }
+
+ private:
+  PosixFileSystem files_;
+  WxDialogs dialogs_;
+  PosixShell shell_;
+  PosixSystemFolders systemFolders_;
+  PosixLocale locale_;
+  Cp1252CodePage codePage_;
+  PosixPictureDecoder pictureDecoder_;
+  WizardServices services_;
+
+  Form1Frame* form1_ = nullptr;
+  Form5Frame* form5_ = nullptr;
+  Form6Dialog* form6_ = nullptr;
+
+  WxEventQueue eventQueue_;
+  SteadyClock clock_;
+  ThrottledPump pump_;
+  std::unique_ptr<Wizard> wizard_;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,112 @@
+#include "platform/wx/WxDialogs.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/generic/msgdlgg.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "platform/wx/WxText.h"
+
+namespace sorvane {
+
+namespace {
+
+long IconStyle(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Information: return wxICON_INFORMATION;
+    case MessageIcon::Warning: return wxICON_WARNING;
+    case MessageIcon::Error: return wxICON_ERROR;
+    case MessageIcon::Question: return wxICON_QUESTION;
+    case MessageIcon::None: break;
+  }
+  return wxICON_NONE;
+}
+
+}  // namespace
+
+wxWindow* DialogOwner() { return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr; }
+
+// The generic dialog rather than GTK's own: that one puts "No" before "Yes"
+// and drops the question icon; the program's questions are worded for
+// "&Ja" on the left.
+void WxDialogs::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+  wxGenericMessageDialog dialog(DialogOwner(), Wx(text), Wx(title), wxOK | wxCENTRE | IconStyle(icon));
+  dialog.ShowModal();
+}
+
+DialogAnswer WxDialogs::AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) {
+  wxGenericMessageDialog dialog(DialogOwner(), Wx(text), Wx(title), wxYES_NO | wxCENTRE | IconStyle(icon));
+  dialog.SetYesNoLabels(Wx("&Ja"), Wx("&Nein"));
+  dialog.SetEscapeId(wxID_NO);
+  switch (dialog.ShowModal()) {
+    case wxID_YES: return DialogAnswer::Yes;
+    case wxID_NO: return DialogAnswer::No;
+    default: return DialogAnswer::Closed;
+  }
+}
+
+// wx's text entry dialog takes its button texts from the stock labels, which
+// stay English without a translation catalogue; the query needs "Abbrechen".
+std::optional<std::string> WxDialogs::InputQuery(const std::string& title, const std::string& prompt,
+                                                 const std::string& initial, int maxLength) {
+  wxDialog dialog(DialogOwner(), wxID_ANY, Wx(title), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE);
+  auto* field = new wxTextCtrl(&dialog, wxID_ANY, Wx(initial), wxDefaultPosition, wxSize(260, -1));
+  if (maxLength > 0) field->SetMaxLength(static_cast<unsigned long>(maxLength));
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  auto* ok = new wxButton(&dialog, wxID_OK, Wx("OK"));
+  buttons->Add(ok, 0, wxRIGHT, 8);
+  buttons->Add(new wxButton(&dialog, wxID_CANCEL, Wx("Abbrechen")));
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(new wxStaticText(&dialog, wxID_ANY, Wx(prompt)), 0, wxALL, 10);
+  column->Add(field, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
+  column->Add(buttons, 0, wxALIGN_CENTER | wxALL, 10);
+  dialog.SetSizerAndFit(column);
+  ok->SetDefault();
+  field->SetFocus();
+  dialog.CentreOnParent();
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return Utf8(field->GetValue());
+}
+
+std::optional<std::string> WxDialogs::OpenFile(const OpenDialogOptions& options) {
+  // The GTK chooser has no read-only check box to hide, is always
+  // resizable and only offers paths that exist; the options that remain are
+  // the filter and whether the file must exist.
+  long style = wxFD_OPEN;
+  if (options.FileMustExist) style |= wxFD_FILE_MUST_EXIST;
+  wxFileDialog dialog(DialogOwner(), wxString(), Wx(options.InitialDir), wxString(), Wx(options.Filter), style);
+  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+  return Utf8(dialog.GetPath());
+}
+
+std::optional<std::string> WxDialogs::BrowseFolder(const std::string& prompt, const std::string& root,
+                                                   const std::string& initialFolder, bool /*editBox*/,
+                                                   bool /*includeFiles*/) {
+  // The GTK chooser has its own location field and shows folders only; a
+  // root limits nothing there, it is where the browser starts.
+  const std::string start = initialFolder.empty() ? root : initialFolder;
+  std::string chosen;
+  {
+    // Disable every window before the dialog exists, so that the dialog
+    // itself stays usable; enabled again when this block ends, also after a
+    // failure.
+    wxWindowDisabler others;
+    wxDirDialog dialog(DialogOwner(), Wx(prompt), Wx(start), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
+    // GetPath() reports the chosen folder only once the user has accepted;
+    // read it right then and keep it.
+    if (dialog.ShowModal() == wxID_OK) chosen = Utf8(dialog.GetPath());
+  }
+  if (chosen.empty()) return std::nullopt;
+  return chosen;
+}
+
+void WxDialogs::MessageBeep(unsigned /*type*/) { wxBell(); }
+
+}  // namespace sorvane
