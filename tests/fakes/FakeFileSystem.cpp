@@ -185,7 +185,7 @@ std::vector<FileEntry> FakeFileSystem::FindFiles(const std::string& folder, cons
     const std::string name = NameOf(full);
     if (!MatchFileNamePattern(pattern, name)) continue;
     const std::int64_t size = node.directory ? 0 : static_cast<std::int64_t>(node.contents->bytes.size());
-    found.push_back({node.order, FileEntry{name, size, node.directory, node.hidden}});
+    found.push_back({node.order, FileEntry{name, size, node.directory, node.hidden || name[0] == '.'}});
   }
   std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<FileEntry> entries;
@@ -200,7 +200,7 @@ std::optional<FileEntry> FakeFileSystem::FindEntry(const std::string& path) {
   if (name.find_first_of("*?") == std::string::npos) {
     if (const Node* node = Find(full)) {
       const std::int64_t size = node->directory ? 0 : static_cast<std::int64_t>(node->contents->bytes.size());
-      return FileEntry{name, size, node->directory, node->hidden};
+      return FileEntry{name, size, node->directory, node->hidden || name[0] == '.'};
     }
   }
   std::vector<FileEntry> found = FindFiles(ParentOf(full), name);

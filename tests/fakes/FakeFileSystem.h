@@ -12,7 +12,8 @@ namespace sorvane {
 
 // An in-memory FileSystem for tests: files are byte strings, folders are
 // names, and the "file-system order" in which FindFiles lists entries is the
-// order in which they were added. Paths are absolute after ExpandFileName
+// order in which they were added. An entry is hidden when added so or when
+// its name starts with ".", as on Linux. Paths are absolute after ExpandFileName
 // against the current folder ("/" unless set); the root folder always exists.
 //
 // It keeps the contract of the real one: Create refuses (EFCreateError) a

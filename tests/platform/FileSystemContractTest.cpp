@@ -1,0 +1,195 @@
+// The behaviour every FileSystem promises, checked on the real one (in a
+// temporary folder) and on the in-memory fake the other tests rely on.
+
+#include <gtest/gtest.h>
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "fakes/FakeFileSystem.h"
+#include "platform/Errors.h"
+#include "platform/posix/PosixFileSystem.h"
+
+namespace sorvane {
+namespace {
+
+// A file system and an existing, empty folder on it to work in.
+struct Workplace {
+  std::unique_ptr<FileSystem> files;
+  std::string root;
+  std::function<void()> cleanUp;
+};
+
+Workplace RealWorkplace() {
+  std::string pattern = ::testing::TempDir() + "sorvane-fs-XXXXXX";
+  const char* made = ::mkdtemp(pattern.data());
+  if (made == nullptr) throw std::runtime_error("no temporary folder");
+  const std::string root = made;
+  return {std::make_unique<PosixFileSystem>(), root, [root] { std::filesystem::remove_all(root); }};
+}
+
+Workplace FakeWorkplace() {
+  auto files = std::make_unique<FakeFileSystem>();
+  files->AddFolder("/arbeit");
+  return {std::move(files), "/arbeit", [] {}};
+}
+
+class FileSystemContractTest : public ::testing::TestWithParam<Workplace (*)()> {
+ protected:
+  void SetUp() override {
+    place = GetParam()();
+    files = place.files.get();
+  }
+  void TearDown() override { place.cleanUp(); }
+
+  std::string At(const std::string& name) const { return place.root + "/" + name; }
+
+  void Write(const std::string& name, const std::string& bytes) {
+    auto out = files->Create(At(name));
+    out->WriteBuffer(bytes.data(), bytes.size());
+  }
+
+  std::string Read(const std::string& name) {
+    auto in = files->OpenRead(At(name));
+    std::string bytes(static_cast<std::size_t>(in->Size()), '\0');
+    in->ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+  }
+
+  std::vector<std::string> Names(const std::string& pattern) {
+    std::vector<std::string> names;
+    for (const FileEntry& entry : files->FindFiles(place.root, pattern)) names.push_back(entry.name);
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  Workplace place;
+  FileSystem* files = nullptr;
+};
+
+TEST_P(FileSystemContractTest, CreateWritesAndEmptiesAndOpenReadReads) {
+  Write("a.bin", "erster Inhalt");
+  EXPECT_EQ(Read("a.bin"), "erster Inhalt");
+  Write("a.bin", "neu");
+  EXPECT_EQ(Read("a.bin"), "neu");
+  // Writing after a gap fills it with zero bytes; reading past the end gives nothing.
+  {
+    auto out = files->Create(At("gap.bin"));
+    out->Seek(3, SeekOrigin::Begin);
+    out->WriteBuffer("x", 1);
+    EXPECT_EQ(out->Size(), 4);
+    char byte;
+    out->Seek(10, SeekOrigin::Begin);
+    EXPECT_EQ(out->Read(&byte, 1), 0u);
+    EXPECT_THROW(out->Seek(-11, SeekOrigin::Current), EReadError);
+  }
+  EXPECT_EQ(Read("gap.bin"), std::string("\0\0\0x", 4));
+}
+
+TEST_P(FileSystemContractTest, OpeningAndCreatingFailWithThePathAsGiven) {
+  try {
+    files->OpenRead(At("fehlt.zvq"));
+    FAIL();
+  } catch (const EFOpenError& e) {
+    EXPECT_EQ(e.what(), "Datei " + At("fehlt.zvq") + " kann nicht geöffnet werden");
+  }
+  EXPECT_THROW(files->OpenRead(place.root), EFOpenError);
+  try {
+    files->Create(At("kein/ordner.txt"));
+    FAIL();
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.what(), "Datei " + At("kein/ordner.txt") + " kann nicht erstellt werden");
+  }
+  EXPECT_THROW(files->Create(place.root), EFCreateError);
+}
+
+TEST_P(FileSystemContractTest, AFileOpenForReadingIsNeverEmptied) {
+  Write("box.zvq", "Container");
+  {
+    auto reading = files->OpenRead(At("box.zvq"));
+    auto again = files->OpenRead(At("box.zvq"));
+    EXPECT_THROW(files->Create(At("box.zvq")), EFCreateError);
+    again.reset();
+    EXPECT_THROW(files->Create(At("box.zvq")), EFCreateError);  // still open once
+    char first;
+    reading->ReadBuffer(&first, 1);
+    EXPECT_EQ(first, 'C');
+  }
+  EXPECT_EQ(Read("box.zvq"), "Container");
+  Write("box.zvq", "frei");  // closed: creating is allowed again
+  EXPECT_EQ(Read("box.zvq"), "frei");
+}
+
+TEST_P(FileSystemContractTest, ExistenceOfFilesAndFolders) {
+  Write("datei", "");
+  EXPECT_TRUE(files->FileExists(At("datei")));
+  EXPECT_FALSE(files->DirectoryExists(At("datei")));
+  EXPECT_TRUE(files->DirectoryExists(place.root));
+  EXPECT_FALSE(files->FileExists(place.root));
+  EXPECT_FALSE(files->FileExists(At("fehlt")));
+  EXPECT_FALSE(files->DirectoryExists(At("fehlt")));
+  EXPECT_TRUE(files->DeleteFile(At("datei")));
+  EXPECT_FALSE(files->FileExists(At("datei")));
+  EXPECT_FALSE(files->DeleteFile(At("datei")));
+  EXPECT_FALSE(files->DeleteFile(place.root));
+}
+
+TEST_P(FileSystemContractTest, SearchesIgnoreCaseAndListEverything) {
+  Write("a.zvq", "1");
+  Write("B.ZVQ", "22");
+  Write(".versteckt.zvq", "333");
+  Write("\xC3\x84pfel.Zvq", "");  // "Äpfel.Zvq"
+  Write("notiz.txt", "");
+  Write("zvq", "");
+  EXPECT_EQ(Names("*.zvq"), (std::vector<std::string>{".versteckt.zvq", "B.ZVQ", "a.zvq", "\xC3\x84pfel.Zvq"}));
+  EXPECT_EQ(Names("\xC3\xA4*"), (std::vector<std::string>{"\xC3\x84pfel.Zvq"}));  // "ä*" finds "Äpfel"
+  EXPECT_EQ(Names("?.zvq"), (std::vector<std::string>{"B.ZVQ", "a.zvq"}));
+  EXPECT_EQ(Names("*.*").size(), 6u);
+  EXPECT_EQ(Names("*").size(), 6u);
+  for (const FileEntry& entry : files->FindFiles(place.root, "*.zvq")) {
+    EXPECT_EQ(entry.hidden, entry.name[0] == '.') << entry.name;
+    EXPECT_FALSE(entry.directory);
+    if (entry.name == "B.ZVQ") {
+      EXPECT_EQ(entry.size, 2);
+    }
+  }
+  EXPECT_TRUE(files->FindFiles(At("fehlt"), "*").empty());
+}
+
+TEST_P(FileSystemContractTest, FindEntryReportsFilesAndFolders) {
+  Write("Gr\xC3\xB6\xC3\x9F" "e.bin", "12345");  // "Größe.bin"
+  const auto entry = files->FindEntry(At("Gr\xC3\xB6\xC3\x9F" "e.bin"));
+  ASSERT_TRUE(entry.has_value());
+  EXPECT_EQ(entry->size, 5);
+  EXPECT_EQ(entry->name, "Gr\xC3\xB6\xC3\x9F" "e.bin");
+  const auto upper = files->FindEntry(At("GR\xC3\x96\xC3\x9F" "E.BIN"));
+  ASSERT_TRUE(upper.has_value());
+  EXPECT_EQ(upper->name, "Gr\xC3\xB6\xC3\x9F" "e.bin");
+  const auto folder = files->FindEntry(place.root);
+  ASSERT_TRUE(folder.has_value());
+  EXPECT_TRUE(folder->directory);
+  EXPECT_FALSE(files->FindEntry(At("fehlt")).has_value());
+  EXPECT_FALSE(files->FindEntry(place.root + "/").has_value());
+}
+
+TEST_P(FileSystemContractTest, ExpandFileNameNormalisesWithoutTouchingTheDisk) {
+  EXPECT_EQ(files->ExpandFileName("/a/./b//c/../d"), "/a/b/d");
+  EXPECT_EQ(files->ExpandFileName("/../x"), "/x");
+  EXPECT_EQ(files->ExpandFileName("/a/b/"), "/a/b/");
+  EXPECT_EQ(files->ExpandFileName("/"), "/");
+  const std::string relative = files->ExpandFileName("x/../y.zvq");
+  EXPECT_EQ(relative.front(), '/');
+  EXPECT_EQ(relative.substr(relative.size() - 6), "/y.zvq");
+  EXPECT_EQ(relative.find("/x/"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(FileSystems, FileSystemContractTest, ::testing::Values(&RealWorkplace, &FakeWorkplace),
+                         [](const auto& info) { return info.index == 0 ? "Posix" : "Fake"; });
+
+}  // namespace
+}  // namespace sorvane

@@ -1,0 +1,138 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/Errors.h"
+#include "platform/posix/PosixFileStream.h"
+
+namespace sorvane {
+namespace {
+
+class PosixFileSystemTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = ::testing::TempDir() + "sorvane-posix-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    root = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(root); }
+
+  std::string At(const std::string& name) const { return root + "/" + name; }
+
+  void Write(const std::string& name, const std::string& bytes) {
+    auto out = files.Create(At(name));
+    out->WriteBuffer(bytes.data(), bytes.size());
+  }
+
+  PosixFileSystem files;
+  std::string root;
+};
+
+TEST(FileNamePatternTest, WildcardsAndCaseAsTheWindowsSearch) {
+  EXPECT_TRUE(MatchFileNamePattern("*.zvq", "Box.ZVQ"));
+  EXPECT_TRUE(MatchFileNamePattern("*.zvq", ".zvq"));
+  EXPECT_FALSE(MatchFileNamePattern("*.zvq", "box.zvqx"));
+  EXPECT_FALSE(MatchFileNamePattern("*.zvq", "box.zv"));
+  EXPECT_TRUE(MatchFileNamePattern("a*b*c", "aXXbYYbZc"));
+  EXPECT_FALSE(MatchFileNamePattern("a*b*c", "aXXbYYbZ"));
+  EXPECT_TRUE(MatchFileNamePattern("*.*", "ohne-punkt"));
+  EXPECT_TRUE(MatchFileNamePattern("**", ""));
+  EXPECT_FALSE(MatchFileNamePattern("?", ""));
+  // "?" is one character, also when UTF-8 spends two bytes on it.
+  EXPECT_TRUE(MatchFileNamePattern("?.txt", "\xC3\xBC.txt"));
+  EXPECT_TRUE(MatchFileNamePattern("\xC3\x9C*", "\xC3\xBC" "ber"));         // Ü folds to ü
+  EXPECT_TRUE(MatchFileNamePattern("\xC5\x92*", "\xC5\x93uvre"));           // Œ folds to œ
+  EXPECT_FALSE(MatchFileNamePattern("\xC3\x97", "\xC3\xB7"));               // × is not ÷
+  // Bytes that are not UTF-8 match only themselves.
+  EXPECT_TRUE(MatchFileNamePattern("?", "\xFF"));
+  EXPECT_TRUE(MatchFileNamePattern("a\xE4", "a\xE4"));
+  EXPECT_FALSE(MatchFileNamePattern("a\xE4", "a\xC4"));
+  // Many stars against a long name stay fast: no recursion, no blow-up.
+  EXPECT_FALSE(MatchFileNamePattern(std::string(200, '*') + "b", std::string(5000, 'a')));
+}
+
+TEST_F(PosixFileSystemTest, TheShareTableSeesInodesAndOtherInstances) {
+  Write("box.zvq", "Container");
+  auto reading = files.OpenRead(At("box.zvq"));
+  ASSERT_EQ(::link(At("box.zvq").c_str(), At("link.zvq").c_str()), 0);
+  ASSERT_EQ(::symlink(At("box.zvq").c_str(), At("sym.zvq").c_str()), 0);
+  PosixFileSystem other;
+  EXPECT_THROW(other.Create(At("box.zvq")), EFCreateError);
+  EXPECT_THROW(files.Create(At("link.zvq")), EFCreateError);
+  EXPECT_THROW(files.Create(At("sym.zvq")), EFCreateError);
+  EXPECT_EQ(reading->Size(), 9);
+  reading.reset();
+  EXPECT_NO_THROW(other.Create(At("link.zvq")));
+}
+
+TEST_F(PosixFileSystemTest, CreatedFilesFollowTheUmask) {
+  const mode_t previous = ::umask(027);
+  files.Create(At("neu"));
+  ::umask(previous);
+  struct stat info;
+  ASSERT_EQ(::stat(At("neu").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+}
+
+TEST_F(PosixFileSystemTest, AFullDeviceIsAShortWrite) {
+  const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+  if (fd < 0) GTEST_SKIP() << "no /dev/full";
+  PosixFileStream full(fd);
+  EXPECT_EQ(full.Write("abc", 3), 0u);
+  try {
+    full.WriteBuffer("abc", 3);
+    FAIL();
+  } catch (const EWriteError& e) {
+    EXPECT_STREQ(e.what(), "Stream-Schreibfehler");
+  }
+}
+
+TEST_F(PosixFileSystemTest, ADeviceErrorIsAReadError) {
+  const int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ASSERT_GE(fd, 0);
+  PosixFileStream folder(fd);
+  char byte;
+  try {
+    folder.Read(&byte, 1);
+    FAIL();
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "Stream-Lesefehler");
+  }
+}
+
+TEST_F(PosixFileSystemTest, SearchesReportWhatLinksPointTo) {
+  Write("ziel.bin", "1234");
+  ASSERT_EQ(::mkdir(At("ordner").c_str(), 0777), 0);
+  ASSERT_EQ(::symlink(At("ziel.bin").c_str(), At("zeiger.bin").c_str()), 0);
+  ASSERT_EQ(::symlink(At("weg").c_str(), At("kaputt.bin").c_str()), 0);
+  for (const FileEntry& entry : files.FindFiles(root, "*")) {
+    if (entry.name == "zeiger.bin") {
+      EXPECT_EQ(entry.size, 4);
+    }
+    if (entry.name == "ordner") {
+      EXPECT_TRUE(entry.directory);
+    }
+    if (entry.name == "kaputt.bin") {
+      EXPECT_FALSE(entry.directory);
+    }
+  }
+  EXPECT_EQ(files.FindFiles(root, "*").size(), 4u);
+  EXPECT_FALSE(files.FileExists(At("kaputt.bin")));
+  EXPECT_TRUE(files.FileExists(At("zeiger.bin")));
+}
+
+TEST_F(PosixFileSystemTest, RelativePathsStartInTheCurrentFolder) {
+  const std::string here = std::filesystem::current_path().string();
+  EXPECT_EQ(files.ExpandFileName("a/./b/../c.zvq"), (here == "/" ? "" : here) + "/a/c.zvq");
+  EXPECT_EQ(files.ExpandFileName(""), "");
+}
+
+}  // namespace
+}  // namespace sorvane
