@@ -134,6 +134,15 @@ TEST_F(PagesTest, LoadRunsWithTheWaitWindowThenResetsPageOneInOrder) {
   EXPECT_EQ(form.Catalogue().ContainerPath, "/prog/A.zvq");
 }
 
+TEST_F(PagesTest, EmptyContainerShowsAndClosesTheWaitWindowAtZeroOfZero) {
+  AddContainer("/prog/Leer.zvq", {{"Gast", "", 0}}, {});
+  StartAndLoad("Leer.zvq");
+  EXPECT_THAT(waitView.log, ElementsAre("Range 0", "Position 0", "Show", "Hide"));
+  EXPECT_TRUE(wizard.Form6().FormCloseQuery());
+  LogInAsGuest();
+  EXPECT_TRUE(view.files.empty());
+}
+
 TEST_F(PagesTest, FailedLoadStaysOnPageZeroWithTheWindowUsable) {
   files.AddFile("/prog/Kaputt.zvq", ContainerBytes({{"Gast", "", 0}}, {{"a.txt", {1}, "aaa"}}).substr(0, 30));
   wizard.Create();
