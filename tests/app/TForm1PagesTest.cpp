@@ -66,7 +66,7 @@ TEST_F(PagesTest, StartListsTheProgramFolderAndShowsPageZeroAsDesigned) {
   EXPECT_FALSE(view.Enabled(C::Button_Next));
 }
 
-TEST_F(PagesTest, EmptyProgramFolderStillOpensThroughTheDialog) {
+TEST_F(PagesTest, EmptyProgramFolderStillOpensThroughTheDialogWhichChecksTheExtension) {
   files.DeleteFile("/prog/A.zvq");
   files.DeleteFile("/prog/B.zvq");
   files.AddFile("/daten/Archiv.Zvq", ContainerBytes({{"Gast", "", 0}}, {}));
@@ -74,6 +74,17 @@ TEST_F(PagesTest, EmptyProgramFolderStillOpensThroughTheDialog) {
   EXPECT_TRUE(view.progPath.empty());
   EXPECT_FALSE(view.Enabled(C::Label_ProgPath));
   EXPECT_FALSE(view.Enabled(C::Button_Next));
+
+  dialogs.openAnswers = {std::nullopt, "/daten/Archiv.zvq.bak", "/daten/Archiv", "/daten/ordner.zvq/Archiv"};
+  for (int i = 0; i < 4; ++i) form.SpeedButton_OpenClick();
+  ASSERT_EQ(dialogs.messages.size(), 3u) << "cancel says nothing, the others are refused";
+  for (const auto& message : dialogs.messages) {
+    EXPECT_EQ(message.text, "Die ausgewählte Datei ist ungültig.");
+    EXPECT_EQ(message.title, "Ungültige Datei");
+    EXPECT_EQ(message.icon, MessageIcon::Error);
+  }
+  EXPECT_EQ(view.caption, "Sorvane");
+  EXPECT_EQ(form.Catalogue().ContainerPath, "");
 
   dialogs.openAnswers = {"/daten/Archiv.Zvq"};
   form.SpeedButton_OpenClick();
@@ -89,24 +100,6 @@ TEST_F(PagesTest, EmptyProgramFolderStillOpensThroughTheDialog) {
   form.Button_BackClick();
   EXPECT_EQ(view.caption, "Sorvane");
   EXPECT_EQ(form.Catalogue().ContainerPath, "");
-}
-
-TEST_F(PagesTest, OpenDialogRefusesOtherExtensionsAndCancelChangesNothing) {
-  wizard.Create();
-  for (const char* chosen : {"/daten/Archiv.zvq.bak", "/daten/Archiv", "/daten/ordner.zvq/Archiv"}) {
-    dialogs.openAnswers = {chosen};
-    dialogs.messages.clear();
-    form.SpeedButton_OpenClick();
-    ASSERT_EQ(dialogs.messages.size(), 1u) << chosen;
-    EXPECT_EQ(dialogs.messages[0].text, "Die ausgewählte Datei ist ungültig.");
-    EXPECT_EQ(dialogs.messages[0].title, "Ungültige Datei");
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
-  }
-  dialogs.openAnswers = {std::nullopt};
-  form.SpeedButton_OpenClick();
-  EXPECT_EQ(view.caption, "Sorvane");
-  EXPECT_EQ(form.Catalogue().ContainerPath, "");
-  EXPECT_EQ(form.PageIndex(), 0);
 }
 
 TEST_F(PagesTest, LoadRunsWithTheWaitWindowThenResetsPageOneInOrder) {

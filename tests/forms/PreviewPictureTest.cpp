@@ -1,11 +1,11 @@
-// Choosing the decoder for a picture file, the extension table, and the
-// preview window's picture.
+// Choosing the decoder for a picture file, and the extension table of the
+// preview. (The preview window itself is driven through the main window's
+// handlers in the wizard tests.)
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "forms/PictureFile.h"
 #include "forms/PreviewExtensions.h"
-#include "forms/TForm5.h"
 #include "platform/Errors.h"
 
 namespace sorvane {
@@ -27,17 +27,6 @@ class ScriptedDecoder : public PictureDecoder {
     if (fail) throw Exception(failure);
     return Picture{2, 1, std::vector<std::uint8_t>(6, 0xFF)};
   }
-};
-
-class Form5 : public Form5View {
- public:
-  bool doubleBuffered = false, visible = false;
-  std::vector<Picture> shown;
-  void SetDoubleBuffered(bool on) override { doubleBuffered = on; }
-  bool IsVisible() override { return visible; }
-  void Show() override { visible = true; }
-  void Hide() override { visible = false; }
-  void SetPicture(const Picture& picture) override { shown.push_back(picture); }
 };
 
 std::string Failure(PictureDecoder& decoder, const std::string& path) {
@@ -81,30 +70,6 @@ TEST(PreviewExtensionsTest, IndexOfTextIsExactAndFirstMatch) {
   const std::string_view twice[] = {"x", "y", "x"};
   EXPECT_EQ(IndexOfText(twice, "x"), 0);
   EXPECT_EQ(IndexOfText({}, "x"), -1);
-}
-
-TEST(TForm5Test, PictureReplacedOnlyWhenLoadingSucceeds) {
-  Form5 view;
-  ScriptedDecoder decoder;
-  TForm5 form(view, decoder);
-  form.FormCreate();
-  EXPECT_TRUE(view.doubleBuffered);
-
-  form.LoadPictureFromFile("/t/a.jpg");
-  EXPECT_EQ(form.Image().Width, 2);
-  decoder.fail = true;
-  EXPECT_THROW(form.LoadPictureFromFile("/t/b.jpg"), Exception);
-  EXPECT_THROW(form.LoadPictureFromFile("/t/c.png"), Exception);
-  EXPECT_EQ(form.Image().Width, 2);
-  EXPECT_EQ(view.shown.size(), 1u) << "a failed load does not touch the window";
-
-  form.Show();
-  form.Close();
-  EXPECT_FALSE(form.Visible());
-  EXPECT_EQ(view.shown.size(), 1u) << "closing only hides";
-  form.ClearPicture();
-  EXPECT_TRUE(form.Image().Empty());
-  EXPECT_TRUE(view.shown.back().Empty());
 }
 
 }  // namespace

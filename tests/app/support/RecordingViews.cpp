@@ -3,41 +3,20 @@
 namespace sorvane {
 namespace {
 
-const char* RadioName(Form1Radio radio) {
+constexpr const char* kControlNames[] = {"Button_Back",    "Button_Next",    "Button_Cancel", "Button_Extract",
+                                         "Button_Execute", "Label_ProgPath", "Label_Author",  "Label_Title"};
+
+const char* Name(Form1Control control) { return kControlNames[static_cast<int>(control)]; }
+const char* Name(Form1Radio radio) {
   return radio == Form1Radio::RadioButton_Guest ? "RadioButton_Guest" : "RadioButton_LogIn";
 }
-
-const char* EditName(Form1Edit edit) {
-  return edit == Form1Edit::Edit_UserName ? "Edit_UserName" : "Edit_Password";
-}
+const char* Name(Form1Edit edit) { return edit == Form1Edit::Edit_UserName ? "Edit_UserName" : "Edit_Password"; }
 
 Form1Radio Other(Form1Radio radio) {
   return radio == Form1Radio::RadioButton_Guest ? Form1Radio::RadioButton_LogIn : Form1Radio::RadioButton_Guest;
 }
 
 }  // namespace
-
-const char* ControlName(Form1Control control) {
-  switch (control) {
-    case Form1Control::Button_Back:
-      return "Button_Back";
-    case Form1Control::Button_Next:
-      return "Button_Next";
-    case Form1Control::Button_Cancel:
-      return "Button_Cancel";
-    case Form1Control::Button_Extract:
-      return "Button_Extract";
-    case Form1Control::Button_Execute:
-      return "Button_Execute";
-    case Form1Control::Label_ProgPath:
-      return "Label_ProgPath";
-    case Form1Control::Label_Author:
-      return "Label_Author";
-    case Form1Control::Label_Title:
-      return "Label_Title";
-  }
-  return "?";
-}
 
 void RecordingForm1View::UserCheck(Form1Radio radio) {
   checked[radio] = true;
@@ -83,21 +62,21 @@ void RecordingForm1View::ShowPage(int value) {
 
 void RecordingForm1View::SetEnabled(Form1Control control, bool value) {
   enabled[control] = value;
-  log.push_back(std::string("SetEnabled ") + ControlName(control) + (value ? " 1" : " 0"));
+  log.push_back(std::string("SetEnabled ") + Name(control) + (value ? " 1" : " 0"));
 }
 
 void RecordingForm1View::SetVisible(Form1Control control, bool value) {
   visible[control] = value;
-  log.push_back(std::string("SetVisible ") + ControlName(control) + (value ? " 1" : " 0"));
+  log.push_back(std::string("SetVisible ") + Name(control) + (value ? " 1" : " 0"));
 }
 
 void RecordingForm1View::SetText(Form1Control control, const std::string& value) {
   text[control] = value;
-  log.push_back(std::string("SetText ") + ControlName(control) + " " + value);
+  log.push_back(std::string("SetText ") + Name(control) + " " + value);
 }
 
 bool RecordingForm1View::SetChecked(Form1Radio radio, bool value) {
-  log.push_back(std::string("SetChecked ") + RadioName(radio) + (value ? " 1" : " 0"));
+  log.push_back(std::string("SetChecked ") + Name(radio) + (value ? " 1" : " 0"));
   const bool changed = checked[radio] != value;
   checked[radio] = value;
   if (value) checked[Other(radio)] = false;
@@ -106,7 +85,7 @@ bool RecordingForm1View::SetChecked(Form1Radio radio, bool value) {
 
 void RecordingForm1View::SetEditText(Form1Edit edit, const std::string& value) {
   edits[edit] = value;
-  log.push_back(std::string("SetEditText ") + EditName(edit) + " '" + value + "'");
+  log.push_back(std::string("SetEditText ") + Name(edit) + " '" + value + "'");
 }
 
 void RecordingForm1View::ClearProgPath() {

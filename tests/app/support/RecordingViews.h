@@ -70,8 +70,6 @@ class RecordingForm1View : public Form1View {
   int FilesSelection() override { return filesSelection; }
 };
 
-const char* ControlName(Form1Control control);
-
 class RecordingForm5View : public Form5View {
  public:
   bool doubleBuffered = false;
