@@ -102,9 +102,15 @@ bool TForm1::LoadStep() {
     if (selected < 0 || static_cast<std::size_t>(selected) >= progPathNames_.size()) return false;
     catalogue_.ContainerPath = services_.programFile.ProgramFolder() + progPathNames_[static_cast<std::size_t>(selected)];
   }
-  {
+  try {
     const ScopedFlag loading(loading_);
     catalogue_.LoadCatalogue();
+  } catch (...) {
+    // A path kept after a failure would be loaded again by every later
+    // "Weiter &>", whatever entry the user selects then; forgetting it lets
+    // the next step take the selection.
+    catalogue_.ContainerPath.clear();
+    throw;
   }
   view_.SetEnabled(Form1Control::Button_Back, true);
   ResetLoginPage();

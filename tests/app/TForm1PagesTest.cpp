@@ -146,8 +146,13 @@ TEST_F(PagesTest, FailedLoadStaysOnPageZeroWithTheWindowUsable) {
   EXPECT_TRUE(view.windowEnabled);
   EXPECT_FALSE(waitView.visible);
   EXPECT_TRUE(form.FormCloseQuery());
-  EXPECT_EQ(form.Catalogue().ContainerPath, "/prog/Kaputt.zvq") << "the path that failed is kept";
   EXPECT_FALSE(view.Enabled(C::Button_Back));
+
+  // The next step takes the entry selected now, not the file that failed.
+  view.UserSelectProgPath(1);
+  form.Button_NextClick();
+  EXPECT_EQ(form.PageIndex(), 1);
+  EXPECT_EQ(form.Catalogue().ContainerPath, "/prog/B.zvq");
 }
 
 TEST_F(PagesTest, BackFromPageOneRebuildsTheListAndTheNextLoadTakesTheNewSelection) {
