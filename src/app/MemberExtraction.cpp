@@ -61,8 +61,18 @@ std::string MemberExtraction::ExtractMember(std::int32_t index, std::string fold
   // The container first: when it cannot be opened no target is created.
   // The target is declared last so it is closed first.
   const std::unique_ptr<Stream> source = services_.files.OpenRead(catalogue_.ContainerPath);
-  const std::unique_ptr<Stream> destination = services_.files.Create(target);
-  ContainerCatalogue::CopyMemberData(name, *source, *destination);
+  std::unique_ptr<Stream> destination = services_.files.Create(target);
+  try {
+    ContainerCatalogue::CopyMemberData(name, *source, *destination);
+  } catch (...) {
+    // An extracted file keeps what was written, but a half-written
+    // temporary copy is of no use to anyone and would stay behind.
+    if (PreviewMode && !folder.empty()) {
+      destination.reset();
+      services_.files.DeleteFile(target);
+    }
+    throw;
+  }
   return target;
 }
 

@@ -32,7 +32,8 @@ class MemberExtraction {
   // target is created then), EFCreateError when the target cannot be
   // created or the member's name is not a plain file name (nothing is asked
   // or written then), ERangeError for an index outside Members, and the
-  // copy's read and write errors. folder is taken by value: callers pass
+  // copy's read and write errors; a temporary copy (PreviewMode with a
+  // folder) that fails half-way is deleted before the error leaves. folder is taken by value: callers pass
   // ExtractFolder itself, which this routine changes.
   std::string ExtractMember(std::int32_t index, std::string folder, bool PreviewMode);
 

@@ -117,6 +117,14 @@ TEST_F(PreviewTest, FailedLoadDeletesTheCopyThenReportsAndKeepsThePicture) {
   EXPECT_EQ(previewView.pictureChanges, changes);
 }
 
+TEST_F(PreviewTest, CopyThatFailsHalfWayIsNotLeftBehind) {
+  files.FailReadsAfter("/prog/K.zvq", 40);  // inside the first member's data
+  Select("Foto.JPG");
+  EXPECT_THROW(form.Button_PreviewClick(), EReadError);
+  EXPECT_FALSE(TempHas("Foto.JPG"));
+  EXPECT_TRUE(decoder.calls.empty());
+}
+
 TEST_F(PreviewTest, GoingBackClosesTheWindow) {
   form.Button_PreviewClick();
   form.Button_BackClick();
