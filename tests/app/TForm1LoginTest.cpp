@@ -16,7 +16,7 @@ using ::testing::ElementsAre;
 
 constexpr char kTitle[] = "Ungültige oder unvollständige Angaben";
 
-class LoginTest : public WizardFixture {
+class LoginPageTest : public WizardFixture {
  protected:
   void Load(const std::vector<ContainerAccount>& accounts, const std::vector<TestMember>& members) {
     AddContainer("/prog/K.zvq", accounts, members);
@@ -50,7 +50,7 @@ class LoginTest : public WizardFixture {
                                             {"\xC4rger.doc", {0, 1, 0, 0}, ""}};
 };
 
-TEST_F(LoginTest, ChoicesAndTypingEnableNext) {
+TEST_F(LoginPageTest, ChoicesAndTypingEnableNext) {
   Load(accounts_, members_);
   EXPECT_FALSE(view.Enabled(C::Button_Next));
   ChooseGuest();
@@ -75,7 +75,7 @@ TEST_F(LoginTest, ChoicesAndTypingEnableNext) {
   EXPECT_EQ(Refusal(), "");
 }
 
-TEST_F(LoginTest, UserLoginMessagesKeepPageAndFields) {
+TEST_F(LoginPageTest, UserLoginMessagesKeepPageAndFields) {
   Load(accounts_, members_);
   Type(E::Edit_UserName, "");
   form.Button_NextClick();
@@ -97,7 +97,7 @@ TEST_F(LoginTest, UserLoginMessagesKeepPageAndFields) {
   EXPECT_EQ(dialogs.Count("InputQuery"), 0);
 }
 
-TEST_F(LoginTest, UmlautAccountTypedInUtf8SeesItsColumnSorted) {
+TEST_F(LoginPageTest, UmlautAccountTypedInUtf8SeesItsColumnSorted) {
   Load(accounts_, members_);
   LogInAsUser("Jürgen", "Grüße");
   // Column 1 in the locale's word order (the fake's: letters without regard
@@ -111,7 +111,7 @@ TEST_F(LoginTest, UmlautAccountTypedInUtf8SeesItsColumnSorted) {
   EXPECT_EQ(view.page, 2);
 }
 
-TEST_F(LoginTest, GuestWithoutPasswordSeesColumnZeroWithoutAQuery) {
+TEST_F(LoginPageTest, GuestWithoutPasswordSeesColumnZeroWithoutAQuery) {
   Load(accounts_, members_);
   LogInAsGuest();
   EXPECT_THAT(view.FileCaptions(), ElementsAre("Apfel.txt", "zebra.txt")) << "not the guest account's column 2";
@@ -120,7 +120,7 @@ TEST_F(LoginTest, GuestWithoutPasswordSeesColumnZeroWithoutAQuery) {
   EXPECT_FALSE(view.Enabled(C::Button_Execute));
 }
 
-TEST_F(LoginTest, GuestPasswordIsAskedAndComparedExactly) {
+TEST_F(LoginPageTest, GuestPasswordIsAskedAndComparedExactly) {
   std::vector<ContainerAccount> accounts = accounts_;
   accounts[0].Password = "T\xF6r";
   Load(accounts, members_);
@@ -144,7 +144,7 @@ TEST_F(LoginTest, GuestPasswordIsAskedAndComparedExactly) {
   EXPECT_EQ(form.PageIndex(), 2);
 }
 
-TEST_F(LoginTest, ContainerWithoutAccountsRefusesTheGuestClearly) {
+TEST_F(LoginPageTest, ContainerWithoutAccountsRefusesTheGuestClearly) {
   Load({}, {{"a.txt", {}, "a"}});
   ChooseGuest();
   form.Button_NextClick();
@@ -152,7 +152,7 @@ TEST_F(LoginTest, ContainerWithoutAccountsRefusesTheGuestClearly) {
   EXPECT_EQ(form.PageIndex(), 1);
 }
 
-TEST_F(LoginTest, AccountColumnOutsideTheFlagsSeesNothing) {
+TEST_F(LoginPageTest, AccountColumnOutsideTheFlagsSeesNothing) {
   Load(accounts_, members_);
   LogInAsUser("Weit", "");
   EXPECT_TRUE(view.files.empty());
@@ -160,7 +160,7 @@ TEST_F(LoginTest, AccountColumnOutsideTheFlagsSeesNothing) {
   EXPECT_FALSE(view.Enabled(C::Button_Execute));
 }
 
-TEST_F(LoginTest, BackAndLoginAsAnotherAccountRebuildsWithoutReloading) {
+TEST_F(LoginPageTest, BackAndLoginAsAnotherAccountRebuildsWithoutReloading) {
   Load(accounts_, members_);
   LogInAsGuest();
   form.Button_BackClick();
