@@ -160,7 +160,7 @@ void TForm1::SpeedButton_OpenClick() {
   options.EnableSizing = true;
   const std::optional<std::string> chosen = services_.dialogs.OpenFile(options);
   if (!chosen) return;
-  if (UpperAscii(ExtractFileExt(ExtractFileName(*chosen))) != ".ZVQ") {
+  if (UpperAscii(ExtractFileExt(*chosen)) != ".ZVQ") {
     services_.dialogs.ShowMessage(kInvalidFileText, kInvalidFileTitle, MessageIcon::Error);
     return;
   }

@@ -17,7 +17,7 @@ std::string LowerAscii(std::string text) {
 }  // namespace
 
 Picture LoadPicture(PictureDecoder& decoder, const std::string& path) {
-  std::string extension = ExtractFileExt(ExtractFileName(path));
+  std::string extension = ExtractFileExt(path);
   if (!extension.empty()) extension.erase(0, 1);  // the dot
   const std::string kind = LowerAscii(extension);
   if (kind == "jpg" || kind == "jpeg") return decoder.DecodeJpeg(path);
