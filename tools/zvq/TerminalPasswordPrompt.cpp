@@ -19,7 +19,7 @@ volatile sig_atomic_t g_echoOff = 0;
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
 
 extern "C" void RestoreAndRaise(int signal) {
-  if (g_echoOff) tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_saved);
+  if (g_echoOff) tcsetattr(STDIN_FILENO, TCSANOW, &g_saved);
   g_echoOff = 0;
   ::signal(signal, SIG_DFL);
   raise(signal);
@@ -42,7 +42,7 @@ class EchoOff {
   }
   ~EchoOff() {
     if (!active_) return;
-    if (g_echoOff) tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_saved);
+    if (g_echoOff) tcsetattr(STDIN_FILENO, TCSANOW, &g_saved);
     g_echoOff = 0;
     for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &previous_[i], nullptr);
   }
@@ -59,12 +59,14 @@ class EchoOff {
 bool TerminalPasswordPrompt::Available() { return isatty(STDIN_FILENO) == 1; }
 
 std::optional<std::string> TerminalPasswordPrompt::Ask(const std::string& prompt) {
-  std::fputs(prompt.c_str(), stderr);
-  std::fflush(stderr);
   std::string line;
   bool complete = false;
   {
+    // The echo goes off before the prompt appears: whatever is typed once
+    // the prompt shows is neither echoed nor thrown away with the typeahead.
     EchoOff quiet;
+    std::fputs(prompt.c_str(), stderr);
+    std::fflush(stderr);
     // Byte by byte from the descriptor: nothing typed after the line may be
     // swallowed by a buffer.
     char c;
