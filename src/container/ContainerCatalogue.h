@@ -43,6 +43,16 @@ class ContainerCatalogue {
   // Title and Author describe it. On failure throws one of the runtime's
   // error kinds with its German text and leaves the previous catalogue as it
   // was; the window effects are undone either way (see LoadEffects).
+  //
+  // The failures: EFOpenError when the file cannot be opened (before any
+  // window effect); ERangeError for a negative count or a table whose size in
+  // bytes exceeds 32 bits; EReadError "Stream-Lesefehler" for a file that
+  // ends early, a negative length or data reaching past the end of the file,
+  // including counts the rest of the file cannot hold; EReadError
+  // "Ungültiger Eigenschaftswert" for a trailer value of the wrong kind;
+  // EOutOfMemory when memory runs out. Member records are read directly from
+  // the file with their data passed over by seeking, so the time grows with
+  // the number of members, not their size.
   void LoadCatalogue();
 
   // Index of the first member / account whose Name equals name byte for
@@ -58,9 +68,17 @@ class ContainerCatalogue {
   // container positioned at its start) to destination, in blocks of at most
   // 61,440 bytes. A name that is not there writes nothing. Leaves source
   // where it was on success.
+  //
+  // The records are scanned afresh, so the copy reflects the file as it is
+  // now. Failures: EReadError "Stream-Lesefehler" when the source ends before
+  // the data does (every byte obtained has been written) or a record has a
+  // negative length; ERangeError for negative counts; EWriteError
+  // "Stream-Schreibfehler" when the destination takes fewer bytes than given.
+  // After a failure the source position is not restored.
   static void CopyMemberData(const AnsiString& name, Stream& source, Stream& destination);
 
-  // Size of the file at path, -1 when there is none.
+  // Size of the file at path (made a full path first), -1 when there is
+  // none; a folder has size 0. Files beyond 2 GiB report their full size.
   std::int64_t GetFileSize(const std::string& path);
 
  private:

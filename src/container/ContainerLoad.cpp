@@ -1,5 +1,6 @@
 #include "container/ContainerLoad.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
@@ -13,6 +14,7 @@ namespace sorvane {
 namespace {
 
 constexpr std::size_t kTrailerBufferSize = 2048;
+constexpr std::size_t kInitialReserve = 1 << 16;
 
 // The fewest bytes a member record takes: NameLength, the flags, StoredSize
 // and DataLength, with an empty name and no data.
@@ -95,9 +97,11 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   if (minimumRecord > left || memberCount > left / minimumRecord) ThrowReadError();
   if (MinimumTrailerSize(accountCount) > left - memberCount * minimumRecord) ThrowReadError();
 
+  // Tables grow as entries are actually read; reserving more than a modest
+  // start would commit memory on the strength of the counts alone.
   LoadedContainer loaded;
-  loaded.Members.reserve(static_cast<std::size_t>(memberCount));
-  loaded.Accounts.reserve(static_cast<std::size_t>(accountCount));
+  loaded.Members.reserve(std::min<std::size_t>(static_cast<std::size_t>(memberCount), kInitialReserve));
+  loaded.Accounts.reserve(std::min<std::size_t>(static_cast<std::size_t>(accountCount), kInitialReserve));
 
   effects.SetProgressRange(memberCount);
   effects.SetProgressPosition(0);
