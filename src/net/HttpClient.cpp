@@ -157,8 +157,13 @@ bool THttpClient::FollowUp() {
     // Without a location there is nowhere to go; going on would ask for the
     // server's root instead.
     if (status <= 302 && location_.empty()) throw Exception(net_texts::kRedirectWithoutLocation);
-    if (requestAddress_.find('/') == std::string::npos)
-      requestAddress_ = "http://" + Host + "/" + requestAddress_;
+    if (requestAddress_.find('/') == std::string::npos) {
+      // A relative location stays on this server: with its port too, or
+      // the next pass would go to port 80.
+      std::string server = Host;
+      if (Port != 80) server += ":" + std::to_string(Port);
+      requestAddress_ = "http://" + server + "/" + requestAddress_;
+    }
   }
   if (status == 401) Fire(OnAuthenticationNeeded);
   return status >= 299 && status < 400;

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "net/HttpClient.h"
+#include "platform/MessagePump.h"
+
+namespace sorvane::testing {
+
+// A folder of its own under the system's temporary folder, removed with
+// everything in it when the object goes.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The whole contents of a file; empty when it does not exist.
+std::string ReadWholeFile(const std::string& path);
+
+// Counts its turns and runs a test's action on each.
+class CountingPump : public MessagePump {
+ public:
+  void ProcessMessages() override {
+    ++turns;
+    if (onTurn) onTurn();
+  }
+  int turns = 0;
+  std::function<void()> onTurn;
+};
+
+// Records the names of the events a client fires, in order ("OnSuccess 0"
+// with the command code). Handlers that tests set afterwards replace the
+// recording for that event.
+std::vector<std::string>& RecordEvents(THttpClient& http, std::vector<std::string>& log);
+
+}  // namespace sorvane::testing
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/PosixNetwork.h"
+#include "platform/posix/SteadyClock.h"
+
+namespace sorvane::testing {
+
+// A client over the real sockets that writes the body to a scratch file and
+// records its events.
+class HttpClientFixture : public ::testing::Test {
+ protected:
+  HttpClientFixture() {
+    http.BodyToFile = true;
+    http.Body = folder.File("body");
+    RecordEvents(http, events);
+  }
+  std::string BodyFile() const { return ReadWholeFile(http.Body); }
+
+  PosixNetwork network;
+  SteadyClock clock;
+  CountingPump pump;
+  THttpClient http{{network, clock, pump}};
+  ScratchFolder folder;
+  std::vector<std::string> events;
+};
+
+}  // namespace sorvane::testing
