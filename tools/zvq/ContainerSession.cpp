@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "ExitStatus.h"
 #include "TypedText.h"
 #include "app/Login.h"
 #include "platform/Errors.h"
@@ -107,6 +108,14 @@ std::optional<std::int32_t> LogIn(const ContainerCatalogue& catalogue, const Zvq
     return std::nullopt;
   }
   return outcome.Column;
+}
+
+int LoggedInContainer::Open(const ZvqOptions& options, ZvqServices& services) {
+  if (!LoadContainer(catalogue, options, services)) return kUnreadable;
+  const auto login = LogIn(catalogue, options, services);
+  if (!login) return kUsageOrLogin;
+  column = *login;
+  return kDone;
 }
 
 }  // namespace sorvane::zvq

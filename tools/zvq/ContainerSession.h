@@ -9,6 +9,22 @@
 
 namespace sorvane::zvq {
 
+// A loaded container and the column of the login, for the commands that
+// log in. Open() does both; on failure it has reported why and gives the
+// exit status to end with.
+class LoggedInContainer {
+ public:
+  explicit LoggedInContainer(ZvqServices& services) : catalogue(services.files, services.codePage, effects_) {}
+  int Open(const ZvqOptions& options, ZvqServices& services);
+
+ private:
+  NoLoadEffects effects_;  // before catalogue, which holds on to it
+
+ public:
+  ContainerCatalogue catalogue;
+  std::int32_t column = 0;
+};
+
 // Loads options.container into catalogue. On failure reports the load's
 // error text and returns false (exit status 3).
 bool LoadContainer(ContainerCatalogue& catalogue, const ZvqOptions& options, ZvqServices& services);

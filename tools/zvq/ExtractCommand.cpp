@@ -98,12 +98,11 @@ bool MakeFolder(const std::string& folder, ZvqServices& services) {
 }  // namespace
 
 int RunExtract(const ZvqOptions& options, ZvqServices& services) {
-  NoLoadEffects effects;
-  ContainerCatalogue catalogue(services.files, services.codePage, effects);
-  if (!LoadContainer(catalogue, options, services)) return kUnreadable;
-  const auto column = LogIn(catalogue, options, services);
-  if (!column) return kUsageOrLogin;
-  const auto names = ChooseMembers(catalogue, ListVisibleMembers(catalogue, *column, services.locale), options, services);
+  LoggedInContainer container(services);
+  if (const int status = container.Open(options, services); status != kDone) return status;
+  const ContainerCatalogue& catalogue = container.catalogue;
+  const auto names =
+      ChooseMembers(catalogue, ListVisibleMembers(catalogue, container.column, services.locale), options, services);
   if (!names) return kUsageOrLogin;
   if (!MakeFolder(options.directory, services)) return kNotWritten;
 

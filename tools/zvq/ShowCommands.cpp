@@ -19,14 +19,11 @@ int RunInfo(const ZvqOptions& options, ZvqServices& services) {
 }
 
 int RunList(const ZvqOptions& options, ZvqServices& services) {
-  NoLoadEffects effects;
-  ContainerCatalogue catalogue(services.files, services.codePage, effects);
-  if (!LoadContainer(catalogue, options, services)) return kUnreadable;
-  const auto column = LogIn(catalogue, options, services);
-  if (!column) return kUsageOrLogin;
+  LoggedInContainer container(services);
+  if (const int status = container.Open(options, services); status != kDone) return status;
   const std::string separator = services.locale.DecimalSeparator();
-  for (const std::int32_t index : ListVisibleMembers(catalogue, *column, services.locale)) {
-    const ContainerMember& member = catalogue.Members[static_cast<std::size_t>(index)];
+  for (const std::int32_t index : ListVisibleMembers(container.catalogue, container.column, services.locale)) {
+    const ContainerMember& member = container.catalogue.Members[static_cast<std::size_t>(index)];
     services.out << Shown(member.Name, services.codePage) << '\t'
                  << FormatSize(1, false, member.StoredSize, separator) << '\n';
   }
