@@ -1,0 +1,150 @@
+#include <algorithm>
+#include <chrono>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "FakeDnsServer.h"
+#include "HttpTestSupport.h"
+#include "ScriptedServer.h"
+#include "platform/Errors.h"
+
+namespace sorvane::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+long ElapsedMs(std::chrono::steady_clock::time_point since) {
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - since)
+                               .count());
+}
+
+using HttpConnectTest = HttpClientFixture;
+
+TEST_F(HttpConnectTest, ARefusedConnectionFailsAfterOnConnectionFailed) {
+  const std::string url = "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/Updates.ini";
+  try {
+    http.Get(url);
+    FAIL() << "Get returned";
+  } catch (const ESockError& e) {
+    EXPECT_STREQ(e.what(), "Connection Failed");
+  }
+  EXPECT_EQ(http.LastError(), 10061);
+  EXPECT_EQ(events, (Events{"OnBeforeSend", "OnConnectionFailed", "OnDisconnect"}));
+}
+
+TEST_F(HttpConnectTest, AddressesThatCannotBeRequestedFailBeforeAnyEvent) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "Empty URL"},
+      {"https://127.0.0.1/x", "HTTP Secure Socket is not supported"},
+      {"http://127.0.0.1:99999/x", "Invalid port number"},
+      {"http://127.0.0.1:80x/x", "Invalid port number"},
+  };
+  for (const auto& [url, text] : cases) {
+    SCOPED_TRACE(url);
+    try {
+      http.Get(url);
+      ADD_FAILURE() << "Get returned";
+    } catch (const Exception& e) {
+      EXPECT_STREQ(e.what(), text);
+    }
+  }
+  EXPECT_TRUE(events.empty());
+}
+
+// A client whose name lookups go to a fake name server on loopback.
+struct LookupRig {
+  explicit LookupRig(FakeDnsServer::Mode mode) : dns(mode), network(LookupOptions{dns.Servers()}) {
+    http.BodyToFile = true;
+    http.Body = folder.File("body");
+    RecordEvents(http, events);
+  }
+  FakeDnsServer dns;
+  PosixNetwork network;
+  SteadyClock clock;
+  CountingPump pump;
+  THttpClient http{{network, clock, pump}};
+  ScratchFolder folder;
+  Events events;
+};
+
+TEST(HttpLookupTest, AResolvedNameIsConnectedToAndSentAsHost) {
+  LookupRig rig(FakeDnsServer::Mode::Answer);
+  ScriptedServer server({[](ScriptPeer& peer) {
+    peer.ReadRequest();
+    peer.Send("HTTP/1.0 200 OK\r\n\r\nresolved");
+  }});
+  rig.http.Get("http://updates.sorvane.test:" + std::to_string(server.Port()) + "/Updates.ini");
+  EXPECT_EQ(rig.http.Host, "updates.sorvane.test");
+  ASSERT_EQ(server.Requests().size(), 1u);
+  EXPECT_NE(server.Requests()[0].find("\r\nHost: updates.sorvane.test\r\n"), std::string::npos);
+  EXPECT_EQ(ReadWholeFile(rig.http.Body), "resolved");
+  EXPECT_EQ(rig.events, (Events{"OnBeforeSend", "OnHostResolved", "OnConnect", "OnBlockReceived", "OnSuccess 0",
+                                "OnDisconnect"}));
+}
+
+TEST(HttpLookupTest, AnUnknownNameFailsWithNullRemoteAddress) {
+  LookupRig rig(FakeDnsServer::Mode::NoSuchName);
+  try {
+    rig.http.Get("http://nowhere.sorvane.test/Updates.ini");
+    FAIL() << "Get returned";
+  } catch (const ESockError& e) {
+    EXPECT_STREQ(e.what(), "Null Remote Address");
+  }
+  EXPECT_EQ(rig.http.LastError(), 11001);
+  EXPECT_EQ(rig.events, (Events{"OnBeforeSend", "OnHostNotFound", "OnDisconnect"}));
+  EXPECT_GE(rig.dns.Queries(), 1);
+}
+
+TEST(HttpLookupTest, AHandledUnknownNameIsLookedUpOnceMore) {
+  LookupRig rig(FakeDnsServer::Mode::NoSuchName);
+  int notFound = 0;
+  rig.http.OnHostNotFound = [&](TSocketClient&, bool& handled) {
+    ++notFound;
+    handled = true;
+  };
+  EXPECT_THROW(rig.http.Get("http://nowhere.sorvane.test/"), ESockError);
+  EXPECT_EQ(notFound, 2);
+}
+
+TEST(HttpLookupTest, AnUnansweredLookupTimesOut) {
+  LookupRig rig(FakeDnsServer::Mode::Silent);
+  rig.http.TimeOut = 200;
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    rig.http.Get("http://slow.sorvane.test/");
+    FAIL() << "Get returned";
+  } catch (const ESockError& e) {
+    EXPECT_STREQ(e.what(), "Host Lookup Timed Out");
+  }
+  EXPECT_GE(ElapsedMs(start), 190);
+  EXPECT_LT(ElapsedMs(start), 3000);
+}
+
+TEST(HttpLookupTest, AbortFromThePendingMessagesCancelsTheLookup) {
+  LookupRig rig(FakeDnsServer::Mode::Silent);
+  rig.pump.onTurn = [&] {
+    if (rig.pump.turns == 10) rig.http.Abort();
+  };
+  try {
+    rig.http.Get("http://slow.sorvane.test/");
+    FAIL() << "Get returned";
+  } catch (const EAbortError& e) {
+    EXPECT_STREQ(e.what(), "Host Lookup Canceled");
+  }
+  EXPECT_EQ(rig.pump.turns, 10);
+}
+
+TEST(HttpLookupTest, AnAbortBeforeTheExchangeIsForgottenWhenItConnects) {
+  LookupRig rig(FakeDnsServer::Mode::Answer);
+  ScriptedServer server({[](ScriptPeer& peer) {
+    peer.ReadRequest();
+    peer.Send("HTTP/1.0 200 OK\r\n\r\nfine");
+  }});
+  rig.http.Abort();
+  EXPECT_NO_THROW(rig.http.Get("http://updates.sorvane.test:" + std::to_string(server.Port()) + "/"));
+  EXPECT_EQ(ReadWholeFile(rig.http.Body), "fine");
+}
+
+}  // namespace
+}  // namespace sorvane::testing
