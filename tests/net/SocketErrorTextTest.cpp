@@ -1,0 +1,42 @@
+#include "net/SocketErrorText.h"
+
+#include <ares.h>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+#include "platform/posix/WinsockErrors.h"
+
+namespace sorvane {
+namespace {
+
+TEST(SocketErrorTextTest, IsTheNumberAColonAndTheTableText) {
+  EXPECT_EQ(SocketErrorText(10061), "10061:Connection refused");
+  EXPECT_EQ(SocketErrorText(0), "0:Unrecognized error code");
+  EXPECT_EQ(SocketErrorText(10004), "10004:Interrupted system call");
+  EXPECT_EQ(SocketErrorText(10093), "10093:Successful WSAStartup not yet performed");
+  EXPECT_EQ(SocketErrorText(11003), "11003:Non-Recoverable error: FORMERR, REFUSED, NOTIMP");
+  EXPECT_EQ(SocketErrorText(11004), "11004:Valid name, no data record of requested type");
+}
+
+TEST(SocketErrorTextTest, NumbersOutsideTheTableAreUnknown) {
+  for (int number : {-1, 1, 10005, 10072, 10090, 10094, 11000, 11005})
+    EXPECT_EQ(SocketErrorText(number), "Unknown Error No. " + std::to_string(number));
+}
+
+TEST(SocketErrorTextTest, EverySystemFailureMapsOntoARowOfTheTable) {
+  for (int e = 0; e < 200; ++e) {
+    const std::string text = SocketErrorText(WinsockErrorFromErrno(e));
+    EXPECT_EQ(text.find("Unknown"), std::string::npos) << e;
+  }
+  EXPECT_EQ(WinsockErrorFromErrno(ECONNREFUSED), 10061);
+  EXPECT_EQ(WinsockErrorFromErrno(ECONNRESET), 10054);
+  EXPECT_EQ(WinsockErrorFromErrno(EWOULDBLOCK), 10035);
+  EXPECT_EQ(WinsockErrorFromErrno(EPIPE), 10058);
+  EXPECT_EQ(WinsockErrorFromAres(ARES_ENOTFOUND), 11001);
+  EXPECT_EQ(WinsockErrorFromAres(ARES_ETIMEOUT), 11002);
+  EXPECT_EQ(WinsockErrorFromAres(ARES_EREFUSED), 11003);
+  EXPECT_EQ(WinsockErrorFromAres(ARES_ENODATA), 11004);
+}
+
+}  // namespace
+}  // namespace sorvane
