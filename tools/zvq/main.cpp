@@ -1,5 +1,7 @@
+#include <exception>
 #include <iostream>
 
+#include "ExitStatus.h"
 #include "ZvqCommands.h"
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -12,7 +14,16 @@ int main(int argc, char** argv) {
   sorvane::PosixLocale locale;
   sorvane::zvq::TerminalPasswordPrompt prompt;
   sorvane::zvq::ZvqServices services{files, codePage, locale, prompt, std::cout, std::cerr};
-  const int status = sorvane::zvq::RunZvq(argc, argv, services);
+  int status = 0;
+  try {
+    status = sorvane::zvq::RunZvq(argc, argv, services);
+  } catch (const std::exception& e) {
+    // The commands catch the failures they expect; anything else still ends
+    // with a message rather than an abort. Only reading the container can
+    // raise something unforeseen, so it counts as an unreadable container.
+    sorvane::zvq::Report(services, e.what());
+    status = sorvane::zvq::kUnreadable;
+  }
   std::cout.flush();
   // Output that could not be written (a full disk, a closed pipe) must not
   // pass for success.
