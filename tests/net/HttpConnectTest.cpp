@@ -8,6 +8,11 @@
 #include "ScriptedServer.h"
 #include "platform/Errors.h"
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace sorvane::testing {
 namespace {
 
@@ -20,6 +25,64 @@ long ElapsedMs(std::chrono::steady_clock::time_point since) {
 }
 
 using HttpConnectTest = HttpClientFixture;
+
+// A loopback port whose accept queue is full: a further connection stays
+// under way (its SYN is not answered) until the client gives up.
+class FullListener {
+ public:
+  FullListener() {
+    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
+    ::listen(listener_, 0);
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+    port_ = ntohs(address.sin_port);
+    filler_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ::connect(filler_, reinterpret_cast<sockaddr*>(&address), size);
+  }
+  ~FullListener() {
+    ::close(filler_);
+    ::close(listener_);
+  }
+  std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+
+ private:
+  int listener_ = -1;
+  int filler_ = -1;
+  int port_ = 0;
+};
+
+TEST_F(HttpConnectTest, AConnectionThatIsNotAcceptedTimesOut) {
+  FullListener full;
+  http.TimeOut = 200;
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    http.Get(full.Url());
+    FAIL() << "Get returned";
+  } catch (const ESockError& e) {
+    EXPECT_STREQ(e.what(), "Connection Timed out");
+  }
+  EXPECT_GE(ElapsedMs(start), 190);
+  EXPECT_LT(ElapsedMs(start), 3000);
+  EXPECT_EQ(events, (Events{"OnBeforeSend", "OnConnectionFailed", "OnDisconnect"}));
+}
+
+TEST_F(HttpConnectTest, AbortWhileConnectingCancelsTheConnection) {
+  FullListener full;
+  pump.onTurn = [&] {
+    if (pump.turns == 5) http.Abort();
+  };
+  try {
+    http.Get(full.Url());
+    FAIL() << "Get returned";
+  } catch (const EAbortError& e) {
+    EXPECT_STREQ(e.what(), "Connection Canceled");
+  }
+  EXPECT_EQ(pump.turns, 5);
+}
 
 TEST_F(HttpConnectTest, ARefusedConnectionFailsAfterOnConnectionFailed) {
   const std::string url = "http://127.0.0.1:" + std::to_string(UnusedPort()) + "/Updates.ini";

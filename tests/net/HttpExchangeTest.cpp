@@ -188,6 +188,7 @@ TEST_F(HttpExchangeTest, UnauthorizedFiresOnFailureThenOnAuthenticationNeeded) {
 TEST_F(HttpExchangeTest, KeepsBodyAndHeaderAsTextAndReportsUpToTheStatusLevel) {
   ScriptedServer server({Answer("HTTP/1.0 200 OK\r\nServer: t\r\n\r\nthe body")});
   http.BodyToFile = false;
+  // The same answer twice: the header first as text, then into a file.
   std::vector<std::string> status;
   http.StatusLevel = 2;
   http.OnStatus = [&](TSocketClient&, const std::string& text) { status.push_back(text); };
@@ -195,6 +196,11 @@ TEST_F(HttpExchangeTest, KeepsBodyAndHeaderAsTextAndReportsUpToTheStatusLevel) {
   EXPECT_EQ(http.Body, "the body");
   EXPECT_EQ(http.Header, "HTTP/1.0 200 OK\r\nServer: t\r\n\r\n");
   EXPECT_EQ(status, (Events{"HTTP/1.0 200 OK", "Transaction Completed"}));
+
+  http.HeaderToFile = true;
+  http.Header = folder.File("head.txt");
+  http.Get(server.Url("/t"));
+  EXPECT_EQ(ReadWholeFile(http.Header), "HTTP/1.0 200 OK\r\nServer: t\r\n\r\n");
 }
 
 TEST_F(HttpExchangeTest, GetFromAnEventHandlerIsRefusedWithoutHarmingTheRunningOne) {

@@ -58,10 +58,6 @@ TEST(RequestTextTest, OtherCommandsAddTheirWordAndLines) {
   EXPECT_EQ(BuildRequestLines(spec).back(), kContentType);
 }
 
-TEST(RequestTextTest, EveryLineEndsWithCrLfAndAnEmptyLineEndsTheRequest) {
-  EXPECT_EQ(RequestText({"GET / HTTP/1.0", "Host: h"}), "GET / HTTP/1.0\r\nHost: h\r\n\r\n");
-}
-
 TEST(Base64Test, EncodesEveryRestLengthWithPadding) {
   EXPECT_EQ(EncodeBase64(""), "");
   EXPECT_EQ(EncodeBase64("f"), "Zg==");
