@@ -94,7 +94,7 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   // hold means the file ends early.
   const std::int64_t left = fileSize - file.Position();
   const std::int64_t minimumRecord = MinimumRecordSize(accountCount);
-  if (minimumRecord > left || memberCount > left / minimumRecord) ThrowReadError();
+  if (memberCount > 0 && (minimumRecord > left || memberCount > left / minimumRecord)) ThrowReadError();
   if (MinimumTrailerSize(accountCount) > left - memberCount * minimumRecord) ThrowReadError();
 
   // Tables grow as entries are actually read; reserving more than a modest

@@ -39,6 +39,11 @@ TEST_F(ContainerCatalogueTest, EmptyTablesStillOpenAndCloseTheWaitWindow) {
   EXPECT_EQ(effects.calls[3], "ShowWaitWindow");
   EXPECT_EQ(effects.calls[5], "CloseWaitWindow");
 
+  // The smallest container there is: no members, no accounts, 15 bytes.
+  Load(Container({}, {}, "", ""));
+  EXPECT_TRUE(catalogue.Members.empty());
+  EXPECT_TRUE(catalogue.Accounts.empty());
+
   // Without accounts the records carry no flags and nothing is visible, not
   // even to a guest.
   Load(Container({{"a", "1"}, {"b", "22"}}, {}, "T", "A"));
