@@ -44,6 +44,10 @@ TSocketClient::TSocketClient(NetServices services)
 }
 
 TSocketClient::~TSocketClient() {
+  try {
+    Report(8, net_texts::kDestroy);
+  } catch (...) {  // a handler's failure must not escape a destructor
+  }
   destroying_ = true;
   cancelled_ = true;
   if (socket_) socket_->CloseReset();
@@ -104,6 +108,7 @@ Ipv4Address TSocketClient::Resolve(const std::string& name) {
       throw EAbortError(net_texts::kHostLookupCanceled);
     }
     lastError_ = lookup->Error();
+    Report(8, net_texts::kHostLookupFailed);
     bool handled = false;
     if (OnHostNotFound) OnHostNotFound(*this, handled);
     if (!handled || attempt > 1) throw ESockError(net_texts::kNullRemoteAddress);
