@@ -108,29 +108,26 @@ void THttpClient::ReadHeader() {
 
 void THttpClient::ReadBody() {
   receivedBytes_ = 0;
+  std::unique_ptr<OutputFile> file;
   if (BodyToFile) {
     Report(8, net_texts::kCaptureFile);
     // Created for every answer, error pages included.
-    OutputFile file(Body);
-    ReceiveUntilClosed(
-        [&](const char* data, std::size_t count) {
-          file.Write(data, count);
-          receivedBytes_ += static_cast<std::int64_t>(count);
-          Fire(OnBlockReceived);
-        },
-        net_texts::kSendAborted);
-    file.Close();
+    file = std::make_unique<OutputFile>(Body);
   } else {
     Report(8, net_texts::kCaptureString);
     Body.clear();
-    ReceiveUntilClosed(
-        [&](const char* data, std::size_t count) {
-          Body.append(data, count);
-          receivedBytes_ += static_cast<std::int64_t>(count);
-          Fire(OnBlockReceived);
-        },
-        net_texts::kCaptureAborted);
   }
+  ReceiveUntilClosed(
+      [&](const char* data, std::size_t count) {
+        if (file)
+          file->Write(data, count);
+        else
+          Body.append(data, count);
+        receivedBytes_ += static_cast<std::int64_t>(count);
+        Fire(OnBlockReceived);
+      },
+      file ? net_texts::kSendAborted : net_texts::kCaptureAborted);
+  if (file) file->Close();
 }
 
 void THttpClient::FireCommand(const TCommandEvent& event) {

@@ -43,11 +43,9 @@ TSocketClient::TSocketClient(NetServices services)
   }
 }
 
+// No handler runs from here: what the handlers use (their owner's state)
+// is often gone already when the component goes.
 TSocketClient::~TSocketClient() {
-  try {
-    Report(8, net_texts::kDestroy);
-  } catch (...) {  // a handler's failure must not escape a destructor
-  }
   destroying_ = true;
   cancelled_ = true;
   if (socket_) socket_->CloseReset();

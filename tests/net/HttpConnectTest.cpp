@@ -18,12 +18,6 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-long ElapsedMs(std::chrono::steady_clock::time_point since) {
-  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                               std::chrono::steady_clock::now() - since)
-                               .count());
-}
-
 using HttpConnectTest = HttpClientFixture;
 
 // A loopback port whose accept queue is full: a further connection stays
@@ -133,10 +127,7 @@ struct LookupRig {
 
 TEST(HttpLookupTest, AResolvedNameIsConnectedToAndSentAsHost) {
   LookupRig rig(FakeDnsServer::Mode::Answer);
-  ScriptedServer server({[](ScriptPeer& peer) {
-    peer.ReadRequest();
-    peer.Send("HTTP/1.0 200 OK\r\n\r\nresolved");
-  }});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n\r\nresolved")});
   rig.http.Get("http://updates.sorvane.test:" + std::to_string(server.Port()) + "/Updates.ini");
   EXPECT_EQ(rig.http.Host, "updates.sorvane.test");
   ASSERT_EQ(server.Requests().size(), 1u);
@@ -200,10 +191,7 @@ TEST(HttpLookupTest, AbortFromThePendingMessagesCancelsTheLookup) {
 
 TEST(HttpLookupTest, AnAbortBeforeTheExchangeIsForgottenWhenItConnects) {
   LookupRig rig(FakeDnsServer::Mode::Answer);
-  ScriptedServer server({[](ScriptPeer& peer) {
-    peer.ReadRequest();
-    peer.Send("HTTP/1.0 200 OK\r\n\r\nfine");
-  }});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n\r\nfine")});
   rig.http.Abort();
   EXPECT_NO_THROW(rig.http.Get("http://updates.sorvane.test:" + std::to_string(server.Port()) + "/"));
   EXPECT_EQ(ReadWholeFile(rig.http.Body), "fine");

@@ -11,7 +11,6 @@ namespace sorvane::testing {
 namespace {
 
 using Events = std::vector<std::string>;
-using ms = std::chrono::milliseconds;
 
 constexpr char kExpectedRequest[] =
     "GET /Updates.ini HTTP/1.0\r\n"
@@ -21,22 +20,10 @@ constexpr char kExpectedRequest[] =
     "Content-type: application/x-www-form-urlencoded\r\n"
     "\r\n";
 
-ScriptedServer::Script Answer(std::string answer) {
-  return [answer](ScriptPeer& peer) {
-    peer.ReadRequest();
-    peer.Send(answer);
-  };
-}
-
-long ElapsedMs(std::chrono::steady_clock::time_point since) {
-  return static_cast<long>(
-      std::chrono::duration_cast<ms>(std::chrono::steady_clock::now() - since).count());
-}
-
 using HttpExchangeTest = HttpClientFixture;
 
 TEST_F(HttpExchangeTest, SendsTheRequestByteForByteAndStoresTheBody) {
-  ScriptedServer server({Answer("HTTP/1.0 200 OK\r\nContent-Length: 11\r\n\r\n[Z]\nFile=a")});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\nContent-Length: 11\r\n\r\n[Z]\nFile=a")});
   http.Port = 21;  // the address's port wins
   http.Get(server.Url("/Updates.ini"));
 
@@ -54,7 +41,7 @@ TEST_F(HttpExchangeTest, SendsTheRequestByteForByteAndStoresTheBody) {
 
 TEST_F(HttpExchangeTest, NotFoundStoresTheErrorPageAndFiresOnFailure) {
   const std::string page = "<html><body>404 Not Found</body></html>";
-  ScriptedServer server({Answer("HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n" + page)});
+  ScriptedServer server({Respond("HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\n\r\n" + page)});
   EXPECT_NO_THROW(http.Get(server.Url("/Updates/ZVQ1.zip")));
   EXPECT_EQ(http.StatusCode(), 404);
   EXPECT_EQ(BodyFile(), page);
@@ -86,7 +73,7 @@ TEST_F(HttpExchangeTest, WithoutContentLengthOnlyTheReceivedCountGrows) {
 }
 
 TEST_F(HttpExchangeTest, StatusLineWithoutANumberCountsAsSuccess) {
-  ScriptedServer server({Answer("HTTP/1.0 OK\r\n\r\nplain"), Answer("garbage\r\n\r\nx")});
+  ScriptedServer server({Respond("HTTP/1.0 OK\r\n\r\nplain"), Respond("garbage\r\n\r\nx")});
   http.Get(server.Url("/a"));
   EXPECT_EQ(http.StatusCode(), 0);
   EXPECT_EQ(BodyFile(), "plain");
@@ -176,7 +163,7 @@ TEST_F(HttpExchangeTest, AbortFromOnBlockReceivedKeepsTheBlocksReceived) {
 }
 
 TEST_F(HttpExchangeTest, UnauthorizedFiresOnFailureThenOnAuthenticationNeeded) {
-  ScriptedServer server({Answer("HTTP/1.0 401 Unauthorized\r\n\r\nwho?")});
+  ScriptedServer server({Respond("HTTP/1.0 401 Unauthorized\r\n\r\nwho?")});
   http.RequestHeaders.UserId = "anna";
   http.RequestHeaders.Password = "geheim";
   http.Get(server.Url("/private"));
@@ -186,7 +173,7 @@ TEST_F(HttpExchangeTest, UnauthorizedFiresOnFailureThenOnAuthenticationNeeded) {
 }
 
 TEST_F(HttpExchangeTest, KeepsBodyAndHeaderAsTextAndReportsUpToTheStatusLevel) {
-  ScriptedServer server({Answer("HTTP/1.0 200 OK\r\nServer: t\r\n\r\nthe body")});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\nServer: t\r\n\r\nthe body")});
   http.BodyToFile = false;
   // The same answer twice: the header first as text, then into a file.
   std::vector<std::string> status;
@@ -204,7 +191,7 @@ TEST_F(HttpExchangeTest, KeepsBodyAndHeaderAsTextAndReportsUpToTheStatusLevel) {
 }
 
 TEST_F(HttpExchangeTest, GetFromAnEventHandlerIsRefusedWithoutHarmingTheRunningOne) {
-  ScriptedServer server({Answer("HTTP/1.0 200 OK\r\n\r\nouter")});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n\r\nouter")});
   std::string inner;
   http.OnBlockReceived = [&](TSocketClient&) {
     try {

@@ -11,13 +11,6 @@
 namespace sorvane::testing {
 namespace {
 
-ScriptedServer::Script Answer(std::string answer) {
-  return [answer](ScriptPeer& peer) {
-    peer.ReadRequest();
-    peer.Send(answer);
-  };
-}
-
 // Sends what the script gives, then holds the connection until the client
 // gives up, as a hostile server would.
 ScriptedServer::Script AnswerAndHold(std::string answer) {
@@ -50,7 +43,7 @@ TEST_F(HttpHostileAnswerTest, AHeaderLineWithoutEndIsCutOffAtItsLimit) {
 TEST_F(HttpHostileAnswerTest, ALineOfExactlyTheLimitIsStillTaken) {
   const std::string line = "X-Pad: " + std::string(65536 - 9, 'p') + "\r\n";
   ASSERT_EQ(line.size(), THttpClient::kMaxHeaderLine);
-  ScriptedServer server({Answer("HTTP/1.0 200 OK\r\n" + line + "\r\nbody")});
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n" + line + "\r\nbody")});
   http.Get(server.Url("/a"));
   EXPECT_EQ(BodyFile(), "body");
 }
@@ -112,14 +105,14 @@ TEST_F(HttpHostileAnswerTest, OddHeadersGiveDefinedValues) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.answer);
-    ScriptedServer server({Answer(row.answer)});
+    ScriptedServer server({Respond(row.answer)});
     EXPECT_NO_THROW(http.Get(server.Url("/a")));
     row.check(http, BodyFile());
   }
 }
 
 TEST_F(HttpHostileAnswerTest, LongLocationAndCookieValuesAreCut) {
-  ScriptedServer server({Answer("HTTP/1.0 302 Found\r\nLocation: /" + std::string(1000, 'l') +
+  ScriptedServer server({Respond("HTTP/1.0 302 Found\r\nLocation: /" + std::string(1000, 'l') +
                                 "\r\nSet-Cookie: " + std::string(1000, 'c') + "\r\n\r\n")});
   http.OnRedirect = [](TSocketClient&, bool& handled) { handled = true; };
   http.Get(server.Url("/a"));

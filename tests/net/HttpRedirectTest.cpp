@@ -9,13 +9,6 @@
 namespace sorvane::testing {
 namespace {
 
-ScriptedServer::Script Answer(std::string answer) {
-  return [answer](ScriptPeer& peer) {
-    peer.ReadRequest();
-    peer.Send(answer);
-  };
-}
-
 // The request line of a request.
 std::string FirstLine(const std::string& request) { return request.substr(0, request.find("\r\n")); }
 
@@ -32,7 +25,7 @@ TEST_F(HttpRedirectTest, FollowsALocationAndSendsTheCookieThatCameWithIt) {
                            peer.Send("HTTP/1.0 302 Found\r\nSet-Cookie: session=42; path=/\r\nLocation: " +
                                      self->Url("/next/file.zip") + "\r\n\r\nmoved");
                          },
-                         Answer("HTTP/1.0 200 OK\r\n\r\nthe archive")});
+                         Respond("HTTP/1.0 200 OK\r\n\r\nthe archive")});
   self = &server;
   http.Get(server.Url("/Updates/ZVQ1.zip"));
 
@@ -49,9 +42,9 @@ TEST_F(HttpRedirectTest, FollowsALocationAndSendsTheCookieThatCameWithIt) {
 }
 
 TEST_F(HttpRedirectTest, ARelativeLocationStaysOnTheSameServer) {
-  ScriptedServer server({Answer("HTTP/1.0 301 Moved\r\nLocation: other.html\r\n\r\n"),
-                         Answer("HTTP/1.0 302 Found\r\nLocation: /deeper/last.html\r\n\r\n"),
-                         Answer("HTTP/1.0 200 OK\r\n\r\nlast")});
+  ScriptedServer server({Respond("HTTP/1.0 301 Moved\r\nLocation: other.html\r\n\r\n"),
+                         Respond("HTTP/1.0 302 Found\r\nLocation: /deeper/last.html\r\n\r\n"),
+                         Respond("HTTP/1.0 200 OK\r\n\r\nlast")});
   http.Get(server.Url("/first/page.html"));
 
   const auto requests = server.Requests();
@@ -64,7 +57,7 @@ TEST_F(HttpRedirectTest, ARelativeLocationStaysOnTheSameServer) {
 }
 
 TEST_F(HttpRedirectTest, AHandledRedirectEndsTheExchange) {
-  ScriptedServer server({Answer("HTTP/1.0 302 Found\r\nLocation: /elsewhere\r\n\r\nmoved")});
+  ScriptedServer server({Respond("HTTP/1.0 302 Found\r\nLocation: /elsewhere\r\n\r\nmoved")});
   http.OnRedirect = [](TSocketClient&, bool& handled) { handled = true; };
   http.Get(server.Url("/here"));
   EXPECT_EQ(server.Connections(), 1);
@@ -73,8 +66,8 @@ TEST_F(HttpRedirectTest, AHandledRedirectEndsTheExchange) {
 }
 
 TEST_F(HttpRedirectTest, ARedirectWithoutLocationIsAnError) {
-  ScriptedServer server({Answer("HTTP/1.0 302 Found\r\nLocation: /x\r\n\r\n"),
-                         Answer("HTTP/1.0 302 Found\r\n\r\n")});
+  ScriptedServer server({Respond("HTTP/1.0 302 Found\r\nLocation: /x\r\n\r\n"),
+                         Respond("HTTP/1.0 302 Found\r\n\r\n")});
   try {
     http.Get(server.Url("/a"));
     FAIL() << "Get returned";
@@ -89,7 +82,7 @@ TEST_F(HttpRedirectTest, EndlessRepeatsAndRedirectsStopAfterTwentyPasses) {
   for (const char* answer : {"HTTP/1.0 303 See Other\r\nLocation: /b\r\n\r\n", "HTTP/1.0 299 Odd\r\n\r\n",
                              "HTTP/1.0 302 Found\r\nLocation: /loop\r\n\r\n"}) {
     SCOPED_TRACE(answer);
-    ScriptedServer server({Answer(answer)}, 40);
+    ScriptedServer server({Respond(answer)}, 40);
     try {
       http.Get(server.Url("/loop"));
       FAIL() << "Get returned";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -23,6 +24,13 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
+
+// Milliseconds since a moment of the steady clock.
+inline long ElapsedMs(std::chrono::steady_clock::time_point since) {
+  return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                               std::chrono::steady_clock::now() - since)
+                               .count());
+}
 
 // The whole contents of a file; empty when it does not exist.
 std::string ReadWholeFile(const std::string& path);

@@ -113,6 +113,13 @@ void ScriptedServer::Run(std::vector<Script> scripts, int maxConnections) {
   }
 }
 
+ScriptedServer::Script Respond(std::string answer) {
+  return [answer = std::move(answer)](ScriptPeer& peer) {
+    peer.ReadRequest();
+    peer.Send(answer);
+  };
+}
+
 int UnusedPort() {
   int port = 0;
   const int fd = Listen(port);

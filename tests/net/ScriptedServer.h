@@ -69,6 +69,9 @@ class ScriptedServer {
   std::thread thread_;
 };
 
+// A script that reads the request and sends answer.
+ScriptedServer::Script Respond(std::string answer);
+
 // A loopback port on which nothing listens (taken from the system and
 // released again).
 int UnusedPort();
