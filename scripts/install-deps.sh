@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcli11-dev
   libjpeg-dev libzip-dev
-  libwxgtk3.2-dev
+  libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev
   xvfb xauth openbox
   nginx-light curl

@@ -195,10 +195,14 @@ bool Form1Frame::IsChecked(Form1Radio radio) {
 
 bool Form1Frame::SetChecked(Form1Radio radio, bool checked) {
   wxRadioButton* self = radio == Form1Radio::RadioButton_Guest ? RadioButton_Guest : RadioButton_LogIn;
-  wxRadioButton* other = self == RadioButton_Guest ? RadioButton_LogIn : RadioButton_Guest;
   const bool changed = self->GetValue() != checked;
-  self->SetValue(checked);
-  if (checked) other->SetValue(false);
+  // Checking one unchecks the other (one group); unchecking the checked one
+  // leaves neither.
+  if (checked) {
+    self->SetValue(true);
+  } else if (changed) {
+    radioNone_->SetValue(true);
+  }
   return changed;
 }
 

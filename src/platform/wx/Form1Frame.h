@@ -108,6 +108,7 @@ class Form1Frame : public wxFrame, public Form1View {
   void OnCloseWindow(wxCloseEvent& event);
 
   Dialogs& dialogs_;
+  wxRadioButton* radioNone_ = nullptr;  // checked while neither choice is
   TForm1* form_ = nullptr;
   bool closing_ = false;
   // Set while the program itself changes a list, whose controls report some

@@ -30,6 +30,7 @@ void Form1Frame::BuildPageFiles(wxPanel* page) {
   auto* intro = new wxStaticText(
       page, wxID_ANY,
       Wx("Wählen Sie die Dateien, die extrahiert werden sollen, und klicken Sie auf \"Extrahieren\"."));
+  intro->Wrap(540);
   ListView_Files = MakeReportList(page, true);
   Button_SelAll = new wxButton(page, wxID_ANY, Wx("&Alles auswählen"));
   Button_SelNothing = new wxButton(page, wxID_ANY, Wx("&Nichts auswählen"));

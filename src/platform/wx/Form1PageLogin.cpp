@@ -20,14 +20,17 @@ void Form1Frame::BuildPageLogin(wxPanel* page) {
                                  Wx("Melden Sie sich jetzt mit den Benutzerdaten an, die Sie vom Ersteller der "
                                     "ausgewählten Datei erhalten haben, oder melden Sie sich als Gast an."));
   intro->Wrap(530);
-  // Single radio buttons, grouped by hand: the login page starts with
-  // neither chosen, which a native group cannot show.
+  // The login page starts with neither choice made, which GTK cannot show
+  // for a group of two: a third, hidden member of the group is checked
+  // instead.
   RadioButton_Guest = new wxRadioButton(page, wxID_ANY, Wx("Als &Gast anmelden"), wxDefaultPosition,
-                                        wxDefaultSize, wxRB_SINGLE);
-  RadioButton_LogIn = new wxRadioButton(page, wxID_ANY, Wx("Mit folgenden Benutzer&daten anmelden:"),
-                                        wxDefaultPosition, wxDefaultSize, wxRB_SINGLE);
+                                        wxDefaultSize, wxRB_GROUP);
+  RadioButton_LogIn = new wxRadioButton(page, wxID_ANY, Wx("Mit folgenden Benutzer&daten anmelden:"));
   Edit_UserName = new wxTextCtrl(page, wxID_ANY, wxString(), wxDefaultPosition, wxSize(220, -1));
   Edit_Password = new wxTextCtrl(page, wxID_ANY, wxString(), wxDefaultPosition, wxSize(220, -1), wxTE_PASSWORD);
+  radioNone_ = new wxRadioButton(page, wxID_ANY, wxString());
+  radioNone_->Hide();
+  radioNone_->SetValue(true);
   auto* userLabel = new wxStaticText(page, wxID_ANY, Wx("Benutzer&name"));
   auto* passwordLabel = new wxStaticText(page, wxID_ANY, Wx("Pass&wort:"));
 
@@ -87,9 +90,7 @@ void Form1Frame::BuildPageLogin(wxPanel* page) {
 }
 
 void Form1Frame::ChooseRadio(wxRadioButton* chosen) {
-  wxRadioButton* other = chosen == RadioButton_Guest ? RadioButton_LogIn : RadioButton_Guest;
   chosen->SetValue(true);
-  other->SetValue(false);
   chosen->SetFocus();
   Forward([](TForm1& f) { f.RadioButton_LoggingIn(); });
 }

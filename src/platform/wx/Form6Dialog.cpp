@@ -27,11 +27,19 @@ Form6Dialog::Form6Dialog(wxWindow* mainWindow)
   });
   // Esc and the window manager's close come here as requests that may be
   // refused; a refused request leaves the window as it is.
+  // A show that arrives after the load has ended is taken back.
+  Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+    if (event.IsShown() && !wanted_) CallAfter([this] {
+        if (!wanted_) wxDialog::Show(false);
+      });
+    event.Skip();
+  });
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
     if (event.CanVeto() && closeQuery_ && !closeQuery_()) {
       event.Veto();
       return;
     }
+    wanted_ = false;
     wxDialog::Show(false);
   });
 }
@@ -47,8 +55,14 @@ void Form6Dialog::Adapter::SetProgressPosition(std::int32_t position) {
 }
 
 void Form6Dialog::Adapter::Show() {
+  dialog_.wanted_ = true;
   dialog_.CentreOnParent();
   dialog_.wxDialog::Show(true);
+}
+
+void Form6Dialog::Adapter::Hide() {
+  dialog_.wanted_ = false;
+  dialog_.wxDialog::Show(false);
 }
 
 }  // namespace sorvane

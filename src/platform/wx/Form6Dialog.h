@@ -29,7 +29,7 @@ class Form6Dialog : public wxDialog {
     void SetProgressRange(std::int32_t maximum) override;
     void SetProgressPosition(std::int32_t position) override;
     void Show() override;
-    void Hide() override { dialog_.wxDialog::Show(false); }
+    void Hide() override;
 
    private:
     Form6Dialog& dialog_;
@@ -37,6 +37,10 @@ class Form6Dialog : public wxDialog {
 
   Adapter view_{*this};
   std::function<bool()> closeQuery_;
+  // Whether the program wants the window shown. GTK may show a window a
+  // moment after it was asked to (when the window manager has told the
+  // frame's size), which can come after a short load has hidden it again.
+  bool wanted_ = false;
 };
 
 }  // namespace sorvane

@@ -17,7 +17,8 @@ ProgramFile& SorvaneApp::TheProgramFile() {
 }
 
 bool SorvaneApp::OnInit() {
-  if (!wxApp::OnInit()) return false;
+  // wxApp::OnInit would parse the command line by wx's own rules and refuse
+  // the program's argument ("/uninstall"); the program reads it itself.
   SetAppName(Wx(ApplicationTitle));
   SetAppDisplayName(Wx(ApplicationTitle));
   try {

@@ -1,6 +1,7 @@
 #include "platform/wx/WxDialogs.h"
 
 #include <wx/app.h>
+#include <wx/artprov.h>
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/dirdlg.h>
@@ -8,6 +9,7 @@
 #include <wx/msgdlg.h>
 #include <wx/generic/msgdlgg.h>
 #include <wx/sizer.h>
+#include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
@@ -33,18 +35,44 @@ long IconStyle(MessageIcon icon) {
 
 wxWindow* DialogOwner() { return wxTheApp != nullptr ? wxTheApp->GetTopWindow() : nullptr; }
 
-// The generic dialog rather than GTK's own: that one puts "No" before "Yes"
-// and drops the question icon; the program's questions are worded for
-// "&Ja" on the left.
+// The generic dialog rather than GTK's own, which drops the question icon.
 void WxDialogs::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
   wxGenericMessageDialog dialog(DialogOwner(), Wx(text), Wx(title), wxOK | wxCENTRE | IconStyle(icon));
   dialog.ShowModal();
 }
 
+// Built by hand: both GTK's message dialog and wx's generic one put "No"
+// before "Yes" on GTK, and the program's questions are worded for "&Ja" on
+// the left, as the first and default button.
 DialogAnswer WxDialogs::AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) {
-  wxGenericMessageDialog dialog(DialogOwner(), Wx(text), Wx(title), wxYES_NO | wxCENTRE | IconStyle(icon));
-  dialog.SetYesNoLabels(Wx("&Ja"), Wx("&Nein"));
+  wxDialog dialog(DialogOwner(), wxID_ANY, Wx(title), wxDefaultPosition, wxDefaultSize, wxCAPTION);
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  if (icon != MessageIcon::None) {
+    const wxArtID art = icon == MessageIcon::Error     ? wxART_ERROR
+                        : icon == MessageIcon::Warning ? wxART_WARNING
+                        : icon == MessageIcon::Question ? wxART_QUESTION
+                                                        : wxART_INFORMATION;
+    row->Add(new wxStaticBitmap(&dialog, wxID_ANY, wxArtProvider::GetBitmap(art, wxART_MESSAGE_BOX)), 0,
+             wxRIGHT, 14);
+  }
+  row->Add(new wxStaticText(&dialog, wxID_ANY, Wx(text)), 1, wxALIGN_CENTER_VERTICAL);
+  auto* yes = new wxButton(&dialog, wxID_YES, Wx("&Ja"));
+  auto* no = new wxButton(&dialog, wxID_NO, Wx("&Nein"));
+  auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+  buttons->Add(yes, 0, wxRIGHT, 8);
+  buttons->Add(no);
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(row, 0, wxALL, 14);
+  column->Add(buttons, 0, wxALIGN_CENTER | wxLEFT | wxRIGHT | wxBOTTOM, 12);
+  dialog.SetSizerAndFit(column);
+  yes->Bind(wxEVT_BUTTON, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_YES); });
+  no->Bind(wxEVT_BUTTON, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_NO); });
+  // Esc answers "&Nein"; the frame has no close box to end it otherwise.
   dialog.SetEscapeId(wxID_NO);
+  dialog.SetAffirmativeId(wxID_YES);
+  yes->SetDefault();
+  yes->SetFocus();
+  dialog.CentreOnParent();
   switch (dialog.ShowModal()) {
     case wxID_YES: return DialogAnswer::Yes;
     case wxID_NO: return DialogAnswer::No;

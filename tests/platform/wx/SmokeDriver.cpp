@@ -1,0 +1,110 @@
+#include "SmokeDriver.h"
+
+#include <unistd.h>
+#include <gtk/gtk.h>
+#include <wx/app.h>
+#include <wx/gdicmn.h>
+#include <wx/toplevel.h>
+
+#include <cstdio>
+
+namespace sorvane::smoke {
+
+namespace {
+// A condition must hold on this many polls in a row: the windows have then
+// painted what the state says (a screenshot of a half-drawn window helps
+// nobody).
+constexpr int kStableTicks = 3;
+constexpr int kPollMs = 40;
+}  // namespace
+
+SmokeDriver::SmokeDriver(std::string artifactFolder, std::chrono::seconds stepTimeout)
+    : artifacts_(std::move(artifactFolder)), timeout_(stepTimeout) {}
+
+void SmokeDriver::Add(std::string name, std::function<bool()> ready, std::function<void()> act) {
+  steps_.push_back({std::move(name), std::move(ready), std::move(act)});
+}
+
+void SmokeDriver::Run() {
+  stepStart_ = std::chrono::steady_clock::now();
+  Start(kPollMs);
+}
+
+void SmokeDriver::Notify() {
+  if (current_ >= steps_.size()) return;
+  Step& step = steps_[current_];
+  if (!step.ready()) {
+    stableTicks_ = 0;
+    if (std::chrono::steady_clock::now() - stepStart_ > timeout_) Fail("step \"" + step.name + "\" timed out");
+    return;
+  }
+  if (++stableTicks_ < kStableTicks) return;
+  std::printf("smoke: %s\n", step.name.c_str());
+  std::fflush(stdout);
+  // Advance before acting: the action may open a modal dialog whose loop
+  // keeps calling Notify.
+  ++current_;
+  stableTicks_ = 0;
+  stepStart_ = std::chrono::steady_clock::now();
+  step.act();
+  if (current_ >= steps_.size()) Stop();
+}
+
+void SmokeDriver::ClickAt(const wxPoint& screenPoint) {
+  sim_.MouseMove(screenPoint);
+  sim_.MouseClick();
+}
+
+void SmokeDriver::Click(wxWindow* window) { ClickAt(window->GetScreenRect().GetPosition() + window->GetSize() / 2); }
+
+void SmokeDriver::Key(int keyCode, int modifiers) { sim_.Char(keyCode, modifiers); }
+
+void SmokeDriver::Type(const char* text) { sim_.Text(text); }
+
+namespace {
+
+// Reads the X server's screen (the root window) as it is now. wx's screen
+// device context keeps showing the first picture it read under GTK 3.
+bool SaveScreenArea(const wxRect& rect, const std::string& path) {
+  GdkPixbuf* pixels =
+      gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y, rect.width, rect.height);
+  if (pixels == nullptr) return false;
+  const bool saved = gdk_pixbuf_save(pixels, path.c_str(), "png", nullptr, nullptr);
+  g_object_unref(pixels);
+  return saved;
+}
+
+}  // namespace
+
+void SmokeDriver::Screenshot(wxWindow* window, const std::string& name) {
+  const std::string path = artifacts_ + "/" + name + ".png";
+  if (!SaveScreenArea(window->GetScreenRect(), path)) Fail("cannot save " + path);
+  std::printf("smoke: screenshot %s\n", path.c_str());
+}
+
+void SmokeDriver::Expect(bool condition, const std::string& what) {
+  if (!condition) Fail("expected " + what);
+}
+
+void SmokeDriver::Fail(const std::string& why) {
+  std::fprintf(stderr, "smoke: FAILED: %s\n", why.c_str());
+  if (describe) std::fprintf(stderr, "smoke: state: %s\n", describe().c_str());
+  for (wxWindow* window : wxTopLevelWindows) {
+    std::fprintf(stderr, "smoke: window \"%s\" (%s)%s\n", window->GetLabel().utf8_str().data(),
+                 wxString(window->GetClassInfo()->GetClassName()).utf8_str().data(), window->IsShown() ? " shown" : "");
+  }
+  SaveScreenArea(wxRect(wxPoint(0, 0), wxGetDisplaySize()), artifacts_ + "/failure.png");
+  std::fflush(stdout);
+  std::fflush(stderr);
+  // Modal loops may be running: leave at once rather than unwind them.
+  _exit(1);
+}
+
+wxWindow* ShownWindowTitled(const wxString& title) {
+  for (wxWindow* window : wxTopLevelWindows) {
+    if (window->IsShown() && window->GetLabel() == title) return window;
+  }
+  return nullptr;
+}
+
+}  // namespace sorvane::smoke

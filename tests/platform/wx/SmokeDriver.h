@@ -1,0 +1,64 @@
+#pragma once
+
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+class wxWindow;
+
+namespace sorvane::smoke {
+
+// Drives a running program through a list of steps with simulated input.
+// A step waits until its condition holds (polled on a timer, so modal
+// dialogs' own loops keep the script going), then acts. A condition that
+// does not come true in time fails the run: a screenshot of the screen is
+// saved and the process ends with status 1.
+class SmokeDriver : public wxTimer {
+ public:
+  struct Step {
+    std::string name;
+    std::function<bool()> ready;
+    std::function<void()> act;
+  };
+
+  SmokeDriver(std::string artifactFolder, std::chrono::seconds stepTimeout = std::chrono::seconds(30));
+
+  void Add(std::string name, std::function<bool()> ready, std::function<void()> act);
+  // Starts polling; ends the main loop when the last step has acted.
+  void Run();
+
+  // Simulated input.
+  void Click(wxWindow* window);
+  void ClickAt(const wxPoint& screenPoint);
+  void Key(int keyCode, int modifiers = wxMOD_NONE);
+  void Type(const char* text);
+
+  // Saves window (with its frame) as artifactFolder/name.png.
+  void Screenshot(wxWindow* window, const std::string& name);
+  // Checks a condition of a step's action; a false one fails the run.
+  void Expect(bool condition, const std::string& what);
+  [[noreturn]] void Fail(const std::string& why);
+
+  void Notify() override;
+
+  // Describes the program's state in a failure report.
+  std::function<std::string()> describe;
+
+ private:
+  std::string artifacts_;
+  std::chrono::seconds timeout_;
+  std::vector<Step> steps_;
+  std::size_t current_ = 0;
+  int stableTicks_ = 0;
+  std::chrono::steady_clock::time_point stepStart_;
+  wxUIActionSimulator sim_;
+};
+
+// The shown top-level window whose title is title, or null.
+wxWindow* ShownWindowTitled(const wxString& title);
+
+}  // namespace sorvane::smoke

@@ -1,0 +1,316 @@
+// Runs the real program under an X server and goes through the wizard with
+// simulated input: choose the container, log in as guest (password query),
+// tick with the keyboard, extract (folder browser, overwrite question
+// declined and accepted), preview the photo, go back, log in as the user.
+// Screenshots of every page go to the artifact folder given as argument.
+#include <gtk/gtk.h>
+#include <stdlib.h>
+#include <unistd.h>
+#include <wx/button.h>
+#include <wx/dirdlg.h>
+#include <wx/evtloop.h>
+#include <wx/gauge.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/simplebook.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "SmokeContainer.h"
+#include "SmokeDriver.h"
+#include "forms/PictureFit.h"
+#include "platform/wx/Form1Frame.h"
+#include "platform/wx/Form5Frame.h"
+#include "platform/wx/Form6Dialog.h"
+#include "platform/wx/SorvaneApp.h"
+#include "platform/wx/WxText.h"
+
+namespace sorvane::smoke {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FixedProgramFile : public ProgramFile {
+ public:
+  std::string path;
+  std::string ProgramPath() override { return path; }
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::stringstream s;
+  s << std::ifstream(path, std::ios::binary).rdbuf();
+  return s.str();
+}
+
+std::vector<std::string> Entries(wxListCtrl* list) {
+  std::vector<std::string> names;
+  for (int i = 0; i < list->GetItemCount(); ++i) names.push_back(Utf8(list->GetItemText(i)));
+  return names;
+}
+
+std::vector<std::string> Names(const std::map<std::string, std::string>& members) {
+  std::vector<std::string> names;
+  for (const auto& [name, bytes] : members) names.push_back(name);
+  return names;
+}
+
+wxPoint EntryCentre(wxListCtrl* list, int index) {
+  wxRect rect;
+  list->GetItemRect(index, rect);
+  return list->ClientToScreen(wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2));
+}
+
+// The child window of parent (at any depth) of type T whose label is label.
+template <typename T>
+T* FindChild(wxWindow* parent, const wxString& label) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (auto* match = wxDynamicCast(child, T); match != nullptr && child->GetLabel() == label) return match;
+    if (T* deeper = FindChild<T>(child, label)) return deeper;
+  }
+  return nullptr;
+}
+
+bool AnyChildLabelContains(wxWindow* parent, const wxString& text) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (child->GetLabel().Contains(text) || AnyChildLabelContains(child, text)) return true;
+  }
+  return false;
+}
+
+class SmokeApp : public SorvaneApp {
+ public:
+  bool OnInit() override;
+  int OnRun() override {
+    SorvaneApp::OnRun();
+    return finished_ ? 0 : 1;
+  }
+  int OnExit() override {
+    std::error_code ignored;
+    fs::remove_all(work_, ignored);
+    return SorvaneApp::OnExit();
+  }
+
+ protected:
+  ProgramFile& TheProgramFile() override { return programFile_; }
+
+ private:
+  void Script();
+  void ChooseFolderSteps(const std::string& why);
+
+  FixedProgramFile programFile_;
+  fs::path work_, out_, temp_;
+  SmokeMembers members_;
+  std::unique_ptr<SmokeDriver> driver_;
+  bool finished_ = false;
+};
+
+bool SmokeApp::OnInit() {
+  if (argc < 2) return false;
+  char pattern[] = "/tmp/sorvane-smoke-XXXXXX";
+  work_ = mkdtemp(pattern);
+  out_ = work_ / "Ausgabe";
+  temp_ = work_ / "temp";
+  fs::create_directories(work_ / "Programm");
+  fs::create_directories(out_);
+  fs::create_directories(temp_);
+  setenv("TMPDIR", temp_.c_str(), 1);
+  programFile_.path = (work_ / "Programm" / "sorvane").string();
+  members_ = WriteSmokeContainer((work_ / "Programm").string());
+  driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
+  if (!SorvaneApp::OnInit()) return false;
+  Script();
+  driver_->Run();
+  return true;
+}
+
+// The folder browser is GTK's own dialog, which wx does not list among its
+// windows: look for it among GTK's.
+GtkWidget* ShownFolderChooser() {
+  GList* windows = gtk_window_list_toplevels();
+  GtkWidget* found = nullptr;
+  for (GList* w = windows; w != nullptr; w = w->next) {
+    auto* widget = static_cast<GtkWidget*>(w->data);
+    if (GTK_IS_FILE_CHOOSER_DIALOG(widget) && gtk_widget_get_visible(widget)) found = widget;
+  }
+  g_list_free(windows);
+  return found;
+}
+
+void SmokeApp::ChooseFolderSteps(const std::string& why) {
+  SmokeDriver& d = *driver_;
+  d.Add("folder browser for " + why, [] { return ShownFolderChooser() != nullptr; },
+        [this, &d] {
+          GtkWidget* dialog = ShownFolderChooser();
+          d.Expect(std::string(gtk_window_get_title(GTK_WINDOW(dialog))) ==
+                       "Geben Sie das Verzeichnis an, in das die Dateien extrahiert werden sollen.",
+                   "the browser's prompt");
+          gtk_file_chooser_select_filename(GTK_FILE_CHOOSER(dialog), out_.c_str());
+        });
+  // The chooser reads folders in the background: accept once it reports
+  // the output folder as chosen, as a click on its accept button does.
+  d.Add(
+      "output folder chosen",
+      [this] {
+        GtkWidget* dialog = ShownFolderChooser();
+        if (dialog == nullptr) return false;
+        gchar* chosen = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
+        const bool ok = chosen != nullptr && out_ == chosen;
+        g_free(chosen);
+        return ok;
+      },
+      [] { gtk_dialog_response(GTK_DIALOG(ShownFolderChooser()), GTK_RESPONSE_ACCEPT); });
+}
+
+void SmokeApp::Script() {
+  SmokeDriver& d = *driver_;
+  Form1Frame* main = &Program()->MainWindow();
+  Form5Frame* preview = &Program()->PreviewWindow();
+  Form6Dialog* wait = &Program()->WaitWindow();
+  wxListCtrl* files = main->ListView_Files;
+  const auto page = [main] { return main->Notebook->GetSelection(); };
+  d.describe = [=] {
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    return "page " + std::to_string(page()) + ", main window " + (main->IsEnabled() ? "enabled" : "disabled") +
+           ", progress " + std::to_string(wait->ProgressBar->GetValue()) + " of " +
+           std::to_string(wait->ProgressBar->GetRange()) + (loop && loop->IsYielding() ? ", yielding" : "");
+  };
+
+  d.Add("page 0 lists the container",
+        [=] {
+          return main->IsShownOnScreen() && main->ListView_ProgPath->GetItemCount() == 1 &&
+                 !main->Button_Next->IsEnabled() && !main->Button_Back->IsEnabled();
+        },
+        [=, this, &d] {
+          d.Expect(Entries(main->ListView_ProgPath) == std::vector<std::string>{"Beispiel.zvq"}, "Beispiel.zvq");
+          d.Expect(main->GetTitle() == "Sorvane", "caption Sorvane");
+          d.Expect(main->GetClientSize() == wxSize(570, 390), "client area 570 x 390");
+          d.Screenshot(main, "page0-choose");
+          d.ClickAt(EntryCentre(main->ListView_ProgPath, 0));
+        });
+  d.Add("selection enables Weiter", [=] { return main->Button_Next->IsEnabled(); },
+        [=, this, &d] { d.Click(main->Button_Next); });
+  d.Add("container loaded: login page",
+        [=] { return page() == 1 && main->IsEnabled() && !wait->IsShown(); },
+        [=, this, &d] {
+          d.Expect(Utf8(main->Label_Title->GetLabelText()) == "Beispiel für den Test", "title");
+          d.Expect(Utf8(main->Label_Author->GetLabelText()) == "Müller & Söhne", "author with its ampersand");
+          d.Expect(!main->RadioButton_Guest->GetValue() && !main->RadioButton_LogIn->GetValue(), "no choice");
+          d.Expect(!main->Button_Next->IsEnabled() && main->Button_Back->IsEnabled(), "buttons of page 1");
+          d.Screenshot(main, "page1-login");
+          d.Click(main->RadioButton_Guest);
+        });
+  d.Add("guest chosen", [=] { return main->RadioButton_Guest->GetValue() && main->Button_Next->IsEnabled(); },
+        [&d] { d.Key(WXK_RETURN); });
+  d.Add("password query", [] { return ShownWindowTitled(Wx("Passwort erforderlich")) != nullptr; },
+        [&d] {
+          wxWindow* query = ShownWindowTitled(Wx("Passwort erforderlich"));
+          d.Expect(FindChild<wxButton>(query, "OK") && FindChild<wxButton>(query, "Abbrechen"), "OK, Abbrechen");
+          d.Screenshot(query, "password-query");
+          d.Type("gast");
+          d.Key(WXK_RETURN);
+        });
+  d.Add("guest's members on page 2", [=] { return page() == 2 && files->GetItemCount() == 3; },
+        [=, this, &d] {
+          d.Expect(Entries(files) == Names(members_.guest), "the guest's members, sorted");
+          d.Expect(!main->Button_Extract->IsEnabled() && !main->Button_Execute->IsEnabled(), "no tick");
+          d.Expect(!main->Button_Cancel->IsShown() && main->Button_Next->GetLabel() == "Be&enden", "page 2");
+          d.Screenshot(main, "page2-files");
+          d.ClickAt(EntryCentre(files, 0));
+        });
+  d.Add("first entry selected", [=] { return main->FilesSelection() == 0; }, [&d] { d.Key(WXK_SPACE); });
+  d.Add("space ticks it", [=] { return files->IsItemChecked(0) && main->Button_Extract->IsEnabled(); },
+        [&d] { d.Key('A', wxMOD_ALT); });
+  d.Add("Alt+A ticks all",
+        [=] { return files->IsItemChecked(0) && files->IsItemChecked(1) && files->IsItemChecked(2); },
+        [=, this, &d] { d.Click(main->Button_Extract); });
+  ChooseFolderSteps("extract all");
+  d.Add("guest's members extracted",
+        [this, main] {
+          if (!main->IsActive() && ShownWindowTitled(Wx("Warnung"))) return false;
+          for (const auto& [name, bytes] : members_.guest) {
+            if (!fs::exists(out_ / name) || ReadFile(out_ / name) != bytes) return false;
+          }
+          return true;
+        },
+        [this, &d] {
+          std::ofstream(out_ / "Brief.txt") << "geändert";
+          d.Key('N', wxMOD_ALT);
+        });
+  d.Add("Alt+N unticks all",
+        [=] { return !files->IsItemChecked(0) && !files->IsItemChecked(2) && !main->Button_Extract->IsEnabled(); },
+        [=, &d] { d.ClickAt(EntryCentre(files, 0)); });
+  d.Add("the list has the focus again",
+        [=] {
+          for (wxWindow* w = wxWindow::FindFocus(); w != nullptr; w = w->GetParent()) {
+            if (w == files) return true;
+          }
+          return false;
+        },
+        [&d] { d.Key(WXK_SPACE); });
+  d.Add("Brief.txt ticked alone",
+        [=] { return files->IsItemChecked(0) && !files->IsItemChecked(1) && main->Button_Extract->IsEnabled(); },
+        [=, this, &d] { d.Click(main->Button_Extract); });
+  ChooseFolderSteps("overwrite declined");
+  d.Add("overwrite question", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
+        [this, &d] {
+          wxWindow* question = ShownWindowTitled(Wx("Warnung"));
+          d.Expect(AnyChildLabelContains(question, Wx("Die Datei " + (out_ / "Brief.txt").string() +
+                                                       " existiert bereits. Soll Sie überschrieben werden?")),
+                   "the overwrite question's text");
+          wxButton* yes = FindChild<wxButton>(question, Wx("&Ja"));
+          wxButton* no = FindChild<wxButton>(question, Wx("&Nein"));
+          d.Expect(yes != nullptr && no != nullptr, "buttons &Ja and &Nein");
+          d.Screenshot(question, "overwrite-question");
+          d.Expect(yes->GetScreenPosition().x < no->GetScreenPosition().x, "&Ja left of &Nein");
+          d.Key(WXK_ESCAPE);
+        });
+  d.Add("Esc keeps the file",
+        [this, main] { return ShownWindowTitled(Wx("Warnung")) == nullptr && main->IsEnabled(); },
+        [this, main, &d] {
+          d.Expect(ReadFile(out_ / "Brief.txt") == "geändert", "the file kept");
+          d.Click(main->Button_Extract);
+        });
+  ChooseFolderSteps("overwrite accepted");
+  d.Add("overwrite question again", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
+        [&d] { d.Click(FindChild<wxButton>(ShownWindowTitled(Wx("Warnung")), Wx("&Ja"))); });
+  d.Add("&Ja replaces the file",
+        [this] { return ReadFile(out_ / "Brief.txt") == members_.guest.at("Brief.txt"); },
+        [=, this, &d] { d.ClickAt(EntryCentre(files, 1)); });
+  d.Add("photo selected", [=] { return main->FilesSelection() == 1; },
+        [=, this, &d] { d.Click(main->Button_Preview); });
+  d.Add("preview shows the photo", [=] { return preview->IsShownOnScreen() && !preview->PictureRect().IsEmpty(); },
+        [this, preview, main, &d] {
+          const wxSize client = preview->GetClientSize();
+          const PictureRect fit = FitPicture(160, 100, client.x, client.y);
+          d.Expect(preview->PictureRect() == wxRect(fit.Left, fit.Top, fit.Width, fit.Height), "fitted picture");
+          d.Expect(preview->GetTitle() == "Bildervorschau", "preview caption");
+          d.Expect(fs::is_empty(temp_), "the temporary copy deleted");
+          d.Screenshot(preview, "preview");
+          d.Click(main->Button_Back);
+        });
+  d.Add("back on page 1", [=] { return page() == 1 && !preview->IsShown(); },
+        [=, this, &d] {
+          d.Expect(main->Edit_UserName->IsEmpty() && !main->Button_Next->IsEnabled(), "page 1 reset");
+          d.Click(main->Edit_UserName);
+          d.Type("leser");
+          d.Key(WXK_TAB);
+          d.Type("geheim");
+          d.Key(WXK_RETURN);
+        });
+  d.Add("user's members on page 2", [=] { return page() == 2 && files->GetItemCount() == 3; },
+        [=, this, &d] {
+          d.Expect(Entries(files) == Names(members_.user), "the user's members, sorted by word order");
+          d.Screenshot(main, "page2-user");
+          d.Click(main->Button_Next);
+        });
+  d.Add("Be&enden ends the program", [] { return true; }, [this] { finished_ = true; });
+}
+
+}  // namespace
+}  // namespace sorvane::smoke
+
+wxIMPLEMENT_APP(sorvane::smoke::SmokeApp);
