@@ -72,6 +72,13 @@ TEST_F(PosixFileSystemTest, TheShareTableSeesInodesAndOtherInstances) {
   EXPECT_NO_THROW(other.Create(At("link.zvq")));
 }
 
+TEST_F(PosixFileSystemTest, OnlyRegularFilesAreOpenedForReading) {
+  // A named pipe without a writer would block a plain open for ever.
+  ASSERT_EQ(::mkfifo(At("rohr").c_str(), 0600), 0);
+  EXPECT_THROW(files.OpenRead(At("rohr")), EFOpenError);
+  EXPECT_THROW(files.OpenRead("/dev/null"), EFOpenError);
+}
+
 TEST_F(PosixFileSystemTest, CreatedFilesFollowTheUmask) {
   const mode_t previous = ::umask(027);
   files.Create(At("neu"));

@@ -113,9 +113,11 @@ bool MatchFileNamePattern(std::string_view pattern, std::string_view name) {
 }
 
 std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // O_NONBLOCK keeps a named pipe from blocking the open until a writer
+  // comes; only regular files are accepted, so it changes nothing else.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   struct stat info;
-  if (fd < 0 || ::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     if (fd >= 0) ::close(fd);
     throw EFOpenError(FormatText(texts::kFOpenError, path));
   }

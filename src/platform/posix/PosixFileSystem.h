@@ -18,7 +18,8 @@ namespace sorvane {
 // see each other's open files. Other processes are not restricted.
 class PosixFileSystem : public FileSystem {
  public:
-  // O_RDONLY | O_CLOEXEC; folders are refused like missing files.
+  // O_RDONLY | O_CLOEXEC; anything but a regular file (a folder, a named
+  // pipe, a device) is refused like a missing file.
   std::unique_ptr<Stream> OpenRead(const std::string& path) override;
   // Creates (mode 0666 less the umask) or empties a file for reading and
   // writing. The refusal check and the emptying happen under one lock, after
