@@ -206,5 +206,18 @@ TEST_F(HttpExchangeTest, GetFromAnEventHandlerIsRefusedWithoutHarmingTheRunningO
   EXPECT_EQ(server.Connections(), 1);
 }
 
+TEST_F(HttpExchangeTest, ThroughAProxyOnlyTheProxyIsConnectedAndGetsTheWholeAddress) {
+  ScriptedServer proxy({Respond("HTTP/1.0 200 OK\r\n\r\nvia proxy")});
+  http.Proxy = "127.0.0.1";
+  http.ProxyPort = proxy.Port();
+  // The server's name is never looked up: no name server is asked.
+  http.Get("http://updates.sorvane.test/Updates.ini");
+  ASSERT_EQ(proxy.Requests().size(), 1u);
+  EXPECT_EQ(proxy.Requests()[0].substr(0, proxy.Requests()[0].find("\r\nAccept")),
+            "GET http://updates.sorvane.test/Updates.ini HTTP/1.0\r\nProxy-Connection: Keep-Alive\r\n"
+            "Host: updates.sorvane.test");
+  EXPECT_EQ(BodyFile(), "via proxy");
+}
+
 }  // namespace
 }  // namespace sorvane::testing
