@@ -31,7 +31,11 @@ void SmokeDriver::Run() {
 }
 
 void SmokeDriver::Notify() {
-  if (current_ >= steps_.size()) return;
+  if (current_ >= steps_.size()) {
+    // The last step's action ends the program; the loop must end soon.
+    if (std::chrono::steady_clock::now() - stepStart_ > timeout_) Fail("the program did not end");
+    return;
+  }
   Step& step = steps_[current_];
   if (!step.ready()) {
     stableTicks_ = 0;
@@ -47,7 +51,6 @@ void SmokeDriver::Notify() {
   stableTicks_ = 0;
   stepStart_ = std::chrono::steady_clock::now();
   step.act();
-  if (current_ >= steps_.size()) Stop();
 }
 
 void SmokeDriver::ClickAt(const wxPoint& screenPoint) {

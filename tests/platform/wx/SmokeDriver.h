@@ -28,8 +28,10 @@ class SmokeDriver : public wxTimer {
   SmokeDriver(std::string artifactFolder, std::chrono::seconds stepTimeout = std::chrono::seconds(30));
 
   void Add(std::string name, std::function<bool()> ready, std::function<void()> act);
-  // Starts polling; ends the main loop when the last step has acted.
+  // Starts polling. The last step's action is expected to end the program.
   void Run();
+  // Whether every step has acted.
+  bool Done() const { return current_ >= steps_.size(); }
 
   // Simulated input.
   void Click(wxWindow* window);

@@ -86,7 +86,7 @@ class SmokeApp : public SorvaneApp {
   bool OnInit() override;
   int OnRun() override {
     SorvaneApp::OnRun();
-    return finished_ ? 0 : 1;
+    return driver_->Done() ? 0 : 1;
   }
   int OnExit() override {
     std::error_code ignored;
@@ -105,7 +105,6 @@ class SmokeApp : public SorvaneApp {
   fs::path work_, out_, temp_;
   SmokeMembers members_;
   std::unique_ptr<SmokeDriver> driver_;
-  bool finished_ = false;
 };
 
 bool SmokeApp::OnInit() {
@@ -307,7 +306,6 @@ void SmokeApp::Script() {
           d.Screenshot(main, "page2-user");
           d.Click(main->Button_Next);
         });
-  d.Add("Be&enden ends the program", [] { return true; }, [this] { finished_ = true; });
 }
 
 }  // namespace
