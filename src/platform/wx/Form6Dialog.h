@@ -2,6 +2,7 @@
 
 #include <wx/dialog.h>
 
+#include <chrono>
 #include <functional>
 
 #include "forms/Form6View.h"
@@ -41,6 +42,8 @@ class Form6Dialog : public wxDialog {
   // moment after it was asked to (when the window manager has told the
   // frame's size), which can come after a short load has hidden it again.
   bool wanted_ = false;
+  std::int32_t range_ = 100;  // as designed: 0 to 100
+  std::chrono::steady_clock::time_point shownAt_{};  // when the bar last took a position
 };
 
 }  // namespace sorvane

@@ -10,7 +10,7 @@ namespace sorvane {
 
 SorvaneProgram::SorvaneProgram(ProgramFile& programFile)
     : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
-      pump_(eventQueue_, clock_) {
+      pump_(eventQueue_, clock_, kPumpIntervalMs) {
   // The start order of the windows: main window, preview, wait window. The
   // About box comes last once it exists (it then also sets the message font
   // on the other windows).

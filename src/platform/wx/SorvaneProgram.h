@@ -36,6 +36,12 @@ class SorvaneProgram {
   SorvaneProgram& operator=(const SorvaneProgram&) = delete;
   ~SorvaneProgram();
 
+  // How often a container load lets window events run when none are
+  // waiting: each turn repaints the progress bar, which costs the X server
+  // about a millisecond, so 20 times a second keep the bar moving smoothly
+  // without slowing the load much. Input is still handled at once.
+  static constexpr std::int64_t kPumpIntervalMs = 50;
+
   // Shows the main window; the message loop runs after this.
   void Show();
 

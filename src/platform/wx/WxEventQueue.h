@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "forms/ThrottledPump.h"
 
 namespace sorvane {
@@ -11,6 +13,9 @@ class WxEventQueue : public EventQueue {
  public:
   bool Pending() override;
   void Yield() override;
+
+ private:
+  std::chrono::steady_clock::time_point lastAsked_{};
 };
 
 }  // namespace sorvane
