@@ -111,7 +111,7 @@ void Form1Frame::OnCharHook(wxKeyEvent& event) {
   if (key == WXK_RETURN || key == WXK_NUMPAD_ENTER) {
     // A focused button takes Enter itself; anywhere else it presses the
     // default button.
-    if (wxDynamicCast(wxWindow::FindFocus(), wxButton) != nullptr) {
+    if (dynamic_cast<wxButton*>(wxWindow::FindFocus()) != nullptr) {
       event.Skip();
     } else if (Button_Next->IsEnabled()) {
       Forward([](TForm1& f) { f.Button_NextClick(); });
@@ -175,7 +175,7 @@ void Form1Frame::SetVisible(Form1Control control, bool visible) {
 void Form1Frame::SetText(Form1Control control, const std::string& text) {
   wxWindow* window = ControlOf(control);
   // Buttons take "&" as their accelerator; labels show every character.
-  if (wxDynamicCast(window, wxButton) != nullptr) {
+  if (dynamic_cast<wxButton*>(window) != nullptr) {
     window->SetLabel(Wx(text));
     if (window == Button_Next) {
       accelerators_.erase(std::remove_if(accelerators_.begin(), accelerators_.end(),

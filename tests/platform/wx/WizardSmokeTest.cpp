@@ -68,7 +68,7 @@ wxPoint EntryCentre(wxListCtrl* list, int index) {
 template <typename T>
 T* FindChild(wxWindow* parent, const wxString& label) {
   for (wxWindow* child : parent->GetChildren()) {
-    if (auto* match = wxDynamicCast(child, T); match != nullptr && child->GetLabel() == label) return match;
+    if (auto* match = dynamic_cast<T*>(child); match != nullptr && child->GetLabel() == label) return match;
     if (T* deeper = FindChild<T>(child, label)) return deeper;
   }
   return nullptr;
