@@ -49,13 +49,18 @@ void Form1Frame::BuildPageChoose(wxPanel* page) {
   top->Add(intro, 1);
   top->Add(SpeedButton_Info, 0, wxALIGN_TOP);
   auto* open = new wxBoxSizer(wxVERTICAL);
-  open->Add(BoldLabel(page, "- eine andere Datei öffnen:"));
+  // Two columns of half the page each: the longer label wraps.
+  wxStaticText* openLabel = BoldLabel(page, "- eine andere Datei öffnen:");
+  wxStaticText* exitLabel = BoldLabel(page, "- keine Datei öffnen und das Programm beenden:");
+  openLabel->Wrap(260);
+  exitLabel->Wrap(260);
+  open->Add(openLabel);
   open->Add(SpeedButton_Open, 0, wxTOP | wxLEFT, 6);
   auto* exit = new wxBoxSizer(wxVERTICAL);
-  exit->Add(BoldLabel(page, "- keine Datei öffnen und das Programm beenden:"));
+  exit->Add(exitLabel);
   exit->Add(SpeedButton_Exit, 0, wxTOP | wxLEFT, 6);
   auto* choices = new wxBoxSizer(wxHORIZONTAL);
-  choices->Add(open, 1);
+  choices->Add(open, 1, wxRIGHT, 10);
   choices->Add(exit, 1);
 
   auto* column = new wxBoxSizer(wxVERTICAL);

@@ -51,7 +51,7 @@ SmokeMembers WriteSmokeContainer(const std::string& folder) {
   const std::string overview(70000, 'x');
 
   PosixFileSystem files;
-  auto out = files.Create(folder + "/Beispiel.zvq");
+  auto out = files.Create(folder + "/Probe.zvq");
   ContainerWriter writer(*out, 2);
   writer.AddMember("Brief.txt", {1, 0}, letter);
   writer.AddMember("Foto.JPG", {1, 1}, photo);

@@ -16,6 +16,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -56,6 +57,11 @@ std::vector<std::string> Names(const std::map<std::string, std::string>& members
   std::vector<std::string> names;
   for (const auto& [name, bytes] : members) names.push_back(name);
   return names;
+}
+
+int EntryIndex(wxListCtrl* list, const std::string& name) {
+  const auto names = Entries(list);
+  return static_cast<int>(std::find(names.begin(), names.end(), name) - names.begin());
 }
 
 wxPoint EntryCentre(wxListCtrl* list, int index) {
@@ -119,6 +125,7 @@ bool SmokeApp::OnInit() {
   setenv("TMPDIR", temp_.c_str(), 1);
   programFile_.path = (work_ / "Programm" / "sorvane").string();
   members_ = WriteSmokeContainer((work_ / "Programm").string());
+  fs::copy_file(SORVANE_SAMPLE_CONTAINER, work_ / "Programm" / "Beispiel.zvq");
   driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
   if (!SorvaneApp::OnInit()) return false;
   Script();
@@ -180,15 +187,17 @@ void SmokeApp::Script() {
 
   d.Add("page 0 lists the container",
         [=] {
-          return main->IsShownOnScreen() && main->ListView_ProgPath->GetItemCount() == 1 &&
+          return main->IsShownOnScreen() && main->ListView_ProgPath->GetItemCount() == 2 &&
                  !main->Button_Next->IsEnabled() && !main->Button_Back->IsEnabled();
         },
         [=, this, &d] {
-          d.Expect(Entries(main->ListView_ProgPath) == std::vector<std::string>{"Beispiel.zvq"}, "Beispiel.zvq");
+          auto names = Entries(main->ListView_ProgPath);
+          std::sort(names.begin(), names.end());
+          d.Expect(names == std::vector<std::string>{"Beispiel.zvq", "Probe.zvq"}, "both containers listed");
           d.Expect(main->GetTitle() == "Sorvane", "caption Sorvane");
           d.Expect(main->GetClientSize() == wxSize(570, 390), "client area 570 x 390");
           d.Screenshot(main, "page0-choose");
-          d.ClickAt(EntryCentre(main->ListView_ProgPath, 0));
+          d.ClickAt(EntryCentre(main->ListView_ProgPath, EntryIndex(main->ListView_ProgPath, "Probe.zvq")));
         });
   d.Add("selection enables Weiter", [=] { return main->Button_Next->IsEnabled(); },
         [=, this, &d] { d.Click(main->Button_Next); });
@@ -304,6 +313,26 @@ void SmokeApp::Script() {
         [=, this, &d] {
           d.Expect(Entries(files) == Names(members_.user), "the user's members, sorted by word order");
           d.Screenshot(main, "page2-user");
+          d.Click(main->Button_Back);
+        });
+  // Back to the first page and on with the sample container: its guest
+  // needs no password.
+  d.Add("back on page 1 again", [=] { return page() == 1; }, [=, &d] { d.Click(main->Button_Back); });
+  d.Add("back on page 0", [=] { return page() == 0 && main->GetTitle() == "Sorvane"; },
+        [=, &d] {
+          d.ClickAt(EntryCentre(main->ListView_ProgPath, EntryIndex(main->ListView_ProgPath, "Beispiel.zvq")));
+        });
+  d.Add("sample selected", [=] { return main->Button_Next->IsEnabled(); }, [=, &d] { d.Click(main->Button_Next); });
+  d.Add("sample loaded", [=] { return page() == 1 && main->IsEnabled() && !wait->IsShown(); },
+        [=, &d] { d.Click(main->RadioButton_Guest); });
+  d.Add("guest chosen for the sample", [=] { return main->Button_Next->IsEnabled(); },
+        [&d] { d.Key(WXK_RETURN); });
+  d.Add("the sample's guest members on page 2", [=] { return page() == 2 && files->GetItemCount() > 0; },
+        [=, &d] {
+          d.Expect(Entries(files) == std::vector<std::string>{"Gästebuch.txt", "Schachbrett.bmp",
+                                                              "Sonnenuntergang.jpg", "Willkommen.txt"},
+                   "the sample's guest members, sorted by word order");
+          d.Screenshot(main, "page2-sample");
           d.Click(main->Button_Next);
         });
 }
