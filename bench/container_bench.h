@@ -28,17 +28,24 @@ void ReadSequentially(const std::string& path);
 void LoadOnce(const std::string& path);
 
 // Runs program with arguments as a child process; returns its wall time and
-// its peak resident memory in KiB. Throws when it does not end with status 0.
+// what it printed. Throws when it does not end with status 0.
 struct ChildRun {
   double seconds;
-  long peakKiB;
+  std::string output;
 };
 ChildRun RunChild(const std::vector<std::string>& command);
 
 // Flushes dirty pages so that no run pays for the writeback of another.
 void FlushDisks();
 
+// The peak resident memory (VmHWM) in KiB that a child of the benchmark
+// reported in its output.
+long PeakKiB(const ChildRun& run);
+
 // The child modes of the benchmark program itself (see container_bench_main).
+// Each prints its own peak resident memory: the parent cannot measure it from
+// outside, because the rusage figure of a spawned child counts the parent's
+// memory shared up to the exec.
 int ChildCopy(const std::string& container, const std::string& member, const std::string& target);
 int ChildIdle();
 

@@ -1,11 +1,12 @@
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -89,18 +90,43 @@ ChildRun RunChild(const std::vector<std::string>& command) {
   std::vector<char*> argv;
   for (const std::string& part : command) argv.push_back(const_cast<char*>(part.c_str()));
   argv.push_back(nullptr);
+  int output[2];
+  if (::pipe2(output, O_CLOEXEC) != 0) throw std::runtime_error("no pipe");
+  posix_spawn_file_actions_t actions;
+  ::posix_spawn_file_actions_init(&actions);
+  ::posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
   pid_t child = 0;
   const auto start = std::chrono::steady_clock::now();
-  if (::posix_spawnp(&child, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-    throw std::runtime_error("cannot start " + command[0]);
-  }
+  const int started = ::posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  ::posix_spawn_file_actions_destroy(&actions);
+  ::close(output[1]);
+  ChildRun run{0, {}};
+  char chunk[4096];
+  for (ssize_t got; started == 0 && (got = ::read(output[0], chunk, sizeof chunk)) > 0;) run.output.append(chunk, got);
+  ::close(output[0]);
+  if (started != 0) throw std::runtime_error("cannot start " + command[0]);
   int status = 0;
-  struct rusage usage {};
-  ::wait4(child, &status, 0, &usage);
-  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  ::waitpid(child, &status, 0);
+  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error(command[0] + " failed");
-  return {seconds, usage.ru_maxrss};
+  return run;
 }
+
+long PeakKiB(const ChildRun& run) {
+  const std::size_t at = run.output.find("VmHWM:");
+  return at == std::string::npos ? -1 : std::strtol(run.output.c_str() + at + 6, nullptr, 10);
+}
+
+namespace {
+
+void PrintPeakMemory() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) std::printf("%s\n", line.c_str());
+  }
+}
+
+}  // namespace
 
 void FlushDisks() { ::sync(); }
 
@@ -109,6 +135,7 @@ int ChildCopy(const std::string& container, const std::string& member, const std
   auto source = files.OpenRead(container);
   auto destination = files.Create(target);
   ContainerCatalogue::CopyMemberData(member, *source, *destination);
+  PrintPeakMemory();
   return 0;
 }
 
@@ -116,7 +143,9 @@ int ChildIdle() {
   // The same program started the same way, without the copy: what merely
   // running costs.
   PosixFileSystem files;
-  return files.FileExists("/") ? 0 : 1;
+  const bool ok = files.DirectoryExists("/");
+  PrintPeakMemory();
+  return ok ? 0 : 1;
 }
 
 }  // namespace sorvane::bench

@@ -143,8 +143,11 @@ std::unique_ptr<Stream> PosixFileSystem::Create(const std::string& path) {
   {
     std::lock_guard<std::mutex> hold(table.lock);
     struct stat info;
+    // An empty file is left alone: on ext4, truncating even an empty file
+    // makes its close flush everything written since, which would cost a
+    // large new file a wait for the disk.
     refused = ::fstat(fd, &info) != 0 || table.readers.count({info.st_dev, info.st_ino}) > 0 ||
-              ::ftruncate(fd, 0) != 0;
+              (info.st_size > 0 && ::ftruncate(fd, 0) != 0);
   }
   if (refused) {
     ::close(fd);
