@@ -9,6 +9,7 @@
 #include <cstring>
 #include <exception>
 #include <filesystem>
+#include <string>
 
 #include "container_bench.h"
 
@@ -28,9 +29,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "container_bench: %s\n", e.what());
     status = 1;
   }
-  // Each figure removes its own files; the folder goes only when empty, so
-  // a folder given by the user keeps whatever else it holds.
+  // Each figure removes its own files, also those a failure left behind;
+  // the folder goes only when empty, so a folder given by the user keeps
+  // whatever else it holds.
   std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("load-", 0) == 0 || name.rfind("copy-", 0) == 0) std::filesystem::remove(entry.path(), ignored);
+  }
   std::filesystem::remove(folder, ignored);
   return status;
 }

@@ -21,15 +21,15 @@ std::int32_t FindByName(const std::vector<Entry>& table, const AnsiString& name)
   return -1;
 }
 
-// Copies count bytes. Whatever the source delivers is written before a short
-// source is reported, so the destination keeps every byte there was.
+// Copies count bytes, a block at a time. Whatever the source delivers is
+// written before a short source is reported, so the destination keeps every
+// byte there was.
 void CopyBytes(Stream& source, Stream& destination, std::int64_t count) {
   std::unique_ptr<char[]> block(new char[static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize))]);
   while (count > 0) {
     const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize));
-    const std::size_t got = source.Read(block.get(), wanted);
+    const std::size_t got = destination.CopyFrom(source, block.get(), wanted);
     if (got == 0) throw EReadError(texts::kReadError);
-    destination.WriteBuffer(block.get(), got);
     count -= static_cast<std::int64_t>(got);
   }
 }

@@ -31,4 +31,10 @@ void Stream::WriteBuffer(const void* buffer, std::size_t count) {
   }
 }
 
+std::size_t Stream::CopyFrom(Stream& source, void* buffer, std::size_t count) {
+  const std::size_t got = source.Read(buffer, count);
+  if (got > 0) WriteBuffer(buffer, got);
+  return got;
+}
+
 }  // namespace sorvane

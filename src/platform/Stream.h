@@ -38,6 +38,15 @@ class Stream {
 
   // Writes exactly count bytes or throws EWriteError "Stream-Schreibfehler".
   void WriteBuffer(const void* buffer, std::size_t count);
+
+  // Moves up to count bytes from source's position to this stream's
+  // position, advancing both, and returns how many; 0 means the source has
+  // no more. buffer (count bytes at least) is scratch space: the default
+  // reads into it and writes it out. Streams that can move bytes without
+  // passing them through memory (two files, by the system) override it.
+  // Throws as Read does for the source, and EWriteError
+  // "Stream-Schreibfehler" when this stream takes fewer bytes than it got.
+  virtual std::size_t CopyFrom(Stream& source, void* buffer, std::size_t count);
 };
 
 }  // namespace sorvane

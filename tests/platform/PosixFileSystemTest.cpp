@@ -7,7 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "platform/Errors.h"
 #include "platform/posix/PosixFileStream.h"
@@ -99,6 +101,40 @@ TEST_F(PosixFileSystemTest, AFullDeviceIsAShortWrite) {
   } catch (const EWriteError& e) {
     EXPECT_STREQ(e.what(), "Stream-Schreibfehler");
   }
+}
+
+TEST_F(PosixFileSystemTest, CopyingBetweenStreamsMovesBothPositions) {
+  std::string data(200'000, '\0');
+  for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>(i * 13 >> 2);
+  Write("quelle", data);
+  auto source = files.OpenRead(At("quelle"));
+  source->Seek(7, SeekOrigin::Begin);
+  std::vector<char> scratch(61440);
+  {
+    // File to file, as the system copies it, in blocks.
+    auto target = files.Create(At("ziel"));
+    target->WriteBuffer("head", 4);
+    for (std::size_t total = 0; total < 100'000;) {
+      total += target->CopyFrom(*source, scratch.data(), std::min<std::size_t>(61440, 100'000 - total));
+    }
+    EXPECT_EQ(source->Position(), 100'007);
+    EXPECT_EQ(target->Position(), 100'004);
+  }
+  auto copied = files.OpenRead(At("ziel"));
+  std::string bytes(100'004, '\0');
+  copied->ReadBuffer(bytes.data(), bytes.size());
+  EXPECT_EQ(bytes, "head" + data.substr(7, 100'000));
+  // At the end of the source nothing moves.
+  source->Seek(0, SeekOrigin::End);
+  auto rest = files.Create(At("rest"));
+  EXPECT_EQ(rest->CopyFrom(*source, scratch.data(), 10), 0u);
+  // A device the system cannot copy to: the bytes go the plain way and the
+  // full device is reported as such.
+  const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  PosixFileStream full(fd);
+  source->Seek(0, SeekOrigin::Begin);
+  EXPECT_THROW(full.CopyFrom(*source, scratch.data(), 100), EWriteError);
 }
 
 TEST_F(PosixFileSystemTest, ADeviceErrorIsAReadError) {

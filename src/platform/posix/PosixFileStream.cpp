@@ -67,6 +67,27 @@ std::int64_t PosixFileStream::Seek(std::int64_t offset, SeekOrigin origin) {
   return position_;
 }
 
+std::size_t PosixFileStream::CopyFrom(Stream& source, void* buffer, std::size_t count) {
+  auto* file = dynamic_cast<PosixFileStream*>(&source);
+  count = std::min(count, kMaxTransfer);
+  while (file != nullptr && count > 0) {
+    loff_t from = file->position_;
+    loff_t to = position_;
+    const ssize_t moved = ::copy_file_range(file->fd_, &from, fd_, &to, count, 0);
+    if (moved >= 0) {
+      file->position_ = from;
+      position_ = to;
+      return static_cast<std::size_t>(moved);
+    }
+    if (errno == EINTR) continue;
+    if (errno == ENOSPC || errno == EDQUOT || errno == EFBIG) throw EWriteError(texts::kWriteError);
+    // Not possible between these two (another file system, a device, an
+    // old kernel): the plain way below says which side failed, if any.
+    break;
+  }
+  return Stream::CopyFrom(source, buffer, count);
+}
+
 std::int64_t PosixFileStream::Size() {
   struct stat info;
   if (::fstat(fd_, &info) != 0) throw EReadError(texts::kReadError);
