@@ -185,7 +185,7 @@ TEST_P(FileSystemContractTest, ExpandFileNameNormalisesWithoutTouchingTheDisk) {
   const std::string relative = files->ExpandFileName("x/../y.zvq");
   EXPECT_EQ(relative.front(), '/');
   EXPECT_EQ(relative.substr(relative.size() - 6), "/y.zvq");
-  EXPECT_EQ(relative.find("/x/"), std::string::npos);
+  EXPECT_EQ(relative, files->ExpandFileName("y.zvq"));  // the ".." took "x/" away again
 }
 
 INSTANTIATE_TEST_SUITE_P(FileSystems, FileSystemContractTest, ::testing::Values(&RealWorkplace, &FakeWorkplace),
