@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     sorvane::ContainerWriter writer(*out, 2);
     //                                     guest  Jürgen
     writer.AddMember(ansi("Willkommen.txt"), {1, 1}, WindowsText(codePage, sorvane::sample::kWelcomeText));
-    writer.AddMember(ansi("Sonnenuntergang.jpg"), {1, 1}, sorvane::sample::SunsetJpeg(320, 200));
-    writer.AddMember(ansi("Schachbrett.bmp"), {1, 1}, sorvane::sample::ChessboardBmp(96, 72));
+    writer.AddMember(ansi("Sonnenuntergang.JPG"), {1, 1}, sorvane::sample::SunsetJpeg(320, 200));
+    writer.AddMember(ansi("Schachbrett.BMP"), {1, 1}, sorvane::sample::ChessboardBmp(96, 72));
     writer.AddMember(ansi("Gästebuch.txt"), {1, 0}, WindowsText(codePage, sorvane::sample::kGuestBookText));
     writer.AddMember(ansi("Notizen für Jürgen.txt"), {0, 1}, WindowsText(codePage, sorvane::sample::kJuergenText));
     writer.Finish({{ansi("Gast"), "", 0}, {ansi("Jürgen"), ansi("Sonnenblume"), 1}},

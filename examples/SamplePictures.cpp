@@ -1,13 +1,10 @@
 #include "SamplePictures.h"
 
-#include <cstdio>
-// jpeglib.h needs FILE and size_t declared before it.
-#include <jpeglib.h>
+#include "JpegEncoder.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 namespace sorvane::sample {
@@ -43,39 +40,15 @@ void PutLittleEndian(std::string& out, std::uint32_t value, int bytes) {
 }  // namespace
 
 std::string SunsetJpeg(int width, int height) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  // The default error handler ends the program with a message, which is
-  // what a build step should do when the library refuses.
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(width);
-  info.image_height = static_cast<JDIMENSION>(height);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 85, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
-  while (info.next_scanline < info.image_height) {
-    const int y = static_cast<int>(info.next_scanline);
+  std::vector<std::uint8_t> pixels;
+  pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+  for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
       const Rgb p = SunsetPixel(x, y, width, height);
-      row[x * 3] = p.r;
-      row[x * 3 + 1] = p.g;
-      row[x * 3 + 2] = p.b;
+      pixels.insert(pixels.end(), {p.r, p.g, p.b});
     }
-    JSAMPROW rows[] = {row.data()};
-    jpeg_write_scanlines(&info, rows, 1);
   }
-  jpeg_finish_compress(&info);
-  std::string bytes(reinterpret_cast<const char*>(buffer), size);
-  jpeg_destroy_compress(&info);
-  std::free(buffer);
-  return bytes;
+  return EncodeJpeg(width, height, 3, pixels);
 }
 
 std::string ChessboardBmp(int width, int height) {

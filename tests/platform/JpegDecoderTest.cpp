@@ -7,41 +7,19 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
+#include <jpeglib.h>  // for the error numbers of jerror.h
 #include <jerror.h>
 
+#include "JpegEncoder.h"
 #include "platform/Errors.h"
 #include "platform/posix/PosixPictureDecoder.h"
 
 namespace sorvane {
 namespace {
 
-// Encodes pixels (components bytes each) with libjpeg into memory.
-std::vector<std::uint8_t> Encode(int width, int height, int components, J_COLOR_SPACE space,
-                                 const std::vector<std::uint8_t>& pixels) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr errors{};
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = components;
-  info.in_color_space = space;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 100, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(pixels.data() + info.next_scanline * width * components);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<std::uint8_t> bytes(buffer, buffer + size);
-  std::free(buffer);
-  return bytes;
+std::vector<std::uint8_t> Encode(int width, int height, int components, const std::vector<std::uint8_t>& pixels) {
+  const std::string bytes = sample::EncodeJpeg(width, height, components, pixels, 100);
+  return {bytes.begin(), bytes.end()};
 }
 
 // 16 × 8 pixels: the left half red, the right half blue.
@@ -49,7 +27,7 @@ std::vector<std::uint8_t> RedBlue() {
   std::vector<std::uint8_t> pixels;
   for (int y = 0; y < 8; ++y)
     for (int x = 0; x < 16; ++x) pixels.insert(pixels.end(), {std::uint8_t(x < 8 ? 255 : 0), 0, std::uint8_t(x < 8 ? 0 : 255)});
-  return Encode(16, 8, 3, JCS_RGB, pixels);
+  return Encode(16, 8, 3, pixels);
 }
 
 std::string ErrorText(int code) { return "JPEG-Fehler #" + std::to_string(code); }
@@ -69,7 +47,7 @@ TEST(JpegDecoderTest, DecodesColourGreyAndAdobeCmykToRgb) {
   ExpectNear(colour, 1, 1, 255, 0, 0);
   ExpectNear(colour, 14, 6, 0, 0, 255);
 
-  const Picture grey = DecodeJpegBytes(Encode(8, 8, 1, JCS_GRAYSCALE, std::vector<std::uint8_t>(64, 100)));
+  const Picture grey = DecodeJpegBytes(Encode(8, 8, 1, std::vector<std::uint8_t>(64, 100)));
   ASSERT_EQ(grey.Rgb.size(), 8u * 8 * 3);
   ExpectNear(grey, 3, 3, 100, 100, 100);
 
@@ -77,7 +55,7 @@ TEST(JpegDecoderTest, DecodesColourGreyAndAdobeCmykToRgb) {
   // inverted, as Adobe writes them: 255 means no ink.
   std::vector<std::uint8_t> cmyk;
   for (int i = 0; i < 64; ++i) cmyk.insert(cmyk.end(), {255, 0, 255, 255});
-  ExpectNear(DecodeJpegBytes(Encode(8, 8, 4, JCS_CMYK, cmyk)), 4, 4, 255, 0, 255);
+  ExpectNear(DecodeJpegBytes(Encode(8, 8, 4, cmyk)), 4, 4, 255, 0, 255);
 }
 
 TEST(JpegDecoderTest, RefusalsCarryLibjpegsOwnMessageNumber) {

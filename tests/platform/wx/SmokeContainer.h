@@ -16,7 +16,4 @@ struct SmokeMembers {
 };
 SmokeMembers WriteSmokeContainer(const std::string& folder);
 
-// A small JPEG photo (colour bands), encoded with libjpeg.
-std::string SmokeJpeg(int width, int height);
-
 }  // namespace sorvane::smoke

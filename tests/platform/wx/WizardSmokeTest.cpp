@@ -329,8 +329,8 @@ void SmokeApp::Script() {
         [&d] { d.Key(WXK_RETURN); });
   d.Add("the sample's guest members on page 2", [=] { return page() == 2 && files->GetItemCount() > 0; },
         [=, &d] {
-          d.Expect(Entries(files) == std::vector<std::string>{"Gästebuch.txt", "Schachbrett.bmp",
-                                                              "Sonnenuntergang.jpg", "Willkommen.txt"},
+          d.Expect(Entries(files) == std::vector<std::string>{"Gästebuch.txt", "Schachbrett.BMP",
+                                                              "Sonnenuntergang.JPG", "Willkommen.txt"},
                    "the sample's guest members, sorted by word order");
           d.Screenshot(main, "page2-sample");
           d.Click(main->Button_Next);
