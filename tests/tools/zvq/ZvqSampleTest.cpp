@@ -37,10 +37,10 @@ TEST_F(ZvqSampleTest, GuestAndJuergenSeeTheirOwnSelection) {
 TEST_F(ZvqSampleTest, PicturesDecodeAndTextsAreWindows1252) {
   const auto result = Zvq({"extract", SORVANE_SAMPLE_CONTAINER, "-d", Path("x")});
   ASSERT_EQ(result.status, 0) << result.err;
-  const Picture jpeg = DecodeJpegBytes(Bytes(ReadFile(Path("x/Sonnenuntergang.jpg"))));
+  const Picture jpeg = DecodeJpegBytes(Bytes(ReadFile(Path("x/Sonnenuntergang.JPG"))));
   EXPECT_EQ(jpeg.Width, 320);
   EXPECT_EQ(jpeg.Height, 200);
-  const Picture bmp = DecodeBitmapBytes(Bytes(ReadFile(Path("x/Schachbrett.bmp"))));
+  const Picture bmp = DecodeBitmapBytes(Bytes(ReadFile(Path("x/Schachbrett.BMP"))));
   EXPECT_EQ(bmp.Width, 96);
   EXPECT_EQ(bmp.Height, 72);
   const std::string welcome = ReadFile(Path("x/Willkommen.txt"));
