@@ -36,14 +36,14 @@ bool THttpClient::RunPass() {
   Host = target.host;
   Port = target.port;
 
-  RequestSpec spec;
-  spec.command = command_;
-  spec.path = path_;
-  spec.address = requestAddress_;
-  spec.host = Host;
-  spec.proxy = Proxy;
-  spec.headers = RequestHeaders;
-  requestLines_ = BuildRequestLines(spec);
+  RequestParts parts;
+  parts.command = command_;
+  parts.path = path_;
+  parts.address = requestAddress_;
+  parts.host = Host;
+  parts.proxy = Proxy;
+  parts.headers = RequestHeaders;
+  requestLines_ = BuildRequestLines(parts);
   Fire(OnBeforeSend);
 
   try {

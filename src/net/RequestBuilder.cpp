@@ -36,18 +36,18 @@ bool HasContentLength(HttpCommand command) {
   }
 }
 
-std::vector<std::string> BuildRequestLines(const RequestSpec& spec) {
+std::vector<std::string> BuildRequestLines(const RequestParts& parts) {
   std::vector<std::string> lines;
-  const bool viaProxy = !spec.proxy.empty();
-  lines.push_back(std::string(RequestWord(spec.command)) + (viaProxy ? spec.address : spec.path) +
+  const bool viaProxy = !parts.proxy.empty();
+  lines.push_back(std::string(RequestWord(parts.command)) + (viaProxy ? parts.address : parts.path) +
                   " HTTP/1.0");
   if (viaProxy) lines.push_back("Proxy-Connection: Keep-Alive");
   // Exactly one Host line, wherever the first one stands.
-  lines.push_back("Host: " + spec.host);
+  lines.push_back("Host: " + parts.host);
   lines.push_back("Accept: www/source, text/html, video/mpeg, image/jpeg, image/x-tiff");
   lines.push_back("Accept: image/x-rgb, image/x-xbm, image/gif, */*, application/postscript");
 
-  const TRequestHeaders& h = spec.headers;
+  const TRequestHeaders& h = parts.headers;
   if (!h.UserAgent.empty()) lines.push_back("User-Agent: " + h.UserAgent);
   if (!h.FromAddress.empty()) lines.push_back("From: " + h.FromAddress);
   if (!h.Cookie.empty()) lines.push_back("Cookie: " + h.Cookie);
@@ -56,12 +56,12 @@ std::vector<std::string> BuildRequestLines(const RequestSpec& spec) {
     lines.push_back("Authorization: Basic " + EncodeBase64(h.UserId + ":" + h.Password));
 
   lines.push_back("Content-type: application/x-www-form-urlencoded");
-  if (spec.command == HttpCommand::Copy || spec.command == HttpCommand::Move)
-    lines.push_back("URI-header: " + spec.extra);
-  if (spec.command == HttpCommand::Link || spec.command == HttpCommand::Unlink)
-    lines.push_back("Link: " + spec.extra);
-  if (HasContentLength(spec.command))
-    lines.push_back("Content-Length: " + std::to_string(spec.bodySize));
+  if (parts.command == HttpCommand::Copy || parts.command == HttpCommand::Move)
+    lines.push_back("URI-header: " + parts.extra);
+  if (parts.command == HttpCommand::Link || parts.command == HttpCommand::Unlink)
+    lines.push_back("Link: " + parts.extra);
+  if (HasContentLength(parts.command))
+    lines.push_back("Content-Length: " + std::to_string(parts.bodySize));
   return lines;
 }
 

@@ -10,7 +10,7 @@
 namespace sorvane {
 
 // Everything a request's text depends on.
-struct RequestSpec {
+struct RequestParts {
   HttpCommand command = HttpCommand::Get;
   std::string path;     // asked for on the request line
   std::string address;  // asked for instead when a proxy is set
@@ -25,7 +25,7 @@ struct RequestSpec {
 // request line, proxy lines, one Host line, the two Accept lines, the
 // optional header lines, Content-type (for every command), the command's
 // own line, Content-Length.
-std::vector<std::string> BuildRequestLines(const RequestSpec& spec);
+std::vector<std::string> BuildRequestLines(const RequestParts& parts);
 
 // The bytes on the wire: each line followed by CR LF, then one more CR LF.
 std::string RequestText(const std::vector<std::string>& lines);
