@@ -12,9 +12,15 @@ std::string UpperFirstWord(std::string_view line) {
   return word;
 }
 
+// The value ends at the first control character: cookie and location go
+// into the next request as header lines, and a carriage return or other
+// control byte from the server must not start a line of its own there.
 std::string ValueFrom(std::string_view line, std::size_t start) {
   if (line.size() <= start) return {};
-  return std::string(line.substr(start, kMaxHeaderValue));
+  std::string_view value = line.substr(start, kMaxHeaderValue);
+  std::size_t end = 0;
+  while (end < value.size() && static_cast<unsigned char>(value[end]) >= 0x20 && value[end] != 0x7F) ++end;
+  return std::string(value.substr(0, end));
 }
 
 std::int64_t FirstNumber(std::string_view text) {

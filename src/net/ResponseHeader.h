@@ -36,8 +36,8 @@ bool IsHeaderEnd(std::string_view line);
 // - "CONTENT-LENGTH:": the first run of decimal digits after the 16th
 //   character is the expected size (0 when there is none; a number too
 //   large for the counter stays at its largest value).
-// Cookie and location end before the line end and are at most 256
-// characters long. Other lines change nothing.
+// Cookie and location end before the line end or the first control
+// character and are at most 256 characters long. Other lines change nothing.
 void TakeHeaderLine(std::string_view line, AnswerFacts& facts);
 
 }  // namespace sorvane

@@ -44,6 +44,16 @@ TEST(AnswerHeaderTest, ValuesAreTakenFromFixedColumnsAsReceived) {
   EXPECT_EQ(facts.cookie, std::string(256, 'c'));
 }
 
+TEST(AnswerHeaderTest, ValuesStopAtControlCharactersSoTheyCannotAddRequestLines) {
+  AnswerFacts facts;
+  TakeHeaderLine("Set-Cookie: id=7\rX-Injected: 1\r\n", facts);
+  EXPECT_EQ(facts.cookie, "id=7");
+  TakeHeaderLine(std::string("Location: /next\0/x\r\n", 23), facts);
+  EXPECT_EQ(facts.location, "/next");
+  TakeHeaderLine("Location: /a\tb\r\n", facts);
+  EXPECT_EQ(facts.location, "/a");
+}
+
 TEST(AnswerHeaderTest, OnlyAnEmptyLineEndsTheHeader) {
   EXPECT_TRUE(IsHeaderEnd(""));
   EXPECT_TRUE(IsHeaderEnd("\n"));
