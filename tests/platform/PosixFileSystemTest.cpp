@@ -74,6 +74,17 @@ TEST_F(PosixFileSystemTest, TheShareTableSeesInodesAndOtherInstances) {
   EXPECT_NO_THROW(other.Create(At("link.zvq")));
 }
 
+TEST_F(PosixFileSystemTest, CreateWritesThroughLinksToFilesButNotThroughDanglingOnes) {
+  Write("ziel.txt", "alt");
+  ASSERT_EQ(::symlink(At("ziel.txt").c_str(), At("zeiger.txt").c_str()), 0);
+  files.Create(At("zeiger.txt"))->WriteBuffer("neu", 3);
+  EXPECT_EQ(std::filesystem::file_size(At("ziel.txt")), 3u);
+
+  ASSERT_EQ(::symlink(At("anderswo.txt").c_str(), At("falle.txt").c_str()), 0);
+  EXPECT_THROW(files.Create(At("falle.txt")), EFCreateError);
+  EXPECT_FALSE(std::filesystem::exists(At("anderswo.txt")));
+}
+
 TEST_F(PosixFileSystemTest, OnlyRegularFilesAreOpenedForReading) {
   // A named pipe without a writer would block a plain open for ever.
   ASSERT_EQ(::mkfifo(At("rohr").c_str(), 0600), 0);

@@ -133,10 +133,28 @@ std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
   });
 }
 
+namespace {
+
+// An existing file is opened, also through a link that points to one; a new
+// file is made only where nothing of that name exists. A link that points
+// nowhere is refused, as cp refuses to write through one: the file would
+// appear wherever the link's maker chose, not in the folder the user picked.
+int OpenOrCreateFile(const std::string& path) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+}  // namespace
+
 std::unique_ptr<Stream> PosixFileSystem::Create(const std::string& path) {
   // Opened without O_TRUNC: the file may only be emptied once it is known
   // not to be a file this process is reading.
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = OpenOrCreateFile(path);
   if (fd < 0) throw EFCreateError(FormatText(texts::kFCreateError, path));
   ReadShareTable& table = OpenForReading();
   bool refused = false;
