@@ -48,7 +48,8 @@ TEST(AnswerHeaderTest, ValuesStopAtControlCharactersSoTheyCannotAddRequestLines)
   AnswerFacts facts;
   TakeHeaderLine("Set-Cookie: id=7\rX-Injected: 1\r\n", facts);
   EXPECT_EQ(facts.cookie, "id=7");
-  TakeHeaderLine(std::string("Location: /next\0/x\r\n", 23), facts);
+  constexpr char kWithZero[] = "Location: /next\0/x\r\n";
+  TakeHeaderLine(std::string(kWithZero, sizeof kWithZero - 1), facts);
   EXPECT_EQ(facts.location, "/next");
   TakeHeaderLine("Location: /a\tb\r\n", facts);
   EXPECT_EQ(facts.location, "/a");
