@@ -4,7 +4,6 @@
 
 #include "net/AddressSplit.h"
 #include "net/NetTexts.h"
-#include "net/OutputFile.h"
 #include "net/RequestBuilder.h"
 #include "net/ResponseHeader.h"
 #include "platform/Errors.h"
@@ -69,9 +68,9 @@ void THttpClient::ReadHeader() {
   cookie_.clear();
   // A stale location from an earlier answer must not be followed.
   location_.clear();
-  std::unique_ptr<OutputFile> file;
+  std::unique_ptr<Stream> file;
   if (HeaderToFile)
-    file = std::make_unique<OutputFile>(Header);
+    file = Files().Create(Header);
   else
     Header.clear();
 
@@ -80,7 +79,7 @@ void THttpClient::ReadHeader() {
     total += line.size();
     if (total > kMaxHeader) throw Exception(net_texts::kHeaderTooLong);
     if (file)
-      file->Write(line.data(), line.size());
+      file->WriteBuffer(line.data(), line.size());
     else
       Header += line;
   };
@@ -103,16 +102,17 @@ void THttpClient::ReadHeader() {
   }
   cookie_ = facts.cookie;
   location_ = facts.location;
-  if (file) file->Close();
 }
 
 void THttpClient::ReadBody() {
   receivedBytes_ = 0;
-  std::unique_ptr<OutputFile> file;
+  std::unique_ptr<Stream> file;
   if (BodyToFile) {
     Report(8, net_texts::kCaptureFile);
-    // Created for every answer, error pages included.
-    file = std::make_unique<OutputFile>(Body);
+    // Created for every answer, error pages included; each block goes to
+    // the file as it arrives, so what came is on disk when a transfer breaks
+    // off.
+    file = Files().Create(Body);
   } else {
     Report(8, net_texts::kCaptureString);
     Body.clear();
@@ -120,14 +120,13 @@ void THttpClient::ReadBody() {
   ReceiveUntilClosed(
       [&](const char* data, std::size_t count) {
         if (file)
-          file->Write(data, count);
+          file->WriteBuffer(data, count);
         else
           Body.append(data, count);
         receivedBytes_ += static_cast<std::int64_t>(count);
         Fire(OnBlockReceived);
       },
       file ? net_texts::kSendAborted : net_texts::kCaptureAborted);
-  if (file) file->Close();
 }
 
 void THttpClient::FireCommand(const TCommandEvent& event) {

@@ -8,6 +8,7 @@
 
 #include "net/OneShotTimer.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/MessagePump.h"
 #include "platform/Network.h"
 
@@ -18,6 +19,7 @@ struct NetServices {
   Network& network;
   Clock& clock;
   MessagePump& pump;
+  FileSystem& files;  // receives header and body files
 };
 
 // A TCP client component: one connection at a time, every wait done in
@@ -65,6 +67,8 @@ class TSocketClient {
   static constexpr std::size_t kBufferSize = 65536;
 
  protected:
+  FileSystem& Files() { return services_.files; }
+
   // Resolves name (proxy or host) and connects to it at port. Fires
   // OnHostResolved / OnHostNotFound, OnConnect or OnConnectionFailed.
   void Connect(const std::string& name, int port);

@@ -120,7 +120,8 @@ struct LookupRig {
   PosixNetwork network;
   SteadyClock clock;
   CountingPump pump;
-  THttpClient http{{network, clock, pump}};
+  PosixFileSystem files;
+  THttpClient http{{network, clock, pump, files}};
   ScratchFolder folder;
   Events events;
 };

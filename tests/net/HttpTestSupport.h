@@ -55,6 +55,7 @@ std::vector<std::string>& RecordEvents(THttpClient& http, std::vector<std::strin
 
 #include <gtest/gtest.h>
 
+#include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixNetwork.h"
 #include "platform/posix/SteadyClock.h"
 
@@ -74,7 +75,8 @@ class HttpClientFixture : public ::testing::Test {
   PosixNetwork network;
   SteadyClock clock;
   CountingPump pump;
-  THttpClient http{{network, clock, pump}};
+  PosixFileSystem files;
+  THttpClient http{{network, clock, pump, files}};
   ScratchFolder folder;
   std::vector<std::string> events;
 };

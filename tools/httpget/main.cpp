@@ -12,6 +12,7 @@
 
 #include "net/HttpClient.h"
 #include "platform/MessagePump.h"
+#include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixNetwork.h"
 #include "platform/posix/SteadyClock.h"
 
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
     sorvane::PosixNetwork network;
     sorvane::SteadyClock clock;
     sorvane::NoMessagePump pump;
-    sorvane::THttpClient http({network, clock, pump});
+    sorvane::PosixFileSystem files;
+    sorvane::THttpClient http({network, clock, pump, files});
     http.BodyToFile = true;
     http.Body = argv[next + 1];
     http.TimeOut = timeout;
