@@ -109,21 +109,14 @@ TEST_F(HttpConnectTest, AddressesThatCannotBeRequestedFailBeforeAnyEvent) {
   EXPECT_TRUE(events.empty());
 }
 
-// A client whose name lookups go to a fake name server on loopback.
-struct LookupRig {
-  explicit LookupRig(FakeDnsServer::Mode mode) : dns(mode), network(LookupOptions{dns.Servers()}) {
-    http.BodyToFile = true;
-    http.Body = folder.File("body");
-    RecordEvents(http, events);
-  }
+// A client whose name lookups go to a fake name server on loopback. The
+// server is a base listed first, so it runs before the client asks it.
+struct FakeDnsHolder {
+  explicit FakeDnsHolder(FakeDnsServer::Mode mode) : dns(mode) {}
   FakeDnsServer dns;
-  PosixNetwork network;
-  SteadyClock clock;
-  CountingPump pump;
-  PosixFileSystem files;
-  THttpClient http{{network, clock, pump, files}};
-  ScratchFolder folder;
-  Events events;
+};
+struct LookupRig : FakeDnsHolder, HttpClientRig {
+  explicit LookupRig(FakeDnsServer::Mode mode) : FakeDnsHolder(mode), HttpClientRig(LookupOptions{dns.Servers()}) {}
 };
 
 TEST(HttpLookupTest, AResolvedNameIsConnectedToAndSentAsHost) {

@@ -61,11 +61,10 @@ std::vector<std::string>& RecordEvents(THttpClient& http, std::vector<std::strin
 
 namespace sorvane::testing {
 
-// A client over the real sockets that writes the body to a scratch file and
-// records its events.
-class HttpClientFixture : public ::testing::Test {
- protected:
-  HttpClientFixture() {
+// A client over the real sockets (its lookups asking the name servers of
+// options) that writes the body to a scratch file and records its events.
+struct HttpClientRig {
+  explicit HttpClientRig(LookupOptions options = {}) : network(std::move(options)) {
     http.BodyToFile = true;
     http.Body = folder.File("body");
     RecordEvents(http, events);
@@ -80,5 +79,7 @@ class HttpClientFixture : public ::testing::Test {
   ScratchFolder folder;
   std::vector<std::string> events;
 };
+
+class HttpClientFixture : public ::testing::Test, protected HttpClientRig {};
 
 }  // namespace sorvane::testing
