@@ -22,11 +22,11 @@
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/SteadyClock.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/Form6Dialog.h"
-#include "platform/wx/WxDialogs.h"
-#include "platform/wx/SorvaneProgram.h"
-#include "platform/wx/WxEventQueue.h"
+#include "gui/Form1Frame.h"
+#include "gui/Form6Dialog.h"
+#include "gui/WxDialogs.h"
+#include "gui/SorvaneProgram.h"
+#include "gui/WxEventQueue.h"
 
 namespace sorvane {
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/SorvaneApp.h"
+#include "gui/Form1Frame.h"
+#include "gui/SorvaneApp.h"
 
 class StartupApp : public sorvane::SorvaneApp {
  public:

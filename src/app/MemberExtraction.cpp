@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/FilePath.h"
+#include "platform/FilePath.h"
 #include "app/ShellRoutines.h"
 #include "container/MemberName.h"
 #include "platform/Errors.h"

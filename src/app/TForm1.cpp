@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 
 #include "app/DefaultErrorDisplay.h"
-#include "app/FilePath.h"
+#include "platform/FilePath.h"
 #include "app/FormatSize.h"
 
 namespace sorvane {

@@ -1,7 +1,7 @@
 // Page 2: "E&xtrahieren" and "Aus&führen".
 #include "app/TForm1.h"
 
-#include "app/FilePath.h"
+#include "platform/FilePath.h"
 
 namespace sorvane {
 namespace {

@@ -3,7 +3,7 @@
 // window itself only loads and shows the picture.
 #include "app/TForm1.h"
 
-#include "app/FilePath.h"
+#include "platform/FilePath.h"
 #include "app/ShellRoutines.h"
 #include "forms/PreviewExtensions.h"
 

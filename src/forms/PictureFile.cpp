@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/FilePath.h"
+#include "platform/FilePath.h"
 #include "platform/Errors.h"
 
 namespace sorvane {

@@ -9,9 +9,9 @@
 #include <wx/textctrl.h>
 
 #include "app/TForm1.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/WxPictures.h"
-#include "platform/wx/WxText.h"
+#include "gui/Form1Frame.h"
+#include "gui/WxPictures.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

@@ -1,13 +1,13 @@
-#include "platform/wx/SorvaneApp.h"
+#include "gui/SorvaneApp.h"
 
 #include <clocale>
 #include <exception>
 
 #include "app/DefaultErrorDisplay.h"
 #include "platform/posix/PosixProgramFile.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/WxDialogs.h"
-#include "platform/wx/WxText.h"
+#include "gui/Form1Frame.h"
+#include "gui/WxDialogs.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

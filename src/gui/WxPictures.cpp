@@ -1,4 +1,4 @@
-#include "platform/wx/WxPictures.h"
+#include "gui/WxPictures.h"
 
 #include <wx/dcmemory.h>
 #include <wx/image.h>

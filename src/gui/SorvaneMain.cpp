@@ -1,7 +1,7 @@
 // The sorvane program: the wizard that opens .zvq containers.
 #include <cstdlib>
 
-#include "platform/wx/SorvaneApp.h"
+#include "gui/SorvaneApp.h"
 
 wxIMPLEMENT_APP_NO_MAIN(sorvane::SorvaneApp);
 

@@ -1,4 +1,4 @@
-#include "platform/wx/WxEventQueue.h"
+#include "gui/WxEventQueue.h"
 
 #include <gdk/gdk.h>
 #include <wx/app.h>

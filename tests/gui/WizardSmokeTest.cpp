@@ -24,11 +24,11 @@
 #include "SmokeContainer.h"
 #include "SmokeDriver.h"
 #include "forms/PictureFit.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/Form5Frame.h"
-#include "platform/wx/Form6Dialog.h"
-#include "platform/wx/SorvaneApp.h"
-#include "platform/wx/WxText.h"
+#include "gui/Form1Frame.h"
+#include "gui/Form5Frame.h"
+#include "gui/Form6Dialog.h"
+#include "gui/SorvaneApp.h"
+#include "gui/WxText.h"
 
 namespace sorvane::smoke {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/wx/WxDialogs.h"
+#include "gui/WxDialogs.h"
 
 #include <wx/app.h>
 #include <wx/artprov.h>
@@ -14,7 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
-#include "platform/wx/WxText.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

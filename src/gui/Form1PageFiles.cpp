@@ -7,9 +7,9 @@
 #include <wx/stattext.h>
 
 #include "app/TForm1.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/WxReportList.h"
-#include "platform/wx/WxText.h"
+#include "gui/Form1Frame.h"
+#include "gui/WxReportList.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/ProgramFile.h"
-#include "platform/wx/SorvaneProgram.h"
+#include "gui/SorvaneProgram.h"
 
 namespace sorvane {
 

@@ -1,11 +1,11 @@
-#include "platform/wx/Form5Frame.h"
+#include "gui/Form5Frame.h"
 
 #include <wx/dcbuffer.h>
 
 #include <cstring>
 
 #include "forms/PictureFit.h"
-#include "platform/wx/WxText.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

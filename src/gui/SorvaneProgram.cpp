@@ -1,10 +1,10 @@
-#include "platform/wx/SorvaneProgram.h"
+#include "gui/SorvaneProgram.h"
 
 #include <wx/bmpbuttn.h>
 
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/Form5Frame.h"
-#include "platform/wx/Form6Dialog.h"
+#include "gui/Form1Frame.h"
+#include "gui/Form5Frame.h"
+#include "gui/Form6Dialog.h"
 
 namespace sorvane {
 

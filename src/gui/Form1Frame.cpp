@@ -1,4 +1,4 @@
-#include "platform/wx/Form1Frame.h"
+#include "gui/Form1Frame.h"
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -15,7 +15,7 @@
 
 #include "app/DefaultErrorDisplay.h"
 #include "app/TForm1.h"
-#include "platform/wx/WxText.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

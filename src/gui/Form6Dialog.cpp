@@ -1,9 +1,9 @@
-#include "platform/wx/Form6Dialog.h"
+#include "gui/Form6Dialog.h"
 
 #include <wx/gauge.h>
 #include <wx/sizer.h>
 
-#include "platform/wx/WxText.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

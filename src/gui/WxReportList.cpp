@@ -1,8 +1,8 @@
-#include "platform/wx/WxReportList.h"
+#include "gui/WxReportList.h"
 
 #include <wx/listctrl.h>
 
-#include "platform/wx/WxText.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

@@ -8,10 +8,10 @@
 #include <wx/stattext.h>
 
 #include "app/TForm1.h"
-#include "platform/wx/Form1Frame.h"
-#include "platform/wx/WxPictures.h"
-#include "platform/wx/WxReportList.h"
-#include "platform/wx/WxText.h"
+#include "gui/Form1Frame.h"
+#include "gui/WxPictures.h"
+#include "gui/WxReportList.h"
+#include "gui/WxText.h"
 
 namespace sorvane {
 

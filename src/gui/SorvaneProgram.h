@@ -13,8 +13,8 @@
 #include "platform/posix/PosixShell.h"
 #include "platform/posix/PosixSystemFolders.h"
 #include "platform/posix/SteadyClock.h"
-#include "platform/wx/WxDialogs.h"
-#include "platform/wx/WxEventQueue.h"
+#include "gui/WxDialogs.h"
+#include "gui/WxEventQueue.h"
 
 namespace sorvane {
 
