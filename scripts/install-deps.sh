@@ -11,6 +11,7 @@ packages=(
   libjpeg-dev libzip-dev
   libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev
+  libsqlite3-dev binutils-mingw-w64-x86-64
   xvfb xauth openbox
   nginx-light curl
   time

@@ -1,0 +1,40 @@
+#include "platform/posix/UserRegistry.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/posix/SqliteRegistryStore.h"
+
+namespace sorvane {
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::string HomeFolder() {
+  if (std::string home = Environment("HOME"); !home.empty()) return home;
+  // A service started without HOME still has an entry in the user database.
+  const passwd* entry = getpwuid(geteuid());
+  return entry && entry->pw_dir ? entry->pw_dir : "";
+}
+
+}  // namespace
+
+std::string UserRegistryFolder() {
+  if (std::string folder = Environment("ORVEL_REGISTRY_DIR"); !folder.empty()) return folder;
+  // Relative values of XDG_CONFIG_HOME are invalid and ignored, as the base
+  // directory rules ask.
+  if (std::string config = Environment("XDG_CONFIG_HOME"); !config.empty() && config.front() == '/')
+    return config + "/orvel";
+  return HomeFolder() + "/.config/orvel";
+}
+
+std::unique_ptr<RegistryStore> OpenUserRegistryStore() {
+  return std::make_unique<SqliteRegistryStore>(UserRegistryFolder());
+}
+
+}  // namespace sorvane
