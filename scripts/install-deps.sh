@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcli11-dev
   libjpeg-dev libzip-dev
+  desktop-file-utils
   libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev
   libsqlite3-dev binutils-mingw-w64-x86-64

@@ -1,0 +1,94 @@
+#include "platform/posix/PosixDesktopMenu.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/Errors.h"
+
+namespace sorvane {
+namespace {
+
+constexpr char kIconFolder[] = "/icons/hicolor/32x32/apps/";
+constexpr char kEntryFolder[] = "/applications/";
+
+std::string ParentOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// Makes folder and the folders above it that are missing.
+bool MakeFolders(const std::string& folder, mode_t mode) {
+  struct stat info {};
+  if (stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+  if (folder.size() > 1 && !MakeFolders(ParentOf(folder), 0755)) return false;
+  return mkdir(folder.c_str(), mode) == 0 || errno == EEXIST;
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(fd, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+// Writes bytes to path through a fresh file beside it that is renamed over
+// path when complete.
+void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::string temp = path + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  bool ok = fd >= 0;
+  if (ok) {
+    ok = fchmod(fd, 0644) == 0 && WriteAll(fd, bytes.data(), bytes.size());
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) unlink(temp.c_str());
+  }
+  if (!ok) throw EFCreateError(FormatText(texts::kFCreateError, path));
+}
+
+}  // namespace
+
+PosixDesktopMenu::PosixDesktopMenu(std::string dataHome) : dataHome_(std::move(dataHome)) {}
+
+std::string PosixDesktopMenu::DataHome() {
+  if (!dataHome_.empty()) return dataHome_;
+  // Relative values are invalid by the base directory rules and ignored.
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') return data;
+  const char* home = std::getenv("HOME");
+  return std::string(home != nullptr ? home : "") + "/.local/share";
+}
+
+std::string PosixDesktopMenu::IconPath(const std::string& name) { return DataHome() + kIconFolder + name + ".png"; }
+
+std::string PosixDesktopMenu::EntryPath(const std::string& name) {
+  return DataHome() + kEntryFolder + name + ".desktop";
+}
+
+void PosixDesktopMenu::Install(const std::string& name, const std::string& entryText,
+                               std::span<const std::uint8_t> iconPng) {
+  const std::string data = DataHome();
+  MakeFolders(data, 0700);
+  const std::string icon = IconPath(name);
+  const std::string entry = EntryPath(name);
+  // A folder that cannot be made shows as the file that cannot be created.
+  MakeFolders(ParentOf(icon), 0755);
+  ReplaceFile(icon, iconPng);
+  MakeFolders(ParentOf(entry), 0755);
+  ReplaceFile(entry, {reinterpret_cast<const std::uint8_t*>(entryText.data()), entryText.size()});
+}
+
+void PosixDesktopMenu::Remove(const std::string& name) {
+  unlink(EntryPath(name).c_str());
+  unlink(IconPath(name).c_str());
+}
+
+}  // namespace sorvane

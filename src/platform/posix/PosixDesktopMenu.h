@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "platform/DesktopMenu.h"
+
+namespace sorvane {
+
+// The desktop menu of the freedesktop desktops: entries in
+// <data>/applications/, icons in <data>/icons/hicolor/32x32/apps/, where
+// <data> is $XDG_DATA_HOME, else ~/.local/share. Missing folders are made
+// (mode 0700 for the data folder itself, as the base directory rules ask,
+// 0755 below it). Files are written beside their place and renamed over it,
+// so a menu never reads half an entry and a link planted under the name is
+// replaced, not written through.
+class PosixDesktopMenu : public DesktopMenu {
+ public:
+  // dataHome: the data folder; empty takes it from the environment.
+  explicit PosixDesktopMenu(std::string dataHome = {});
+
+  std::string IconPath(const std::string& name) override;
+  void Install(const std::string& name, const std::string& entryText, std::span<const std::uint8_t> iconPng) override;
+  void Remove(const std::string& name) override;
+
+  std::string EntryPath(const std::string& name);
+
+ private:
+  std::string DataHome();
+
+  std::string dataHome_;
+};
+
+}  // namespace sorvane

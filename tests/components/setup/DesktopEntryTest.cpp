@@ -1,0 +1,89 @@
+// The desktop menu entry: quoting of awkward paths, and the real menu's
+// files checked by desktop-file-validate.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "components/setup/DesktopEntry.h"
+#include "platform/Errors.h"
+#include "platform/posix/PosixDesktopMenu.h"
+
+namespace sorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DesktopEntryTest, ExecQuotingKeepsEveryReservedCharacterLiteral) {
+  EXPECT_EQ(ExecArgument("/opt/a b/sorvane"), "\"/opt/a b/sorvane\"");
+  EXPECT_EQ(ExecArgument("/x/\"$HOME`id`\\100%"), "\"/x/\\\"\\$HOME\\`id\\`\\\\100%%\"");
+  // The key file escapes the quoting's backslashes once more.
+  const std::string text = DesktopEntryText("Sorvane", "/x/a\\b", "/i.png", "/uninstall");
+  EXPECT_NE(text.find("\nExec=\"/x/a\\\\\\\\b\"\n"), std::string::npos) << text;
+  EXPECT_EQ(DesktopEntryName("Sorvane"), "orvel-sorvane");
+  EXPECT_EQ(DesktopEntryName("Mein Tool 2"), "orvel-mein-tool-2");
+}
+
+class PosixDesktopMenuTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/sorvane-menu-XXXXXX";
+    root_ = mkdtemp(pattern);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+
+  static int Validate(const std::string& path) {
+    return std::system((std::string(DESKTOP_FILE_VALIDATE) + " '" + path + "' >&2").c_str());
+  }
+
+  fs::path root_;
+};
+
+TEST_F(PosixDesktopMenuTest, WritesAValidEntryAndRemovesItAgain) {
+  PosixDesktopMenu menu((root_ / "data").string());
+  const std::string program = (root_ / "Pro gramm $1 \"x\" 50%" / "sorvane").string();
+  const std::string icon = menu.IconPath("orvel-sorvane");
+  EXPECT_EQ(icon, (root_ / "data/icons/hicolor/32x32/apps/orvel-sorvane.png").string());
+  const std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
+  const std::string text = DesktopEntryText("Sorvane", program, icon, "/uninstall");
+  menu.Install("orvel-sorvane", text, png);
+  const std::string entry = menu.EntryPath("orvel-sorvane");
+  EXPECT_EQ(fs::file_size(icon), sizeof png);
+  EXPECT_EQ(Validate(entry), 0);
+  struct stat info {};
+  ASSERT_EQ(stat((root_ / "data").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+  // A link planted under the entry's name is replaced, not written through.
+  fs::remove(entry);
+  fs::create_symlink(root_ / "target", entry);
+  menu.Install("orvel-sorvane", text, png);
+  EXPECT_FALSE(fs::is_symlink(entry));
+  EXPECT_FALSE(fs::exists(root_ / "target"));
+
+  menu.Remove("orvel-sorvane");
+  EXPECT_FALSE(fs::exists(entry));
+  EXPECT_FALSE(fs::exists(icon));
+  EXPECT_TRUE(fs::exists(root_ / "data/applications")) << "folders stay";
+  menu.Remove("orvel-sorvane");
+}
+
+TEST_F(PosixDesktopMenuTest, AnUnwritableFolderIsACreateError) {
+  std::ofstream(root_ / "data") << "a file, not a folder";
+  PosixDesktopMenu menu((root_ / "data").string());
+  try {
+    menu.Install("orvel-sorvane", "[Desktop Entry]\n", {});
+    FAIL() << "expected EFCreateError";
+  } catch (const EFCreateError& failure) {
+    EXPECT_EQ(std::string(failure.what()),
+              "Datei " + (root_ / "data/icons/hicolor/32x32/apps/orvel-sorvane.png").string() +
+                  " kann nicht erstellt werden");
+  }
+}
+
+}  // namespace
+}  // namespace sorvane
