@@ -108,8 +108,10 @@ bool TForm1::LoadStep() {
   } catch (...) {
     // A path kept after a failure would be loaded again by every later
     // "Weiter &>", whatever entry the user selects then; forgetting it lets
-    // the next step take the selection.
+    // the next step take the selection. The caption, which the open dialog
+    // may have set to the failed file, goes back with it.
     catalogue_.ContainerPath.clear();
+    view_.SetCaption(ApplicationTitle);
     throw;
   }
   view_.SetEnabled(Form1Control::Button_Back, true);

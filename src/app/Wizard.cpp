@@ -13,10 +13,11 @@ Wizard::Wizard(const WizardServices& services, Form1View& form1View, Form5View& 
       form1_(form1View, form5_, catalogue_, services),
       dialogs_(services.dialogs) {}
 
-void Wizard::Create() {
+void Wizard::CreateMainWindow() {
   // A failing creation handler ends only itself; the windows exist anyway.
   RunHandler(dialogs_, [this] { form1_.FormCreate(); });
-  form5_.FormCreate();
 }
+
+void Wizard::CreateOtherWindows() { form5_.FormCreate(); }
 
 }  // namespace sorvane

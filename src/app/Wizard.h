@@ -18,6 +18,10 @@ namespace sorvane {
 // wait window. The program's start builds the views, then this, then binds
 // the views' events to Form1(), Form5() and Form6(), runs Create() and the
 // message loop. Services, views and pump must outlive it.
+//
+// The program's start creates the main window and runs its creation handler
+// (CreateMainWindow) before the preview and wait windows exist; then it
+// creates those and runs theirs (CreateOtherWindows).
 class Wizard {
  public:
   Wizard(const WizardServices& services, Form1View& form1View, Form5View& form5View, Form6View& form6View,
@@ -30,7 +34,12 @@ class Wizard {
   // (which lists the containers) before the preview window's. A failure in
   // the main window's creation ends that handler and is shown by the default
   // error display; the windows are created all the same.
-  void Create();
+  void Create() {
+    CreateMainWindow();
+    CreateOtherWindows();
+  }
+  void CreateMainWindow();
+  void CreateOtherWindows();
 
   TForm1& Form1() { return form1_; }
   TForm5& Form5() { return form5_; }

@@ -1,37 +1,38 @@
 #include "forms/PictureFit.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace sorvane {
 
 PictureRect FitPicture(std::int32_t width, std::int32_t height, std::int32_t clientWidth,
                        std::int32_t clientHeight) {
   PictureRect rect{0, 0, clientWidth, clientHeight};
   if (width > 0 && height > 0) {
-    // The aspect ratio w / h applied in whole numbers: cw / (w / h) is
-    // cw * h / w, cut, so exact ratios give exact sizes without rounding
-    // noise of floating point.
-    const std::int64_t w = width;
-    const std::int64_t h = height;
-    const std::int64_t cw = clientWidth;
-    const std::int64_t ch = clientHeight;
-    std::int64_t drawnWidth;
-    std::int64_t drawnHeight;
-    if (w > h) {
-      drawnWidth = cw;
-      drawnHeight = cw * h / w;
-      if (drawnHeight > ch) {
-        drawnHeight = ch;
-        drawnWidth = ch * w / h;
+    // The aspect ratio as a floating-point number, multiplied or divided and
+    // cut. Whole-number arithmetic (cw * h / w) differs by a pixel where the
+    // ratio has no exact binary form: 41 x 40 in 320 x 240 is drawn 245
+    // wide, not 246.
+    const double a = static_cast<double>(width) / height;
+    // Kept inside the integer's range for client areas of negative size.
+    const auto cut = [](double v) {
+      return static_cast<std::int32_t>(std::trunc(std::clamp(v, -2147483648.0, 2147483647.0)));
+    };
+    if (width > height) {
+      rect.Width = clientWidth;
+      rect.Height = cut(clientWidth / a);
+      if (rect.Height > clientHeight) {
+        rect.Height = clientHeight;
+        rect.Width = cut(clientHeight * a);
       }
     } else {
-      drawnHeight = ch;
-      drawnWidth = ch * w / h;
-      if (drawnWidth > cw) {
-        drawnWidth = cw;
-        drawnHeight = cw * h / w;
+      rect.Height = clientHeight;
+      rect.Width = cut(clientHeight * a);
+      if (rect.Width > clientWidth) {
+        rect.Width = clientWidth;
+        rect.Height = cut(clientWidth / a);
       }
     }
-    rect.Width = static_cast<std::int32_t>(drawnWidth);
-    rect.Height = static_cast<std::int32_t>(drawnHeight);
   }
   rect.Left = (clientWidth - rect.Width) / 2;
   rect.Top = (clientHeight - rect.Height) / 2;

@@ -14,6 +14,7 @@
 #include "platform/posix/PosixSystemFolders.h"
 #include "platform/posix/SteadyClock.h"
 #include "gui/WxDialogs.h"
+#include "gui/PendingViews.h"
 #include "gui/WxEventQueue.h"
 
 namespace sorvane {
@@ -23,10 +24,11 @@ class Form5Frame;
 class Form6Dialog;
 
 // The running program: the real services for Linux, the windows in their
-// start order (main window, preview, wait window; the About box joins when
-// it exists) and the wizard's behaviour over them. Made once the toolkit is
-// up (the application's OnInit); the windows belong to wx and go with the
-// main window, this object stays until the application ends.
+// start order (main window and its creation handler, then the preview and
+// the wait window; the About box joins when it exists) and the wizard's
+// behaviour over them. Made once the toolkit is up (the application's
+// OnInit); the windows belong to wx and go with the main window, this object
+// stays until the application ends.
 class SorvaneProgram {
  public:
   // programFile says where the program lives, and so which containers the
@@ -64,6 +66,8 @@ class SorvaneProgram {
   Form1Frame* form1_ = nullptr;
   Form5Frame* form5_ = nullptr;
   Form6Dialog* form6_ = nullptr;
+  PendingForm5View previewView_;
+  PendingForm6View waitView_;
 
   WxEventQueue eventQueue_;
   SteadyClock clock_;

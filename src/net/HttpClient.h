@@ -60,6 +60,11 @@ class THttpClient : public TSocketClient {
   const std::string& RequestAddress() const { return requestAddress_; }
   const std::string& RequestPath() const { return path_; }
   const std::vector<std::string>& RequestLines() const { return requestLines_; }
+  // The location and the cookie of the last answer, empty when it had none.
+  const std::string& LastLocation() const { return location_; }
+  const std::string& LastCookie() const { return cookie_; }
+  // The command code of the running (or last) request.
+  HttpCommand Command() const { return command_; }
 
   // Passes allowed in one exchange before it ends with an error.
   static constexpr int kMaxPasses = 20;

@@ -1,7 +1,6 @@
 #include "net/SocketClient.h"
 
 #include <cstring>
-#include <exception>
 
 #include "net/DottedAddress.h"
 #include "net/NetTexts.h"
@@ -11,26 +10,27 @@
 
 namespace sorvane {
 
-// Runs the time-out for the length of one waiting phase.
+// Runs the time-out for the length of one waiting phase. A phase that ends
+// normally calls End, which reports "Timer Off"; the destructor only stops
+// the timer, since no handler may run from a destructor (a handler that
+// throws there would end the program).
 class TSocketClient::TimerPhase {
  public:
   explicit TimerPhase(TSocketClient& client) : client_(client) {
     if (client_.TimeOut > 0) client_.Report(8, net_texts::kTimerOn);
     client_.timer_.Start(client_.TimeOut);
   }
-  ~TimerPhase() {
+  ~TimerPhase() { client_.timer_.Stop(); }
+  void End() {
     const bool wasRunning = client_.timer_.Running();
     client_.timer_.Stop();
-    // No handler may run while an exception passes through.
-    if (wasRunning && std::uncaught_exceptions() == exceptions_)
-      client_.Report(8, net_texts::kTimerOff);
+    if (wasRunning) client_.Report(8, net_texts::kTimerOff);
   }
   TimerPhase(const TimerPhase&) = delete;
   TimerPhase& operator=(const TimerPhase&) = delete;
 
  private:
   TSocketClient& client_;
-  int exceptions_ = std::uncaught_exceptions();
 };
 
 TSocketClient::TSocketClient(NetServices services)
@@ -96,6 +96,7 @@ Ipv4Address TSocketClient::Resolve(const std::string& name) {
         Turn();
         if (cancelled_) break;
       }
+      phase.End();
     }
     if (state == HostLookup::State::Resolved) {
       Fire(OnHostResolved);
@@ -135,6 +136,7 @@ void TSocketClient::Connect(const std::string& name, int port) {
       Turn();
       if (cancelled_ && state != 0) break;
     }
+    phase.End();
   }
   if (state != 0) {
     if (state != wsa::kWouldBlock) lastError_ = state;
@@ -162,6 +164,7 @@ void TSocketClient::SendText(std::string_view text) {
     }
     Turn();
   }
+  phase.End();
 }
 
 std::string TSocketClient::ReadLine(std::size_t maxLine, const char* tooLongText) {
@@ -178,7 +181,10 @@ std::string TSocketClient::ReadLine(std::size_t maxLine, const char* tooLongText
       if (line.size() + take > maxLine) throw Exception(tooLongText);
       line.append(start, take);
       pendingBegin_ += take;
-      if (feed != nullptr) return line;
+      if (feed != nullptr) {
+        phase.End();
+        return line;
+      }
     }
     if (cancelled_) throw EAbortError(net_texts::kReadlnAborted);
     const IoResult got = socket_->Receive(buffer_.get(), kBufferSize);
@@ -186,6 +192,7 @@ std::string TSocketClient::ReadLine(std::size_t maxLine, const char* tooLongText
       pendingBegin_ = 0;
       pendingEnd_ = got.count;
     } else if (got.error == 0 || got.error == wsa::kNotConnected) {
+      phase.End();
       return line;
     } else if (got.error == wsa::kWouldBlock) {
       socket_->AwaitReadable(kTurnMs);
@@ -222,6 +229,7 @@ void TSocketClient::ReceiveUntilClosed(const std::function<void(const char*, std
     Turn();
   }
   if (cancelled_) throw EAbortError(abortText);
+  phase.End();
 }
 
 void TSocketClient::CloseConnection() {

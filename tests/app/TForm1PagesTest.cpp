@@ -148,6 +148,13 @@ TEST_F(PagesTest, FailedLoadStaysOnPageZeroWithTheWindowUsable) {
   EXPECT_TRUE(form.FormCloseQuery());
   EXPECT_FALSE(view.Enabled(C::Button_Back));
 
+  // Through the open dialog the caption named the failed file; it goes back
+  // with the path.
+  dialogs.openAnswers = {"/prog/Kaputt.zvq"};
+  EXPECT_THROW(form.SpeedButton_OpenClick(), EReadError);
+  EXPECT_EQ(view.caption, "Sorvane");
+  EXPECT_EQ(form.Catalogue().ContainerPath, "");
+
   // The next step takes the entry selected now, not the file that failed.
   view.UserSelectProgPath(1);
   form.Button_NextClick();

@@ -18,6 +18,7 @@ TEST(PictureFitTest, KeepsTheShapeAndCentres) {
       {400, 100, 320, 50, {60, 0, 200, 50}},     // wide but the height limits
       {100, 400, 50, 320, {0, 60, 50, 200}},     // tall but the width limits
       {3, 2, 100, 100, {0, 17, 100, 66}},        // sizes cut, offset halved down
+      {41, 40, 320, 240, {37, 0, 245, 240}},     // the ratio in floating point, then cut
       {1000, 1, 320, 240, {0, 120, 320, 0}},     // a line cut to nothing
       {0, 50, 320, 240, {0, 0, 320, 240}},       // no area: the whole client
       {50, -1, 320, 240, {0, 0, 320, 240}},

@@ -122,6 +122,19 @@ TEST_F(HttpExchangeTest, AStallLongerThanTheTimeOutEndsTheBodyWithSendAborted) {
   EXPECT_NE(std::find(status.begin(), status.end(), "Timer Triggered"), status.end());
 }
 
+// "Timer Off" ends a waiting phase; a handler that throws there must reach
+// the caller, not end the program from a destructor.
+TEST_F(HttpExchangeTest, AStatusHandlerThatThrowsFailsTheExchange) {
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n\r\nbody")});
+  http.TimeOut = 5000;
+  http.StatusLevel = 8;
+  http.OnStatus = [](TSocketClient&, const std::string& text) {
+    if (text == "Timer Off") throw Exception("Statusanzeige verweigert");
+  };
+  EXPECT_THROW(http.Get(server.Url("/status")), Exception);
+  EXPECT_EQ(events.back(), "OnDisconnect");
+}
+
 TEST_F(HttpExchangeTest, AServerThatNeverAnswersEndsTheHeaderWithReadlnAborted) {
   ScriptedServer server({[](ScriptPeer& peer) {
     peer.ReadRequest();

@@ -68,21 +68,27 @@ TEST_F(PosixFileSystemTest, TheShareTableSeesInodesAndOtherInstances) {
   PosixFileSystem other;
   EXPECT_THROW(other.Create(At("box.zvq")), EFCreateError);
   EXPECT_THROW(files.Create(At("link.zvq")), EFCreateError);
-  EXPECT_THROW(files.Create(At("sym.zvq")), EFCreateError);
+  EXPECT_NO_THROW(files.Create(At("sym.zvq"))) << "the link is replaced, the container is not touched";
   EXPECT_EQ(reading->Size(), 9);
   reading.reset();
   EXPECT_NO_THROW(other.Create(At("link.zvq")));
 }
 
-TEST_F(PosixFileSystemTest, CreateWritesThroughLinksToFilesButNotThroughDanglingOnes) {
-  Write("ziel.txt", "alt");
+TEST_F(PosixFileSystemTest, CreateReplacesALinkToAFileAndWritesThroughNoLink) {
+  Write("ziel.txt", "alter Inhalt");
   ASSERT_EQ(::symlink(At("ziel.txt").c_str(), At("zeiger.txt").c_str()), 0);
   files.Create(At("zeiger.txt"))->WriteBuffer("neu", 3);
-  EXPECT_EQ(std::filesystem::file_size(At("ziel.txt")), 3u);
+  EXPECT_EQ(std::filesystem::file_size(At("ziel.txt")), 12u) << "the link's target is not written";
+  EXPECT_FALSE(std::filesystem::is_symlink(At("zeiger.txt")));
+  EXPECT_EQ(std::filesystem::file_size(At("zeiger.txt")), 3u);
 
+  // Links that lead nowhere or to a folder are refused and left alone.
   ASSERT_EQ(::symlink(At("anderswo.txt").c_str(), At("falle.txt").c_str()), 0);
+  ASSERT_EQ(::symlink(root.c_str(), At("ordner").c_str()), 0);
   EXPECT_THROW(files.Create(At("falle.txt")), EFCreateError);
+  EXPECT_THROW(files.Create(At("ordner")), EFCreateError);
   EXPECT_FALSE(std::filesystem::exists(At("anderswo.txt")));
+  EXPECT_TRUE(std::filesystem::is_symlink(At("falle.txt")));
 }
 
 TEST_F(PosixFileSystemTest, OnlyRegularFilesAreOpenedForReading) {

@@ -135,15 +135,24 @@ std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
 
 namespace {
 
-// An existing file is opened, also through a link that points to one; a new
-// file is made only where nothing of that name exists. A link that points
-// nowhere is refused, as cp refuses to write through one: the file would
-// appear wherever the link's maker chose, not in the folder the user picked.
+// The file to write at path, opened or made. A symbolic link there is never
+// written through: in a shared folder anyone may plant one that leads to
+// another user's file. A link that leads to a file (what the overwrite
+// question asked about) is replaced by a new regular file, as archive tools
+// do; one that leads nowhere or to a folder is refused. O_NOFOLLOW and
+// O_EXCL keep a link made meanwhile from being followed either.
 int OpenOrCreateFile(const std::string& path) {
   for (int attempt = 0; attempt < 3; ++attempt) {
-    int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd >= 0 || errno != ENOENT) return fd;
-    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0) return fd;
+    if (errno == ELOOP) {
+      struct stat target;
+      if (::stat(path.c_str(), &target) != 0 || S_ISDIR(target.st_mode)) return -1;
+      if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;
+    } else if (errno != ENOENT) {
+      return -1;
+    }
+    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;

@@ -56,7 +56,11 @@ int WinsockErrorFromErrno(int e) {
     case EDQUOT: return 10069;
     case ESTALE: return 10070;
     case EREMOTE: return 10071;
-    default: return 0;
+    // Any other failure stays a failure: 0 would pass for success (a
+    // receive that failed would read as the server's close, a failed connect
+    // as connected). The system's own number, far below the Windows Sockets
+    // range, is reported as "Unknown Error No." and that number.
+    default: return e;
   }
 }
 
