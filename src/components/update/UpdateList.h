@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+
+#include "platform/CodePage.h"
+#include "platform/DateConversion.h"
+#include "platform/ProfileReader.h"
+#include "platform/Text.h"
+
+namespace sorvane {
+
+// The update server's files: the list "Updates.ini" at the root, the
+// archives below "/Updates/".
+std::string UpdateListUrl(const std::string& host);
+std::string ArchiveUrl(const std::string& host, const AnsiString& file);
+
+namespace texts {
+// The "News" value when the program's section has none.
+inline constexpr char kNoNews[] = "\"keine Angaben gefunden\"";
+}  // namespace texts
+
+// The local copy of the update list, as the program reads it: one section per
+// program, named after it, with the keys "Date" (release date of the newest
+// update, in the user's short date format), "File" (the archive's name on the
+// server), "News" (comma text of "date: description" entries) and "Signature"
+// (Base64 Ed25519 signature of the archive's bytes). Every read goes to the
+// file on disk, which therefore stays in place while the list is in use.
+class UpdateList {
+ public:
+  UpdateList(ProfileReader& profiles, std::string path, AnsiString programName)
+      : profiles_(profiles), path_(std::move(path)), programName_(std::move(programName)) {}
+
+  const std::string& Path() const { return path_; }
+
+  // The program's section holds at least one key.
+  bool SectionPresent();
+
+  // "Date" as a date-time; today when it is missing or no valid date.
+  double Date(const DateSettings& dates, double today);
+
+  // "File"; empty when missing.
+  AnsiString File();
+
+  // "News"; kNoNews when missing.
+  AnsiString News();
+
+  // "Signature"; empty when missing.
+  AnsiString Signature();
+
+  // Whether the list offers an update for a program whose file carries
+  // referenceDate: the section is present and "Date" is not earlier. "Date"
+  // is a whole day, so an update of the file's own day counts only when the
+  // file's time is midnight.
+  bool UpdateAvailable(const DateSettings& dates, double today, double referenceDate);
+
+ private:
+  AnsiString Read(const char* key, const AnsiString& defaultValue);
+
+  ProfileReader& profiles_;
+  std::string path_;
+  AnsiString programName_;
+};
+
+// The news list as the offer shows it. The entries of news (comma text) are
+// walked from the last to the first; an entry with a colon whose text before
+// the first colon is a date on an earlier day than referenceDate is dropped,
+// entries without a colon are kept. The rest, in their order, each as "- " +
+// entry + CR LF. Throws EConvertError "'%s' ist kein gültiges Datum" (the
+// text before the colon, in UTF-8) when that text is no valid date.
+AnsiString FilterNews(const AnsiString& news, double referenceDate, const DateSettings& dates, CodePage& codePage);
+
+}  // namespace sorvane
