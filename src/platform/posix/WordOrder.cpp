@@ -11,6 +11,7 @@ namespace {
 // Second-level weights, in the order in which they sort.
 enum Accent : std::uint8_t {
   kPlain,
+  kOrdinal,   // ª º and the superscript digits
   kAcute,
   kGrave,
   kCircumflex,
@@ -21,7 +22,6 @@ enum Accent : std::uint8_t {
   kCaron,
   kStroke,
   kHook,
-  kOrdinal,   // ª º and the superscript digits
   kExpanded,  // ß æ œ þ, which count as two letters
   kVariant,   // the no-break space beside the space
 };
@@ -39,16 +39,21 @@ struct ByteWeights {
   std::uint8_t skipped = 0;  // order among the skipped characters
 };
 
-// Punctuation and symbols after the space, in their order. Hyphens and
-// apostrophes are not here: they are skipped (see the header).
+// Punctuation and symbols after the space, in their order (the order of
+// Windows' word sort). The five bytes that the code page leaves undefined
+// sort here as well.
 constexpr std::string_view kSymbols =
-    "_,;:!\xA1?\xBF.\x85\xB7\"\x93\x94\x84\x82\x91\xAB\xBB\x8B\x9B()[]{}\xA7\xB6@*/\\&#%\x89\x86\x87\x95`\xB4^\x88"
-    "\xA8\x98~\xAF\xB8\xB0\xA9\xAE\x99+\xB1\xF7\xD7<=>\xAC|\xA6\xA4\xA2$\xA3\xA5\x80\xB5\xBC\xBD\xBE";
+    "!\"#$%&()*,./:;?@[\\]^\x88_`{|}~\xA1\xA6\xA8\xAF\xB4\xB8\xBF\x98\x91\x92\x82\x93\x94\x84\x8B\x9B"
+    "\xA2\xA3\xA4\xA5\x80+<=>\xB1\xAB\xBB\xD7\xF7\xA7\xA9\xAC\xAE\xB0\xB5\xB6\xB7\x85\x86\x87\x95\x89"
+    "\x81\x8D\x8F\x90\x9D";
 
-// Skipped characters in the order of level 4: first the control
-// characters and undefined bytes (all alike), then hyphens, then apostrophes.
-constexpr std::string_view kHyphensAndApostrophes = "-\xAD\x96\x97'\x92";
-constexpr std::string_view kUndefinedBytes = "\x7F\x81\x8D\x8F\x90\x9D";
+// The digits with the fractions, which sort between 0 and 1; the
+// superscript digits are variants of their digit (kVariants).
+constexpr std::string_view kDigits = "0\xBC\xBD\xBE" "123456789";
+
+// Characters skipped on levels 1 to 3, in the order of level 4 after the
+// control characters: soft hyphen, apostrophe, hyphen, en dash, em dash.
+constexpr std::string_view kSkipped = "\xAD'-\x96\x97";
 
 struct Variant {
   unsigned char byte;
@@ -85,23 +90,23 @@ struct Expansion {
 
 constexpr Expansion kExpansions[] = {
     {0xDF, 's', 's', false}, {0xC6, 'a', 'e', true}, {0xE6, 'a', 'e', false}, {0x8C, 'o', 'e', true},
-    {0x9C, 'o', 'e', false}, {0xDE, 't', 'h', true}, {0xFE, 't', 'h', false},
+    {0x9C, 'o', 'e', false}, {0xDE, 't', 'h', true}, {0xFE, 't', 'h', false}, {0x99, 't', 'm', true},
 };
 
 class WeightTable {
  public:
   WeightTable() {
     for (int b = 0; b < 0x20; ++b) Skip(static_cast<unsigned char>(b), 1);
-    for (const char c : kUndefinedBytes) Skip(static_cast<unsigned char>(c), 1);
+    Skip(0x7F, 1);
     std::uint8_t skipped = 2;
-    for (const char c : kHyphensAndApostrophes) Skip(static_cast<unsigned char>(c), skipped++);
+    for (const char c : kSkipped) Skip(static_cast<unsigned char>(c), skipped++);
 
     std::uint8_t primary = 1;
     const std::uint8_t space = primary++;
     Single(' ', {space, kPlain, 0});
     Single(0xA0, {space, kVariant, 0});
     for (const char c : kSymbols) Single(static_cast<unsigned char>(c), {primary++, kPlain, 0});
-    for (char d = '0'; d <= '9'; ++d) Single(static_cast<unsigned char>(d), {primary++, kPlain, 0});
+    for (const char d : kDigits) Single(static_cast<unsigned char>(d), {primary++, kPlain, 0});
     for (char l = 'a'; l <= 'z'; ++l) {
       const std::uint8_t p = primary++;
       Single(static_cast<unsigned char>(l), {p, kPlain, 0});

@@ -12,20 +12,21 @@ namespace sorvane {
 // earlier ones are equal over the whole string:
 //
 //   1. Base characters. Letters compare alphabetically without regard to case
-//      or accents; "ß" counts as "ss", "æ" as "ae", "œ" as "oe", "þ" as "th".
-//      Hyphens (hyphen-minus, soft hyphen, en and em dash) and apostrophes
-//      (straight and typographic) are skipped here, so "co-op" sorts beside
-//      "coop"; control characters and the five bytes the code page leaves
-//      undefined are skipped as well. Of the rest, the space and then the
-//      other punctuation and symbols come first, then the digits, then the
-//      letters.
-//   2. Accents, position by position: the plain letter first, then acute,
-//      grave, circumflex, diaeresis, tilde, ring, cedilla, caron, stroke,
-//      hook, ordinal or superscript forms, and last the expanded letters
+//      or accents; "ß" counts as "ss", "æ" as "ae", "œ" as "oe", "þ" as "th",
+//      "™" as "tm". The soft hyphen, the apostrophe, the hyphen and the en
+//      and em dashes are skipped here, so "co-op" sorts beside "coop";
+//      control characters are skipped as well. Of the rest, the space and
+//      then the other punctuation and symbols come first, in the order of
+//      Windows' word sort (so "." before "_" and "$" before "%"), then the
+//      digits, then the letters.
+//   2. Accents, position by position: the plain letter first, then ordinal
+//      or superscript forms, acute, grave, circumflex, diaeresis, tilde,
+//      ring, cedilla, caron, stroke, hook, and last the expanded letters
 //      ("ss" before "ß").
 //   3. Case, position by position, lower case first.
 //   4. The skipped characters: a string without them sorts first ("coop"
-//      before "co-op"); otherwise by where they stand and which they are.
+//      before "co-op"); otherwise by where they stand and which they are,
+//      control characters first, then in the order listed above.
 //   5. The bytes themselves, so that only identical strings compare equal and
 //      sorting is total and repeatable.
 //
