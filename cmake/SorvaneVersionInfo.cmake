@@ -1,0 +1,17 @@
+# sorvane_version_info(TARGET NAME name [DESCRIPTION text])
+# Gives the program TARGET a version block (FileVersion from the project
+# version, German string block 040704E4) in its ELF section ".vs_version_info",
+# written at build time by mkversioninfo.
+function(sorvane_version_info target)
+  cmake_parse_arguments(V "" "NAME;DESCRIPTION" "" ${ARGN})
+  if(NOT V_DESCRIPTION)
+    set(V_DESCRIPTION ${V_NAME})
+  endif()
+  set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_block.cpp)
+  add_custom_command(OUTPUT ${out}
+    COMMAND mkversioninfo ${out} ${PROJECT_VERSION} ${V_NAME} ${target} ${V_DESCRIPTION}
+    DEPENDS mkversioninfo
+    COMMENT "Version block of ${target}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${out})
+endfunction()

@@ -1,0 +1,1 @@
+int VersionProbe() { return 1; }
