@@ -1,10 +1,12 @@
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <system_error>
 
 #include "ContainerSession.h"
 #include "ExitStatus.h"
+#include "ExtractProgress.h"
 #include "TypedText.h"
 #include "ZvqCommands.h"
 #include "app/Login.h"
@@ -59,7 +61,7 @@ enum class WriteResult { kWritten, kNotWritten, kContainerUnreadable };
 // One member by a fresh pass: open the container, create the target, copy,
 // close both. The target keeps what was copied when the copy fails.
 WriteResult WriteMember(const AnsiString& name, const std::string& target, const std::string& shownTarget,
-                        const ZvqOptions& options, ZvqServices& services) {
+                        const ZvqOptions& options, ZvqServices& services, ExtractProgress* progress) {
   std::unique_ptr<Stream> source;
   try {
     source = services.files.OpenRead(options.container);
@@ -75,11 +77,18 @@ WriteResult WriteMember(const AnsiString& name, const std::string& target, const
     return WriteResult::kNotWritten;
   }
   try {
-    ContainerCatalogue::CopyMemberData(name, *source, *destination);
+    if (progress != nullptr) {
+      ProgressStream counted(*destination, *progress);
+      ContainerCatalogue::CopyMemberData(name, *source, counted);
+    } else {
+      ContainerCatalogue::CopyMemberData(name, *source, *destination);
+    }
   } catch (const EReadError& e) {
+    if (progress != nullptr) progress->Finish();  // the message on a line of its own
     Report(services, shownTarget + ": " + e.what());
     return WriteResult::kContainerUnreadable;
   } catch (const Exception& e) {
+    if (progress != nullptr) progress->Finish();
     Report(services, shownTarget + ": " + e.what());
     return WriteResult::kNotWritten;
   }
@@ -106,6 +115,10 @@ int RunExtract(const ZvqOptions& options, ZvqServices& services) {
   if (!names) return kUsageOrLogin;
   if (!MakeFolder(options.directory, services)) return kNotWritten;
 
+  std::optional<ExtractProgress> progress;
+  if (services.progressClock != nullptr) {
+    progress.emplace(services.err, *services.progressClock, services.locale.DecimalSeparator());
+  }
   bool kept = false;
   bool notWritten = false;
   for (const AnsiString& name : *names) {
@@ -122,7 +135,13 @@ int RunExtract(const ZvqOptions& options, ZvqServices& services) {
       kept = true;
       continue;
     }
-    switch (WriteMember(name, target, shownTarget, options, services)) {
+    if (progress) {
+      progress->Start(Shown(name, services.codePage),
+                      catalogue.Members[static_cast<std::size_t>(catalogue.FindMember(name))].StoredSize);
+    }
+    const WriteResult result = WriteMember(name, target, shownTarget, options, services, progress ? &*progress : nullptr);
+    if (progress) progress->Finish();
+    switch (result) {
       case WriteResult::kWritten: services.out << shownTarget << '\n'; break;
       case WriteResult::kNotWritten: notWritten = true; break;
       case WriteResult::kContainerUnreadable: return kUnreadable;

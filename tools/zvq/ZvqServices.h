@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "PasswordPrompt.h"
+#include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/Locale.h"
@@ -18,6 +19,10 @@ struct ZvqServices {
   PasswordPrompt& prompt;
   std::ostream& out;
   std::ostream& err;
+  // Set when standard error is a terminal: extract then shows its progress
+  // there (ExtractProgress). Null: nothing beyond the messages, as scripts
+  // expect.
+  Clock* progressClock = nullptr;
 };
 
 // Reports a failure on standard error as "zvq: text", with a full stop added

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
 
@@ -6,6 +8,7 @@
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
+#include "platform/posix/SteadyClock.h"
 
 // zvq: the container extractor on the command line, for servers and scripts.
 int main(int argc, char** argv) {
@@ -13,7 +16,9 @@ int main(int argc, char** argv) {
   sorvane::Cp1252CodePage codePage;
   sorvane::PosixLocale locale;
   sorvane::zvq::TerminalPasswordPrompt prompt;
+  sorvane::SteadyClock clock;
   sorvane::zvq::ZvqServices services{files, codePage, locale, prompt, std::cout, std::cerr};
+  if (::isatty(STDERR_FILENO) == 1) services.progressClock = &clock;
   int status = 0;
   try {
     status = sorvane::zvq::RunZvq(argc, argv, services);

@@ -72,6 +72,19 @@ TEST_F(ZvqExtractTest, ExistingFilesAreKeptUnlessOverwriteIsGiven) {
   EXPECT_EQ(ReadFile(Path("out/Gast.txt")), "nur Gast");
 }
 
+// Anyone may plant a link in a shared folder: overwriting replaces the link,
+// and the file it leads to, outside the folder, keeps its bytes.
+TEST_F(ZvqExtractTest, OverwritingReplacesALinkInsteadOfWritingThroughIt) {
+  WriteFile(Path("fremd.txt"), "nicht meins");
+  std::filesystem::create_directories(Path("out"));
+  std::filesystem::create_symlink(Path("fremd.txt"), Path("out/Gast.txt"));
+  const auto result = Extract({"--overwrite", "Gast.txt"});
+  EXPECT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(ReadFile(Path("fremd.txt")), "nicht meins");
+  EXPECT_FALSE(std::filesystem::is_symlink(Path("out/Gast.txt")));
+  EXPECT_EQ(ReadFile(Path("out/Gast.txt")), "nur Gast");
+}
+
 TEST_F(ZvqExtractTest, NamesThatAreNotPlainFileNamesAreRefused) {
   const std::string bad = MakeContainer("bad.zvq", 1, [](ContainerWriter& w) {
     for (const char* name : {"../x", "..", ".", "a/b", "/tmp/zvq-abs", "..\\y", ""}) w.AddMember(name, {1}, "BAD");

@@ -127,5 +127,44 @@ TEST_F(ZvqInProcessTest, ContainerCutShortDuringTheCopyStopsWithStatusThree) {
   EXPECT_EQ(err.str(), "zvq: Datei /c.zvq kann nicht geöffnet werden.\n");
 }
 
+// A clock that moves 30 ms each time it is read, as if every block took that
+// long to write.
+class TickingClock : public Clock {
+ public:
+  std::int64_t NowMs() override { return now += 30; }
+  std::int64_t now = 0;
+};
+
+TEST_F(ZvqInProcessTest, ProgressOnATerminalIsOneLineRedrawnAtMostTenTimesASecondAndCleared) {
+  files.AddFile("/c.zvq", Container("", {{"klein", "x"}, {"gross", std::string(2 << 20, 'g')}}));
+  TickingClock clock;
+  services.progressClock = &clock;
+  EXPECT_EQ(Run({"extract", "/c.zvq", "-d", "/out"}), kDone);
+  EXPECT_EQ(out.str(), "/out/gross\n/out/klein\n") << "standard output as without a terminal";
+
+  // Every drawing starts afresh on the same line; the last clears it.
+  const std::string clear = "\r\033[K";
+  std::vector<std::string> drawn;
+  for (std::size_t at = err.str().find(clear); at != std::string::npos;) {
+    const std::size_t next = err.str().find(clear, at + clear.size());
+    drawn.push_back(err.str().substr(at + clear.size(), next == std::string::npos ? next : next - at - clear.size()));
+    at = next;
+  }
+  ASSERT_GE(drawn.size(), 3u);
+  EXPECT_EQ(drawn.back(), "");
+  drawn.pop_back();
+  EXPECT_LE(static_cast<std::int64_t>(drawn.size()), clock.now / 100);
+  int lastPercent = -1;
+  for (const std::string& line : drawn) {
+    EXPECT_EQ(line.rfind("gross  ", 0), 0u) << line << ": the short member is never shown";
+    const std::size_t size = line.find(" von 2 MB  ");
+    ASSERT_NE(size, std::string::npos) << line;
+    EXPECT_EQ(line.substr(line.size() - 2), "/s") << line;
+    const int percent = std::stoi(line.substr(size + 11));
+    EXPECT_GT(percent, lastPercent) << line;
+    lastPercent = percent;
+  }
+}
+
 }  // namespace
 }  // namespace sorvane::zvq
