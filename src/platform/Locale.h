@@ -17,6 +17,9 @@ class Locale {
   // Short date format in the Windows picture notation, e.g. "dd.MM.yyyy".
   virtual std::string ShortDateFormat() = 0;
 
+  // Long time format in the Windows picture notation, e.g. "HH:mm:ss".
+  virtual std::string LongTimeFormat() = 0;
+
   // The locale's word order for sorting names (as lstrcmpA compares
   // Windows-1252 text): letters compare alphabetically first without regard
   // to case or accents, then by accents, then by case with lower case first;

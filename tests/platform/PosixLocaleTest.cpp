@@ -32,6 +32,14 @@ TEST(DatePictureTest, CLibraryFormatsBecomePictures) {
   for (const auto& c : cases) EXPECT_EQ(StrftimeToDatePicture(c.format), c.picture) << c.format;
 }
 
+TEST(DatePictureTest, CLibraryTimeFormatsBecomePictures) {
+  EXPECT_EQ(StrftimeToTimePicture("%H:%M:%S"), "HH:mm:ss");
+  EXPECT_EQ(StrftimeToTimePicture("%r"), "hh:mm:ss tt");
+  EXPECT_EQ(StrftimeToTimePicture("%-I.%M %p"), "h.mm tt");
+  EXPECT_EQ(StrftimeToTimePicture("%Hh%M"), "HH'h'mm");
+  EXPECT_EQ(StrftimeToTimePicture("%d.%m"), "HH:mm:ss");  // no time fields at all
+}
+
 // Sets an environment variable for the life of the object.
 class ScopedEnv {
  public:
@@ -55,6 +63,7 @@ TEST(PosixLocaleTest, GermanGivesCommaAndDayMonthYear) {
   PosixLocale german("de_DE.UTF-8", "de_DE.UTF-8");
   EXPECT_EQ(german.DecimalSeparator(), ",");
   EXPECT_EQ(german.ShortDateFormat(), "dd.MM.yyyy");
+  EXPECT_EQ(german.LongTimeFormat(), "HH:mm:ss");
   PosixLocale swiss("de_CH.UTF-8", "de_CH.UTF-8");
   EXPECT_EQ(swiss.DecimalSeparator(), ".");
 }

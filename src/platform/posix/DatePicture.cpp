@@ -29,9 +29,27 @@ std::string_view FieldPicture(char conversion, bool unpadded) {
   }
 }
 
-}  // namespace
+std::string_view TimeFieldPicture(char conversion, bool unpadded) {
+  switch (conversion) {
+    case 'H': return unpadded ? "H" : "HH";
+    case 'k': return "H";
+    case 'I': return unpadded ? "h" : "hh";
+    case 'l': return "h";
+    case 'M': return unpadded ? "m" : "mm";
+    case 'S': return unpadded ? "s" : "ss";
+    case 'p':
+    case 'P': return "tt";
+    case 'T': return "HH:mm:ss";
+    case 'R': return "HH:mm";
+    case 'r': return "hh:mm:ss tt";
+    case '%': return "%";
+    case 'n':
+    case 't': return " ";
+    default: return {};
+  }
+}
 
-std::string StrftimeToDatePicture(std::string_view format) {
+std::string Convert(std::string_view format, std::string_view (*field)(char, bool)) {
   std::string picture;
   bool quoting = false;
   auto closeQuote = [&] {
@@ -49,7 +67,7 @@ std::string StrftimeToDatePicture(std::string_view format) {
       }
       if (i + 1 >= format.size()) break;
       closeQuote();
-      picture += FieldPicture(format[++i], unpadded);
+      picture += field(format[++i], unpadded);
     } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '\'') {
       if (!quoting) picture += '\'';
       quoting = true;
@@ -61,6 +79,16 @@ std::string StrftimeToDatePicture(std::string_view format) {
   }
   closeQuote();
   return picture;
+}
+
+}  // namespace
+
+std::string StrftimeToDatePicture(std::string_view format) { return Convert(format, FieldPicture); }
+
+std::string StrftimeToTimePicture(std::string_view format) {
+  const std::string picture = Convert(format, TimeFieldPicture);
+  // A format without time fields leaves nothing to show a time with.
+  return picture.find_first_of("Hhms") == std::string::npos ? std::string("HH:mm:ss") : picture;
 }
 
 }  // namespace sorvane

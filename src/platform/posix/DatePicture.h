@@ -13,4 +13,9 @@ namespace sorvane {
 // read as fields.
 std::string StrftimeToDatePicture(std::string_view format);
 
+// The same for a time format ("%H:%M:%S" gives "HH:mm:ss", "%r" gives
+// "hh:mm:ss tt"): hour, minute and second fields, the AM/PM marker and the
+// composites %T, %R and %r; date fields are dropped.
+std::string StrftimeToTimePicture(std::string_view format);
+
 }  // namespace sorvane

@@ -27,14 +27,15 @@ struct Conventions {
   std::string_view prefix;  // language, or language_TERRITORY
   std::string_view decimalSeparator;
   std::string_view dateFormat;  // C library notation
+  std::string_view timeFormat;
 };
 
 // Stand-ins for locales that are not installed, as the C library's own data
 // gives them. The more specific entry comes first.
 constexpr Conventions kKnown[] = {
-    {"de_CH", ".", "%d.%m.%Y"}, {"de", ",", "%d.%m.%Y"},    {"en_US", ".", "%m/%d/%Y"},
-    {"en_GB", ".", "%d/%m/%Y"}, {"fr", ",", "%d/%m/%Y"},    {"it", ",", "%d/%m/%Y"},
-    {"es", ",", "%d/%m/%y"},    {"nl", ",", "%d-%m-%Y"},    {"", ".", "%m/%d/%y"},
+    {"de_CH", ".", "%d.%m.%Y", "%T"}, {"de", ",", "%d.%m.%Y", "%T"}, {"en_US", ".", "%m/%d/%Y", "%r"},
+    {"en_GB", ".", "%d/%m/%Y", "%T"}, {"fr", ",", "%d/%m/%Y", "%T"}, {"it", ",", "%d/%m/%Y", "%T"},
+    {"es", ",", "%d/%m/%y", "%T"},    {"nl", ",", "%d-%m-%Y", "%T"}, {"", ".", "%m/%d/%y", "%H:%M:%S"},
 };
 
 const Conventions& KnownConventions(const std::string& name) {
@@ -73,6 +74,11 @@ PosixLocale::PosixLocale(const std::string& numericLocale, const std::string& ti
     dateFormat = KnownConventions(time).dateFormat;
   }
   shortDateFormat_ = StrftimeToDatePicture(dateFormat);
+  std::string timeFormat;
+  if (!QueryLocale(time, LC_TIME_MASK, T_FMT, timeFormat) || timeFormat.empty()) {
+    timeFormat = KnownConventions(time).timeFormat;
+  }
+  longTimeFormat_ = StrftimeToTimePicture(timeFormat);
 }
 
 int PosixLocale::CompareStrings(const AnsiString& a, const AnsiString& b) { return CompareWordOrder(a, b); }

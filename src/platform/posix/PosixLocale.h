@@ -19,11 +19,13 @@ class PosixLocale : public Locale {
 
   std::string DecimalSeparator() override { return decimalSeparator_; }
   std::string ShortDateFormat() override { return shortDateFormat_; }
+  std::string LongTimeFormat() override { return longTimeFormat_; }
   int CompareStrings(const AnsiString& a, const AnsiString& b) override;
 
  private:
   std::string decimalSeparator_;
   std::string shortDateFormat_;
+  std::string longTimeFormat_;
 };
 
 }  // namespace sorvane

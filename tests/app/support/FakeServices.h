@@ -69,6 +69,7 @@ class FakeLocale : public Locale {
  public:
   std::string DecimalSeparator() override { return ","; }
   std::string ShortDateFormat() override { return "dd.MM.yyyy"; }
+  std::string LongTimeFormat() override { return "HH:mm:ss"; }
   int CompareStrings(const AnsiString& a, const AnsiString& b) override;
 };
 

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "components/update/StatusFormView.h"
+#include "components/update/UpdateSteps.h"
+#include "components/update/UpdateWizard.h"
+#include "platform/Clock.h"
+#include "platform/Calendar.h"
+#include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "platform/MessagePump.h"
+#include "platform/RegistryStore.h"
+#include "platform/ScriptRunner.h"
+#include "platform/SystemFolders.h"
+
+namespace sorvane {
+
+// What the update wizard works with; everything outlives it.
+struct StatusFormServices {
+  FileSystem& files;
+  Dialogs& dialogs;
+  SystemFolders& systemFolders;
+  Locale& locale;
+  RegistryStore& registry;
+  Calendar& calendar;
+  Clock& clock;
+  MessagePump& pump;
+  UpdateHttp& http;
+  UpdateExchange& list;
+  UpdateInstallation& installation;
+  ScriptRunner& scripts;
+  std::function<void()> terminate;  // asks the application to end
+};
+
+// The update wizard "Updates installieren": welcome, check, result,
+// download, install and finish, plus a settings page, over its view. Made
+// once with the update component, shown modally any number of times
+// (FormShow starts every showing afresh), torn down at program end.
+//
+// Everything runs on the user-interface thread. During the archive
+// download the HTTP client's Get runs the pump from OnUpdateTimer, so
+// clicks arrive from inside the download; they only set flags that the
+// download acts on.
+class TStatusForm {
+ public:
+  TStatusForm(const StatusFormServices& services, StatusFormView& view);
+  TStatusForm(const TStatusForm&) = delete;
+  TStatusForm& operator=(const TStatusForm&) = delete;
+
+  // The values of the coming showing, from the update component.
+  void SetValues(const UpdateWizardValues& values) { values_ = values; }
+
+  void FormCreate();
+  void FormShow();
+  void Button_NextClick();
+  void Button_CheckClick();
+  void Button_CancelClick();
+  void CancelDownloadClick();
+  void OnUpdateTimer();
+  void PaintBox_ProcessPaint(SidePanelCanvas& canvas, int width, int height);
+  void Button_SettingsClick();
+  void RadioButton_UpdtClick();
+  void Button_SettingsSaveClick();
+  void Button_SettingsCancelClick();
+  // Whether a request to close the window (close box, Esc, "Abbrechen")
+  // may go through now. During a download it asks whether to abort; on
+  // Yes the window closes by itself once the download has ended.
+  bool FormCloseQuery();
+  void FormClose();
+  void FormDestroy();
+  void HTTPFailure();
+  void HTTPConnectionFailed();
+
+  // Run state, for the window and for tests.
+  int StepCounter() const { return stepCounter_; }
+  bool UpdateAvailable() const { return updateAvailable_; }
+  bool Downloading() const { return downloading_; }
+  bool CancelRequested() const { return cancelRequested_; }
+  bool DownloadAborted() const { return downloadAborted_; }
+  bool InstallPrepared() const { return installPrepared_; }
+  const std::string& TempFolder() const { return tempFolder_; }
+  const std::string& UpdateListCopy() const { return updateListCopy_; }
+  std::string ArchivePath() const { return tempFolder_ + values_.zipFileName; }
+
+  // How long an aborted download waits before its file is deleted.
+  static constexpr std::int64_t kAbortWaitMs = 3000;
+
+ private:
+  void ShowStep();
+  void RunStep(int s);
+  void RunDownloadStep();
+  // Fetches the archive; false when it is not to be installed, with why
+  // in refusal_ when there is more to say than "not completed".
+  bool DownloadArchive();
+  void WaitPumping(std::int64_t ms);
+  bool AskAbort();
+  void SetNextEnabled(bool enabled);
+  void SetCancelEnabled(bool enabled);
+  std::string KeyPath() const { return "Software\\Orvel\\" + values_.registryKey; }
+  RegistryRoot Root() const { return values_.hkcu ? RegistryRoot::CurrentUser : RegistryRoot::LocalMachine; }
+
+  StatusFormServices services_;
+  StatusFormView& view_;
+  UpdateWizardValues values_;
+
+  int stepCounter_ = 0;
+  bool updateAvailable_ = false;
+  bool downloading_ = false;
+  bool cancelRequested_ = false;
+  bool downloadAborted_ = false;
+  bool downloadFailed_ = false;  // an HTTP failure event came during the download
+  bool installPrepared_ = false;
+  bool closeWanted_ = false;     // close once the running download has ended
+  bool waitingAfterAbort_ = false;
+  bool settingsShowing_ = false;
+  bool ending_ = false;
+  int page_ = 0;                 // the page shown
+  bool cancelEnabled_ = true;    // "Abbrechen"
+  std::string tempFolder_;
+  std::string updateListCopy_;
+  double startTime_ = 0;
+  std::string refusal_;
+};
+
+}  // namespace sorvane

@@ -1,0 +1,145 @@
+#include <chrono>
+#include <cmath>
+#include <exception>
+#include <thread>
+
+#include "app/FormatSize.h"
+#include "app/FormatTime.h"
+#include "components/update/StatusFormTexts.h"
+#include "components/update/TStatusForm.h"
+
+namespace sorvane {
+namespace {
+
+// The question sound of MessageBeep.
+constexpr unsigned kQuestionSound = 0x20;
+
+}  // namespace
+
+void TStatusForm::RunDownloadStep() {
+  SetNextEnabled(false);
+  view_.SetVisible(StatusControl::CancelDownload, true);
+  view_.SetEnabled(StatusControl::CancelDownload, true);
+  view_.SetText(StatusControl::CancelDownload, texts::kCancelDownload);
+  services_.pump.ProcessMessages();
+
+  const bool completed = DownloadArchive();
+  if (completed) {
+    view_.SetText(StatusControl::Label_Download, texts::kCompleted);
+    view_.SetVisible(StatusControl::CancelDownload, false);
+    SetNextEnabled(true);
+  } else {
+    view_.SetText(StatusControl::Label_Download,
+                  refusal_.empty() ? std::string(texts::kNotCompleted) : refusal_ + "\r\n\r\n" + texts::kNotCompleted);
+    view_.SetText(StatusControl::CancelDownload, texts::kRetry);
+  }
+  if (closeWanted_) {
+    closeWanted_ = false;
+    view_.Close();
+  }
+}
+
+bool TStatusForm::DownloadArchive() {
+  UpdateHttp& http = services_.http;
+  const std::string archive = ArchivePath();
+  refusal_.clear();
+  downloadFailed_ = false;
+  startTime_ = services_.calendar.Now();
+  http.OnBlockReceived = [this] { OnUpdateTimer(); };
+  downloading_ = true;
+  bool failed = false;
+  try {
+    const std::string file = services_.list.File(values_.programName);
+    http.Get("http://" + http.Host() + "/Updates/" + file, archive);
+  } catch (const std::exception&) {
+    failed = true;
+  }
+  downloading_ = false;
+  http.OnBlockReceived = nullptr;
+
+  if (downloadAborted_) {
+    // The user may still click "Download abbrechen" meanwhile; the button
+    // rests until the file is gone.
+    view_.SetEnabled(StatusControl::CancelDownload, false);
+    WaitPumping(kAbortWaitMs);
+    view_.SetEnabled(StatusControl::CancelDownload, true);
+    if (downloadAborted_) services_.files.DeleteFile(archive);
+    return false;
+  }
+  // A failed exchange, an error answer or a body shorter than announced is
+  // no archive to install.
+  const std::int64_t expected = http.ExpectedBytes();
+  if (failed || downloadFailed_ || (expected > 0 && http.ReceivedBytes() < expected)) {
+    services_.files.DeleteFile(archive);
+    return false;
+  }
+  refusal_ = services_.list.RefuseArchive(values_.programName, archive);
+  if (!refusal_.empty()) {
+    services_.files.DeleteFile(archive);
+    return false;
+  }
+  return true;
+}
+
+void TStatusForm::WaitPumping(std::int64_t ms) {
+  const std::int64_t start = services_.clock.NowMs();
+  while (services_.clock.NowMs() - start < ms) {
+    services_.pump.ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+void TStatusForm::OnUpdateTimer() {
+  services_.pump.ProcessMessages();
+  UpdateHttp& http = services_.http;
+  const std::int64_t total = http.ExpectedBytes();
+  const std::int64_t received = http.ReceivedBytes();
+  double remaining = 0;
+  if (startTime_ != 0 && received > 0) {
+    const double elapsed = services_.calendar.Now() - startTime_;
+    remaining = static_cast<double>(total) / static_cast<double>(received) * elapsed - elapsed;
+  }
+  view_.SetProgress(total, received);
+  // The runtime's Round: halves to the even neighbour.
+  view_.SetText(StatusControl::PerCent,
+                total != 0 ? std::to_string(static_cast<std::int64_t>(std::nearbyint(
+                                 static_cast<double>(received) / static_cast<double>(total) * 100))) +
+                                 " %"
+                           : std::string("100 %"));
+  const std::string separator = services_.locale.DecimalSeparator();
+  view_.SetText(StatusControl::StatusLabel, FormatSize(1, false, received, separator) + " von " +
+                                                FormatSize(1, false, total, separator) + " gedownloadet");
+  view_.SetText(StatusControl::TimeLeft,
+                "verbleibende Zeit: " + FormatTime(services_.locale.LongTimeFormat(), remaining));
+  if (cancelRequested_) {
+    try {
+      http.Abort();
+    } catch (const std::exception&) {
+    }
+    downloadAborted_ = true;
+  }
+}
+
+void TStatusForm::CancelDownloadClick() {
+  if (downloading_) {
+    AskAbort();
+    return;
+  }
+  // "Erneut versuchen": the download from the start.
+  stepCounter_ = 2;
+  downloadAborted_ = false;
+  cancelRequested_ = false;
+  Button_NextClick();
+}
+
+bool TStatusForm::AskAbort() {
+  services_.dialogs.MessageBeep(kQuestionSound);
+  if (services_.dialogs.AskYesNo(texts::kAbortQuestion, texts::kConfirmTitle, MessageIcon::Question) !=
+      DialogAnswer::Yes) {
+    return false;
+  }
+  cancelRequested_ = true;
+  return true;
+}
+
+}  // namespace sorvane
