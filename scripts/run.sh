@@ -12,7 +12,7 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 
 cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release -DSORVANE_BENCH=OFF
-cmake --build build/run -j "$(nproc)" --target zvq sample_container sorvane
+cmake --build build/run -j "$(nproc)" --target zvq orvelreg sample_container sorvane
 
 zvq=build/run/tools/zvq/zvq
 sample=build/run/Beispiel.zvq

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/CodePage.h"
+#include "platform/RegistryStore.h"
+
+namespace sorvane::orvelreg {
+
+struct OrvelregServices {
+  RegistryStore& store;
+  CodePage& codePage;
+  std::ostream& out;
+  std::ostream& err;
+};
+
+// Runs the command line (without the program name); gives the exit status.
+int RunOrvelreg(const std::vector<std::string>& arguments, OrvelregServices& services);
+
+// Writes the tree below key of root (with key itself), or both roots
+// entirely when root is unset, in the registry editor's text format
+// "REGEDIT4": Windows-1252 bytes, CR LF line ends.
+void ExportRegedit4(RegistryStore& store, const std::optional<RegistryRoot>& root, const std::string& key,
+                    std::ostream& out);
+
+}  // namespace sorvane::orvelreg
