@@ -12,6 +12,7 @@ packages=(
   desktop-file-utils
   libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev
+  libsodium-dev
   libsqlite3-dev binutils-mingw-w64-x86-64
   xvfb xauth openbox
   nginx-light curl
