@@ -1,14 +1,19 @@
 #pragma once
 
+#include <string>
+
 namespace sorvane {
 
-// Whether the machine has a connection to the network, as the system's
-// connected-state query answers it before the program tries the update
-// server.
+// Whether the machine can reach the update server, as the system's
+// connected-state query answers it before the program tries the server. A
+// server on this machine (a loopback host) counts as reachable without a
+// network.
 class InternetConnection {
  public:
   virtual ~InternetConnection() = default;
-  virtual bool Connected() = 0;
+
+  // updateHost: the server's host name or address, optionally ":port".
+  virtual bool Connected(const std::string& updateHost) = 0;
 };
 
 }  // namespace sorvane

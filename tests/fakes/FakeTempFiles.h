@@ -33,10 +33,14 @@ class FakeTempFiles : public TempFiles {
   bool fail_ = false;
 };
 
-// A connected state the test sets.
+// A connected state the test sets; remembers the host it was asked about.
 struct FakeInternetConnection : InternetConnection {
-  bool Connected() override { return connected; }
+  bool Connected(const std::string& updateHost) override {
+    askedHost = updateHost;
+    return connected;
+  }
   bool connected = true;
+  std::string askedHost;
 };
 
 }  // namespace sorvane

@@ -39,13 +39,13 @@ TEST(PosixTempFilesTest, MakesEmptyPrivateFilesWithFreshNames) {
 TEST(PosixInternetConnectionTest, LoopbackHostsCountAsReachable) {
   for (const char* host : {"localhost", "LocalHost:8080", "web.localhost", "127.0.0.1", "127.1.2.3:80", "localhost."}) {
     EXPECT_TRUE(IsLoopbackHost(host)) << host;
-    EXPECT_TRUE(PosixInternetConnection(host).Connected()) << host;
+    EXPECT_TRUE(PosixInternetConnection().Connected(host)) << host;
   }
   for (const char* host : {"", "updates.example.org", "128.0.0.1", "127.0.0", "127.0.0.256", "127.0.0.1.5",
                            "localhost.example.org", "notlocalhost"}) {
     EXPECT_FALSE(IsLoopbackHost(host)) << host;
   }
-  EXPECT_EQ(PosixInternetConnection("updates.example.org").Connected(), HasNetworkInterface());
+  EXPECT_EQ(PosixInternetConnection().Connected("updates.example.org"), HasNetworkInterface());
 }
 
 }  // namespace

@@ -54,6 +54,8 @@ bool HasNetworkInterface() {
   return found;
 }
 
-bool PosixInternetConnection::Connected() { return IsLoopbackHost(updateHost_) || HasNetworkInterface(); }
+bool PosixInternetConnection::Connected(const std::string& updateHost) {
+  return IsLoopbackHost(updateHost) || HasNetworkInterface();
+}
 
 }  // namespace sorvane

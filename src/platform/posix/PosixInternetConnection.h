@@ -13,11 +13,7 @@ namespace sorvane {
 // ":port"), so that a local server works on a machine without a network.
 class PosixInternetConnection : public InternetConnection {
  public:
-  explicit PosixInternetConnection(std::string updateHost) : updateHost_(std::move(updateHost)) {}
-  bool Connected() override;
-
- private:
-  std::string updateHost_;
+  bool Connected(const std::string& updateHost) override;
 };
 
 // Whether host (optionally followed by ":port") names the loopback

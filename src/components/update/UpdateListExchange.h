@@ -1,0 +1,61 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "components/update/UpdateList.h"
+#include "components/update/UpdateSteps.h"
+#include "platform/Calendar.h"
+#include "platform/CodePage.h"
+#include "platform/FileSystem.h"
+#include "platform/InternetConnection.h"
+#include "platform/Locale.h"
+#include "platform/ProfileReader.h"
+#include "platform/TempFiles.h"
+
+namespace sorvane {
+
+// What the update list's exchange works with; everything outlives it.
+struct UpdateListServices {
+  InternetConnection& connection;
+  TempFiles& tempFiles;
+  ProfileReader& profiles;
+  FileSystem& files;
+  CodePage& codePage;
+  Locale& locale;
+  Calendar& calendar;
+  std::string publicKey;  // the maker's signing key; empty: no check
+};
+
+// The update wizard's update list over the system's services: the
+// connected-state query, the "$" temporary file the list is fetched into,
+// the profile reader on that copy, the runtime's date reading in the
+// user's short date format, and the signature check of the archive. The
+// list holds Windows-1252 text; the news leave it as UTF-8 for the screen.
+class UpdateListExchange : public UpdateExchange {
+ public:
+  explicit UpdateListExchange(UpdateListServices services) : services_(std::move(services)) {}
+
+  bool Connected(const std::string& host) override;
+  std::string MakeListCopy(const std::string& tempFolder) override;
+  // Raises EFOpenError when there is no file at path.
+  void Open(const std::string& path) override;
+  void Close() override;
+  bool SectionPresent(const std::string& program) override;
+  double Date(const std::string& program) override;
+  std::string File(const std::string& program) override;
+  std::string News(const std::string& program, double referenceDate) override;
+  // With a key: kArchiveNotSigned, after deleting the archive, unless the
+  // list's "Signature" is the maker's signature of exactly these bytes.
+  std::string RefuseArchive(const std::string& program, const std::string& archivePath) override;
+
+ private:
+  UpdateList List(const std::string& program);
+  DateSettings Dates();
+
+  UpdateListServices services_;
+  std::optional<std::string> path_;
+};
+
+}  // namespace sorvane
