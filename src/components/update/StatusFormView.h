@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "forms/BlendColor.h"
+
 namespace sorvane {
 
 // The update wizard's controls whose state TStatusForm sets, named as the
@@ -35,8 +37,8 @@ enum class StatusButtonPage { Standard, Einstellungen };
 class SidePanelCanvas {
  public:
   virtual ~SidePanelCanvas() = default;
-  // A vertical line from (x, 0) to (x, height) in colour 0xRRGGBB.
-  virtual void VerticalLine(int x, int height, std::uint32_t rgb) = 0;
+  // A vertical line from (x, 0) to (x, height).
+  virtual void VerticalLine(int x, int height, Color color) = 0;
   // Text on a transparent background in the 10-point font.
   virtual void Text(int x, int y, const std::string& text, bool boldItalic) = 0;
 };

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "components/update/StatusFormTexts.h"
+#include "forms/BlendColor.h"
 #include "platform/Errors.h"
 #include "platform/Registry.h"
 
@@ -102,7 +103,7 @@ void TStatusForm::RunStep(int s) {
       break;
     case 5:
       ending_ = true;
-      services_.terminate();
+      services_.application.Terminate();
       view_.Close();
       break;
     default:
@@ -159,7 +160,7 @@ bool TStatusForm::FormCloseQuery() {
 void TStatusForm::FormClose() {
   if (stepCounter_ == 5) {
     ending_ = true;
-    services_.terminate();
+    services_.application.Terminate();
   }
 }
 
@@ -249,15 +250,9 @@ void TStatusForm::FormDestroy() {
 }
 
 void TStatusForm::PaintBox_ProcessPaint(SidePanelCanvas& canvas, int width, int height) {
-  constexpr int kStart[3] = {155, 183, 230};
-  for (int x = 0; x <= width; ++x) {
-    std::uint32_t rgb = 0;
-    for (int channel = 0; channel < 3; ++channel) {
-      const int value = width > 0 ? kStart[channel] + ((255 - kStart[channel]) * x) / width : kStart[channel];
-      rgb = rgb << 8 | static_cast<std::uint32_t>(value);
-    }
-    canvas.VerticalLine(x, height, rgb);
-  }
+  constexpr Color kStart = MakeColor(155, 183, 230);
+  constexpr Color kWhite = MakeColor(255, 255, 255);
+  for (int x = 0; x <= width; ++x) canvas.VerticalLine(x, height, BlendColor(kStart, kWhite, x, width));
   for (int i = 0; i < 6; ++i) canvas.Text(16, 16 + 56 * i, texts::kStepTitles[i], i == stepCounter_);
 }
 

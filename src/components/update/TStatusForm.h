@@ -8,6 +8,7 @@
 #include "components/update/UpdateSteps.h"
 #include "components/update/UpdateWizard.h"
 #include "platform/Clock.h"
+#include "platform/ApplicationControl.h"
 #include "platform/Calendar.h"
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
@@ -33,7 +34,7 @@ struct StatusFormServices {
   UpdateExchange& list;
   UpdateInstallation& installation;
   ScriptRunner& scripts;
-  std::function<void()> terminate;  // asks the application to end
+  ApplicationControl& application;  // asked to end the program
 };
 
 // The update wizard "Updates installieren": welcome, check, result,

@@ -196,10 +196,14 @@ struct StatusFormRig {
   FakeUpdateExchange list{files};
   FakeInstallation installation{files};
   FakeScripts scripts;
-  int terminated = 0;
+  struct : ApplicationControl {
+    int terminated = 0;
+    void Terminate() override { ++terminated; }
+    bool Terminated() const override { return terminated > 0; }
+  } application;
   FakeStatusView view;
   TStatusForm form{StatusFormServices{files, dialogs, folders, locale, registry, calendar, clock, pump, http, list,
-                                      installation, scripts, [this] { ++terminated; }},
+                                      installation, scripts, application},
                    view};
 
   static constexpr char kList[] = "http://updates.test:8080/Updates.ini";

@@ -44,7 +44,7 @@ TEST(StatusFormSteps, WholeUpdateFromWelcomeToTheEnd) {
   EXPECT_FALSE(rig.view.Enabled(C::Button_Cancel));
 
   rig.form.Button_NextClick();
-  EXPECT_EQ(rig.terminated, 1);
+  EXPECT_EQ(rig.application.terminated, 1);
   EXPECT_EQ(rig.view.page, 5) << "nothing further is shown";
 
   rig.form.FormDestroy();
@@ -153,7 +153,7 @@ TEST(StatusFormSteps, MissingArchiveStopsOnTheInstallPage) {
   // Only "Abbrechen" remains, and closing then ends the program.
   rig.form.Button_CancelClick();
   rig.form.FormClose();
-  EXPECT_EQ(rig.terminated, 1);
+  EXPECT_EQ(rig.application.terminated, 1);
   rig.form.FormDestroy();
   EXPECT_FALSE(rig.Value("Update").has_value());
   EXPECT_TRUE(rig.scripts.started.empty());
@@ -166,7 +166,7 @@ TEST(StatusFormSteps, CancelOnTheWelcomePageWritesNothing) {
   rig.form.FormClose();
   rig.form.FormDestroy();
   EXPECT_FALSE(rig.registry.KeyExists(RegistryRoot::LocalMachine, StatusFormRig::kKey));
-  EXPECT_EQ(rig.terminated, 0);
+  EXPECT_EQ(rig.application.terminated, 0);
 }
 
 TEST(StatusFormSettings, SaveNeverOrAnIntervalAndReturnToTheStep) {
@@ -225,9 +225,9 @@ TEST(StatusFormSettings, StoredIntervalBelowOneCountsAsSeven) {
 
 TEST(StatusFormPanel, GradientFromLightBlueToWhiteAndTheCurrentStepEmphasised) {
   struct Canvas : SidePanelCanvas {
-    std::vector<std::uint32_t> colours;
+    std::vector<Color> colours;
     std::vector<std::string> emphasised;
-    void VerticalLine(int, int, std::uint32_t rgb) override { colours.push_back(rgb); }
+    void VerticalLine(int, int, Color color) override { colours.push_back(color); }
     void Text(int, int, const std::string& text, bool bold) override {
       if (bold) emphasised.push_back(text);
     }
@@ -236,9 +236,9 @@ TEST(StatusFormPanel, GradientFromLightBlueToWhiteAndTheCurrentStepEmphasised) {
   rig.form.Button_NextClick();
   rig.form.PaintBox_ProcessPaint(canvas, 225, 353);
   ASSERT_EQ(canvas.colours.size(), 226u);
-  EXPECT_EQ(canvas.colours.front(), 0x9BB7E6u);
-  EXPECT_EQ(canvas.colours[100], (155u + 100 * 100 / 225) << 16 | (183u + 72 * 100 / 225) << 8 | (230u + 25 * 100 / 225));
-  EXPECT_EQ(canvas.colours.back(), 0xFFFFFFu);
+  EXPECT_EQ(canvas.colours.front(), MakeColor(155, 183, 230));
+  EXPECT_EQ(canvas.colours[100], MakeColor(155 + 100 * 100 / 225, 183 + 72 * 100 / 225, 230 + 25 * 100 / 225));
+  EXPECT_EQ(canvas.colours.back(), MakeColor(255, 255, 255));
   EXPECT_EQ(canvas.emphasised, std::vector<std::string>{"Auf neue Updates prüfen"});
 }
 
