@@ -1,0 +1,239 @@
+#include "gui/StatusFormDialog.h"
+
+#include <wx/artprov.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dcbuffer.h>
+#include <wx/display.h>
+#include <wx/gauge.h>
+#include <wx/panel.h>
+#include <wx/radiobut.h>
+#include <wx/simplebook.h>
+#include <wx/spinctrl.h>
+#include <wx/statbmp.h>
+#include <wx/statline.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "components/update/StatusFormTexts.h"
+#include "gui/WxText.h"
+
+namespace sorvane {
+
+namespace {
+// The program's texts break lines with CR LF; the toolkit wants LF alone.
+wxString Lines(const std::string& text) {
+  std::string lf;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    lf += text[i];
+  }
+  return Wx(lf);
+}
+
+wxColour ToWx(Color color) {
+  return wxColour(static_cast<unsigned char>(RedOf(color)), static_cast<unsigned char>(GreenOf(color)),
+                  static_cast<unsigned char>(BlueOf(color)));
+}
+
+// Draws on the side panel's paint context.
+class DcCanvas final : public SidePanelCanvas {
+ public:
+  DcCanvas(wxDC& dc, wxFont plain) : dc_(dc), plain_(plain) {}
+  void VerticalLine(int x, int height, Color color) override {
+    dc_.SetPen(wxPen(ToWx(color)));
+    dc_.DrawLine(x, 0, x, height);
+  }
+  void Text(int x, int y, const std::string& text, bool boldItalic) override {
+    dc_.SetFont(boldItalic ? plain_.Bold().Italic() : plain_);
+    dc_.DrawText(Wx(text), x, y);
+  }
+
+ private:
+  wxDC& dc_;
+  wxFont plain_;
+};
+
+constexpr int kProgressIntervalMs = 15;
+}  // namespace
+
+StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& services)
+    : wxDialog(parent, wxID_ANY, Wx(texts::kStatusCaption), wxDefaultPosition, wxDefaultSize,
+               wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
+  SetFont(wxFont(wxFontInfo(8).FaceName("Verdana")));
+  SetBackgroundColour(*wxWHITE);
+  SetClientSize(658, 353);
+
+  PaintBox_Process = new wxWindow(this, wxID_ANY, wxPoint(0, 0), wxSize(225, 353));
+  PaintBox_Process->SetBackgroundStyle(wxBG_STYLE_PAINT);
+  PaintBox_Process->Bind(wxEVT_PAINT, [this](wxPaintEvent&) { PaintSidePanel(); });
+
+  auto* titlePanel = new wxPanel(this, wxID_ANY, wxPoint(232, 8), wxSize(417, 41));
+  titlePanel->SetBackgroundColour(wxColour(49, 106, 197));
+  Panel_Title = new wxStaticText(titlePanel, wxID_ANY, Wx(texts::kStepTitles[0]), wxPoint(10, 8), wxSize(400, 26));
+  Panel_Title->SetForegroundColour(*wxWHITE);
+  Panel_Title->SetFont(wxFont(wxFontInfo(14).FaceName("Verdana").Bold()));
+
+  Pages = new wxSimplebook(this, wxID_ANY, wxPoint(232, 56), wxSize(417, 249));
+  BuildPages();
+  new wxStaticLine(this, wxID_ANY, wxPoint(232, 310), wxSize(417, 2));
+
+  Button_Settings = new wxButton(this, wxID_ANY, Wx(texts::kSettings), wxPoint(240, 320), wxSize(110, 25));
+  Notebook_StdButtons = new wxSimplebook(this, wxID_ANY, wxPoint(449, 318), wxSize(200, 29));
+  auto* standard = new wxPanel(Notebook_StdButtons);
+  Button_Cancel = new wxButton(standard, wxID_ANY, Wx(texts::kCancel), wxPoint(0, 2), wxSize(95, 25));
+  Button_Next = new wxButton(standard, wxID_ANY, Wx(texts::kNext), wxPoint(102, 2), wxSize(95, 25));
+  Notebook_StdButtons->AddPage(standard, "Standard");
+  auto* settings = new wxPanel(Notebook_StdButtons);
+  Button_SettingsCancel = new wxButton(settings, wxID_ANY, Wx(texts::kCancel), wxPoint(0, 2), wxSize(95, 25));
+  Button_SettingsSave = new wxButton(settings, wxID_ANY, Wx(texts::kSave), wxPoint(102, 2), wxSize(95, 25));
+  Notebook_StdButtons->AddPage(settings, Wx(texts::kSettings));
+  for (wxWindow* page : {static_cast<wxWindow*>(standard), static_cast<wxWindow*>(settings)}) {
+    page->SetBackgroundColour(*wxWHITE);
+  }
+
+  form_ = std::make_unique<TStatusForm>(services, *this);
+  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    if (event.CanVeto() && !form_->FormCloseQuery()) {
+      event.Veto();
+      return;
+    }
+    form_->FormClose();
+    if (IsModal()) EndModal(wxID_CANCEL);
+    wxDialog::Show(false);
+  });
+  // Esc is a request to close like the close box.
+  SetEscapeId(wxID_NONE);
+  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_ESCAPE) {
+      wxDialog::Close();
+    } else {
+      event.Skip();
+    }
+  });
+  auto on = [](wxWindow* control, auto handler) { control->Bind(wxEVT_BUTTON, [handler](wxCommandEvent&) { handler(); }); };
+  on(Button_Next, [this] { form_->Button_NextClick(); });
+  on(Button_Cancel, [this] { form_->Button_CancelClick(); });
+  on(Button_Check, [this] { form_->Button_CheckClick(); });
+  on(CancelDownload, [this] { form_->CancelDownloadClick(); });
+  on(Button_Settings, [this] { form_->Button_SettingsClick(); });
+  on(Button_SettingsSave, [this] { form_->Button_SettingsSaveClick(); });
+  on(Button_SettingsCancel, [this] { form_->Button_SettingsCancelClick(); });
+  for (wxRadioButton* radio : {RadioButton_NoAutoUpdt, RadioButton_AutoUpdt}) {
+    radio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { form_->RadioButton_UpdtClick(); });
+  }
+  SetDoubleBuffered(true);
+  form_->FormCreate();
+}
+
+void StatusFormDialog::ShowModal(const UpdateWizardValues& values) {
+  form_->SetValues(values);
+  form_->FormShow();
+  Button_Next->SetDefault();
+  wxDialog::ShowModal();
+}
+
+void StatusFormDialog::PaintSidePanel() {
+  wxAutoBufferedPaintDC dc(PaintBox_Process);
+  DcCanvas canvas(dc, wxFont(wxFontInfo(10).FaceName("Verdana")));
+  dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+  const wxSize size = PaintBox_Process->GetClientSize();
+  form_->PaintBox_ProcessPaint(canvas, size.x, size.y);
+}
+
+void StatusFormDialog::ShowPage(int index) { Pages->ChangeSelection(static_cast<std::size_t>(index)); }
+
+void StatusFormDialog::ShowButtonPage(StatusButtonPage page) {
+  Notebook_StdButtons->ChangeSelection(page == StatusButtonPage::Standard ? 0 : 1);
+}
+
+wxWindow* StatusFormDialog::Control(StatusControl control) {
+  switch (control) {
+    case StatusControl::Button_Next: return Button_Next;
+    case StatusControl::Button_Cancel: return Button_Cancel;
+    case StatusControl::Button_Settings: return Button_Settings;
+    case StatusControl::Button_Check: return Button_Check;
+    case StatusControl::CancelDownload: return CancelDownload;
+    case StatusControl::Panel_Title: return Panel_Title;
+    case StatusControl::Label_CheckResult: return Label_CheckResult;
+    case StatusControl::Label_Download: return Label_Download;
+    case StatusControl::Label3: return Label3;
+    case StatusControl::PerCent: return PerCent;
+    case StatusControl::StatusLabel: return StatusLabel;
+    case StatusControl::TimeLeft: return TimeLeft;
+    case StatusControl::Label_Every: return Label_Every;
+    case StatusControl::SpinEdit_AutoUpdt: return SpinEdit_AutoUpdt;
+    case StatusControl::Label_Days: return Label_Days;
+  }
+  return nullptr;
+}
+
+void StatusFormDialog::SetText(StatusControl control, const std::string& text) {
+  const bool progress = control == StatusControl::PerCent || control == StatusControl::StatusLabel ||
+                        control == StatusControl::TimeLeft;
+  // The progress texts come with every block; they follow the bar's pace.
+  if (progress && !progressFresh_) return;
+  wxWindow* window = Control(control);
+  const wxString label = Lines(text);
+  if (window->GetLabel() == label) return;
+  window->SetLabel(label);
+  if (control == StatusControl::PerCent) PerCent->GetParent()->Layout();
+}
+
+void StatusFormDialog::SetEnabled(StatusControl control, bool enabled) { Control(control)->Enable(enabled); }
+
+void StatusFormDialog::SetVisible(StatusControl control, bool visible) { Control(control)->Show(visible); }
+
+void StatusFormDialog::SetProgress(std::int64_t maximum, std::int64_t position) {
+  // A block arrives every few microseconds on a fast line; the bar and its
+  // texts take a new state every few milliseconds and on the last block.
+  const auto now = std::chrono::steady_clock::now();
+  const bool last = maximum > 0 && position >= maximum;
+  progressFresh_ = last || now - progressShownAt_ >= std::chrono::milliseconds(kProgressIntervalMs);
+  if (!progressFresh_) return;
+  progressShownAt_ = now;
+  // The gauge counts in int; large totals are shown in thousandths.
+  int range = 1, value = 0;
+  if (maximum > 0 && maximum <= INT_MAX) {
+    range = static_cast<int>(maximum);
+    value = static_cast<int>(std::clamp<std::int64_t>(position, 0, maximum));
+  } else if (maximum > INT_MAX) {
+    range = 1000;
+    value = static_cast<int>(std::clamp<std::int64_t>(position, 0, maximum) * 1000 / maximum);
+  }
+  if (Status->GetRange() != range) Status->SetRange(range);
+  Status->SetValue(value);
+}
+
+void StatusFormDialog::ShowErrorIcon2() {
+  Image_Icon2->SetBitmap(wxArtProvider::GetBitmap(wxART_ERROR, wxART_MESSAGE_BOX));
+}
+
+void StatusFormDialog::RepaintSidePanel() { PaintBox_Process->Refresh(); }
+
+bool StatusFormDialog::IsChecked(StatusRadio radio) {
+  return (radio == StatusRadio::RadioButton_NoAutoUpdt ? RadioButton_NoAutoUpdt : RadioButton_AutoUpdt)->GetValue();
+}
+
+void StatusFormDialog::SetChecked(StatusRadio radio, bool checked) {
+  // A native pair always has one chosen: clearing one chooses the other.
+  const bool never = (radio == StatusRadio::RadioButton_NoAutoUpdt) == checked;
+  (never ? RadioButton_NoAutoUpdt : RadioButton_AutoUpdt)->SetValue(true);
+}
+
+int StatusFormDialog::SpinValue() { return SpinEdit_AutoUpdt->GetValue(); }
+
+void StatusFormDialog::SetSpinValue(int value) { SpinEdit_AutoUpdt->SetValue(std::clamp(value, 1, 365)); }
+
+bool StatusFormDialog::RestartChecked() { return CheckBox_Restart->GetValue(); }
+
+void StatusFormDialog::Centre() { CentreOnScreen(); }
+
+void StatusFormDialog::Close() {
+  if (IsModal()) EndModal(wxID_OK);
+  wxDialog::Show(false);
+}
+
+}  // namespace sorvane
