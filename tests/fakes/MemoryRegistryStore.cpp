@@ -35,6 +35,9 @@ bool MemoryRegistryStore::KeyExists(RegistryRoot root, const std::string& key) {
 
 void MemoryRegistryStore::CreateKey(RegistryRoot root, const std::string& key) {
   if (Find(root, key)) return;
+  // A key name has no empty parts, as in the file-backed store.
+  if (key.front() == '\\' || key.back() == '\\' || key.find("\\\\") != std::string::npos)
+    throw ERegistryException("Ungültiger Schlüsselname '" + key + "'");
   CheckWritable();
   const auto [parent, name] = ParentAndName(key);
   CreateKey(root, parent);

@@ -115,6 +115,9 @@ TEST_P(RegistryStoreContractTest, ValuesKeepTheirTypeAndEveryByte) {
 TEST_P(RegistryStoreContractTest, WritesAndDeletesReportWhatWasNotThere) {
   EXPECT_FALSE(Store().WriteValue(kUser, "Fehlt", "a", {RegistryType::String, "x"}));
   EXPECT_FALSE(Store().KeyExists(kUser, "Fehlt"));
+  // An empty part in a key name is refused rather than made into a key.
+  EXPECT_THROW(Store().CreateKey(kUser, "Da\\\\Leer"), ERegistryException);
+  EXPECT_EQ(Store().SubKeyNames(kUser, ""), Names{});
   Store().CreateKey(kUser, "Da");
   EXPECT_FALSE(Store().DeleteValue(kUser, "Da", "a"));
   ASSERT_TRUE(Store().WriteValue(kUser, "Da", "a", {RegistryType::String, "x"}));

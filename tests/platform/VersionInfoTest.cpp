@@ -99,8 +99,17 @@ TEST_F(VersionInfoTest, TheBlockIsReadFromTheProgramsSection) {
   // A library carries one too; a file without the section has none.
   EXPECT_GT(versions.GetFileVersionInfoSize(testing::SharedLibraryPath()), 0u);
   EXPECT_EQ(versions.GetFileVersionInfoSize(VERSION_BLOCKS_RES), 0u);
-  EXPECT_EQ(versions.GetFileVersionInfoSize(testing::WindowsProgramPath()), 0u);
   EXPECT_FALSE(versions.GetFileVersionInfo(VERSION_BLOCKS_RES, size, block.data()));
+}
+
+TEST_F(VersionInfoTest, AWindowsProgramsBlockIsItsVersionResource) {
+  // The linked program holds resources 1 to 3; the block is number 1's.
+  const std::string program = testing::WindowsProgramPath();
+  const std::uint32_t size = versions.GetFileVersionInfoSize(program);
+  ASSERT_EQ(size, blocks.at(1).size());
+  std::string block(size, '\0');
+  ASSERT_TRUE(versions.GetFileVersionInfo(program, size, block.data()));
+  EXPECT_EQ(block, blocks.at(1));
 }
 
 // The resource compiler turns our block back into resource script: the block

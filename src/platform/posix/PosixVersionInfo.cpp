@@ -13,22 +13,30 @@ namespace {
 // is no version block, and is not worth reading.
 constexpr std::uint64_t kLargestBlock = 1 << 20;
 
+// Our programs carry the block in an ELF section; Windows programs in their
+// resources.
+std::optional<FileSpan> VersionBlockSpan(const std::string& path) {
+  auto span = FindElfSection(path, kVersionSectionName);
+  if (!span) span = FindPeVersionResource(path);
+  if (!span || span->size == 0 || span->size > kLargestBlock) return std::nullopt;
+  return span;
+}
+
 }  // namespace
 
 bool PosixVersionInfo::IsExecutable(const std::string& path) { return IsStartableProgram(path); }
 
 std::uint32_t PosixVersionInfo::GetFileVersionInfoSize(const std::string& path) {
-  const auto section = FindElfSection(path, kVersionSectionName);
-  if (!section || section->size > kLargestBlock) return 0;
-  return static_cast<std::uint32_t>(section->size);
+  const auto span = VersionBlockSpan(path);
+  return span ? static_cast<std::uint32_t>(span->size) : 0;
 }
 
 bool PosixVersionInfo::GetFileVersionInfo(const std::string& path, std::uint32_t size, void* data) {
-  const auto section = FindElfSection(path, kVersionSectionName);
-  if (!section || section->size == 0 || section->size > kLargestBlock) return false;
+  const auto span = VersionBlockSpan(path);
+  if (!span) return false;
   std::ifstream in(path, std::ios::binary);
-  in.seekg(static_cast<std::streamoff>(section->offset));
-  const auto count = static_cast<std::streamsize>(std::min<std::uint64_t>(size, section->size));
+  in.seekg(static_cast<std::streamoff>(span->offset));
+  const auto count = static_cast<std::streamsize>(std::min<std::uint64_t>(size, span->size));
   return in.read(static_cast<char*>(data), count).gcount() == count;
 }
 

@@ -9,8 +9,9 @@ namespace sorvane {
 // build time (cmake/SorvaneVersionInfo.cmake).
 inline constexpr char kVersionSectionName[] = ".vs_version_info";
 
-// Version information of Linux programs: the block lies in the ELF section
-// above. Texts are handed out in code page 1252.
+// Version information of Linux programs, whose block lies in the ELF section
+// above, and of Windows programs, whose block is their version resource.
+// Texts are handed out in code page 1252.
 class PosixVersionInfo : public VersionInfo {
  public:
   bool IsExecutable(const std::string& path) override;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace sorvane {
@@ -98,14 +99,41 @@ Section ReadSection(ImageReader& in, const ElfLayout& elf, unsigned index) {
   return section;
 }
 
-bool IsPeExecutable(ImageReader& in) {
+// The offset of the PE header ("PE\0\0"), when the file is a PE image.
+std::optional<std::uint64_t> PeHeader(ImageReader& in) {
   char mz[2];
-  if (!in.Bytes(0, mz, 2) || std::memcmp(mz, "MZ", 2) != 0) return false;
+  if (!in.Bytes(0, mz, 2) || std::memcmp(mz, "MZ", 2) != 0) return std::nullopt;
   const std::uint64_t header = in.Number(0x3C, 4);
   char signature[4];
-  if (!in.Bytes(header, signature, 4) || std::memcmp(signature, "PE\0\0", 4) != 0) return false;
-  const auto characteristics = in.Number(header + 4 + 18, 2);  // IMAGE_FILE_HEADER.Characteristics
-  return in.Ok() && (characteristics & 0x0002) != 0;           // IMAGE_FILE_EXECUTABLE_IMAGE
+  if (!in.Bytes(header, signature, 4) || std::memcmp(signature, "PE\0\0", 4) != 0) return std::nullopt;
+  return header;
+}
+
+bool IsPeExecutable(ImageReader& in) {
+  const auto header = PeHeader(in);
+  if (!header) return false;
+  const auto characteristics = in.Number(*header + 4 + 18, 2);  // IMAGE_FILE_HEADER.Characteristics
+  return in.Ok() && (characteristics & 0x0002) != 0;            // IMAGE_FILE_EXECUTABLE_IMAGE
+}
+
+// Resource directories hold few entries; more means a damaged file.
+constexpr unsigned kMostEntries = 4096;
+
+// The entry of a resource directory with the number id (any entry when id is
+// 0): its offset field, relative to the resource section's start.
+std::optional<std::uint32_t> ResourceEntry(ImageReader& in, std::uint64_t directory, unsigned id) {
+  const auto named = in.Number(directory + 12, 2), numbered = in.Number(directory + 14, 2);
+  if (!in.Ok() || named + numbered > kMostEntries) return std::nullopt;
+  std::optional<std::uint32_t> first;
+  for (unsigned i = 0; i < named + numbered; ++i) {
+    const std::uint64_t entry = directory + 16 + 8 * std::uint64_t{i};
+    const auto name = static_cast<std::uint32_t>(in.Number(entry, 4));
+    const auto offset = static_cast<std::uint32_t>(in.Number(entry + 4, 4));
+    if (!in.Ok()) return std::nullopt;
+    if (!first) first = offset;
+    if (id != 0 && (name & 0x80000000u) == 0 && name == id) return offset;
+  }
+  return id == 0 ? first : std::nullopt;
 }
 
 }  // namespace
@@ -128,6 +156,47 @@ std::optional<FileSpan> FindElfSection(const std::string& path, std::string_view
       return section.span;
   }
   return std::nullopt;
+}
+
+std::optional<FileSpan> FindPeVersionResource(const std::string& path) {
+  ImageReader in(path);
+  const auto header = PeHeader(in);
+  if (!header) return std::nullopt;
+  const std::uint64_t optional = *header + 24;
+  const auto sections = in.Number(*header + 6, 2);
+  const auto optionalSize = in.Number(*header + 20, 2);
+  const bool wide = in.Number(optional, 2) == 0x20B;  // PE32+
+  const std::uint64_t directories = optional + (wide ? 112 : 96);
+  if (in.Number(optional + (wide ? 108 : 92), 4) <= 2) return std::nullopt;  // no resource directory
+  const auto resourceRva = in.Number(directories + 2 * 8, 4);
+  if (!in.Ok() || resourceRva == 0) return std::nullopt;
+
+  // Addresses in the image to offsets in the file, through the section table.
+  auto fileOffset = [&](std::uint64_t rva) -> std::optional<std::uint64_t> {
+    for (unsigned i = 0; i < sections && in.Ok(); ++i) {
+      const std::uint64_t section = optional + optionalSize + 40 * std::uint64_t{i};
+      const auto size = std::max(in.Number(section + 8, 4), in.Number(section + 16, 4));
+      const auto address = in.Number(section + 12, 4);
+      if (rva >= address && rva < address + size) return in.Number(section + 20, 4) + (rva - address);
+    }
+    return std::nullopt;
+  };
+  const auto base = fileOffset(resourceRva);
+  if (!base) return std::nullopt;
+  // Type RT_VERSION, then the resource named 1 (or else the first), then its
+  // first language; each step but the last leads to a subdirectory.
+  constexpr std::uint32_t kSubdirectory = 0x80000000u;
+  std::uint64_t directory = *base;
+  for (const unsigned id : {16u, 1u, 0u}) {
+    auto entry = ResourceEntry(in, directory, id);
+    if (!entry && id == 1) entry = ResourceEntry(in, directory, 0);
+    if (!entry || ((*entry & kSubdirectory) != 0) == (id == 0)) return std::nullopt;
+    directory = *base + (*entry & ~kSubdirectory);
+  }
+  const auto data = fileOffset(in.Number(directory, 4));  // IMAGE_RESOURCE_DATA_ENTRY
+  const auto size = in.Number(directory + 4, 4);
+  if (!data || !in.Ok()) return std::nullopt;
+  return FileSpan{*data, size};
 }
 
 bool IsStartableProgram(const std::string& path) {
