@@ -82,6 +82,8 @@ TEST_F(SqliteRegistryStoreTest, ReadingMakesNothingAndTheFirstWriteMakesAPrivate
   EXPECT_EQ(info.st_mode & 0777, 0700u);
   ASSERT_EQ(stat((base_ / "config").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
+  ASSERT_EQ(stat(File().c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
   // Another store on the same file sees it.
   SqliteRegistryStore again(folder_.string());
   EXPECT_EQ(again.ReadValue(RegistryRoot::CurrentUser, "software\\orvel\\sorvane", "displayname")->data, "Sorvane");

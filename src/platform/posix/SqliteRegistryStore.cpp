@@ -1,5 +1,6 @@
 #include "platform/posix/SqliteRegistryStore.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -176,6 +177,13 @@ bool SqliteRegistryStore::Open(bool forWrite) {
   if (!forWrite && access(file_.c_str(), F_OK) != 0) return false;
   if (forWrite && !MakeFolders(folder_))
     throw ERegistryException(FormatText(texts::kRegistryNotWritable, file_) + " (Ordner fehlt)");
+  // A new file is the user's alone, even in a folder that others may read;
+  // SQLite gives its journal the same mode. An empty file is an empty
+  // database to it.
+  if (forWrite) {
+    const int made = open(file_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made >= 0) close(made);
+  }
   const int flags = SQLITE_OPEN_READWRITE | (forWrite ? SQLITE_OPEN_CREATE : 0);
   if (sqlite3_open_v2(file_.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
     sqlite3_close(db_);
