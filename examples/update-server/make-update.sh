@@ -1,0 +1,28 @@
+#!/bin/sh
+# Builds the example update server's folder: OUT/Updates.ini and the signed
+# archive OUT/Updates/Sorvane-Update.zip, made with Info-ZIP's zip from the
+# template Update.bat and the new file Neuigkeiten.zvq (a copy of PAYLOAD).
+# The list carries today's date and the archive's signature by orvelsign.
+# Usage: make-update.sh OUT PAYLOAD ORVELSIGN [KEYFILE]
+# KEYFILE defaults to the demo key beside this script, whose secret is public.
+set -eu
+here=$(cd "$(dirname "$0")" && pwd)
+out=$1
+payload=$2
+orvelsign=$3
+key=${4:-$here/demo-signing.key}
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+mkdir -p "$out/Updates"
+cp "$here/Update.bat" "$stage/Update.bat"
+cp "$payload" "$stage/Neuigkeiten.zvq"
+rm -f "$out/Updates/Sorvane-Update.zip"
+(cd "$stage" && zip -q -X "$out/Updates/Sorvane-Update.zip" Update.bat Neuigkeiten.zvq)
+
+signature=$("$orvelsign" sign --key "$key" "$out/Updates/Sorvane-Update.zip")
+today=$(date +%d.%m.%Y)
+{
+  sed "s/@TODAY@/$today/g" "$here/Updates.ini.in"
+  printf 'Signature=%s\n' "$signature"
+} | iconv -f UTF-8 -t CP1252 | sed 's/$/\r/' >"$out/Updates.ini"
