@@ -55,8 +55,6 @@ class DcCanvas final : public SidePanelCanvas {
   wxDC& dc_;
   wxFont plain_;
 };
-
-constexpr int kProgressIntervalMs = 15;
 }  // namespace
 
 StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& services)
@@ -171,10 +169,6 @@ wxWindow* StatusFormDialog::Control(StatusControl control) {
 }
 
 void StatusFormDialog::SetText(StatusControl control, const std::string& text) {
-  const bool progress = control == StatusControl::PerCent || control == StatusControl::StatusLabel ||
-                        control == StatusControl::TimeLeft;
-  // The progress texts come with every block; they follow the bar's pace.
-  if (progress && !progressFresh_) return;
   wxWindow* window = Control(control);
   const wxString label = Lines(text);
   if (window->GetLabel() == label) return;
@@ -187,13 +181,6 @@ void StatusFormDialog::SetEnabled(StatusControl control, bool enabled) { Control
 void StatusFormDialog::SetVisible(StatusControl control, bool visible) { Control(control)->Show(visible); }
 
 void StatusFormDialog::SetProgress(std::int64_t maximum, std::int64_t position) {
-  // A block arrives every few microseconds on a fast line; the bar and its
-  // texts take a new state every few milliseconds and on the last block.
-  const auto now = std::chrono::steady_clock::now();
-  const bool last = maximum > 0 && position >= maximum;
-  progressFresh_ = last || now - progressShownAt_ >= std::chrono::milliseconds(kProgressIntervalMs);
-  if (!progressFresh_) return;
-  progressShownAt_ = now;
   // The gauge counts in int; large totals are shown in thousandths.
   int range = 1, value = 0;
   if (maximum > 0 && maximum <= INT_MAX) {

@@ -2,7 +2,6 @@
 
 #include <wx/dialog.h>
 
-#include <chrono>
 #include <memory>
 
 #include "components/update/StatusFormView.h"
@@ -87,8 +86,6 @@ class StatusFormDialog : public wxDialog, public StatusFormView, public UpdateWi
   void PaintSidePanel();
 
   std::unique_ptr<TStatusForm> form_;
-  std::chrono::steady_clock::time_point progressShownAt_{};
-  bool progressFresh_ = true;  // the last SetProgress was shown; its texts follow
 };
 
 }  // namespace sorvane

@@ -89,6 +89,8 @@ class TStatusForm {
 
   // How long an aborted download waits before its file is deleted.
   static constexpr std::int64_t kAbortWaitMs = 3000;
+  // How often the progress display takes a new state during a download.
+  static constexpr std::int64_t kProgressIntervalMs = 15;
 
  private:
   void ShowStep();
@@ -97,6 +99,7 @@ class TStatusForm {
   // Fetches the archive; false when it is not to be installed, with why
   // in refusal_ when there is more to say than "not completed".
   bool DownloadArchive();
+  void ShowProgress(std::int64_t total, std::int64_t received);
   void WaitPumping(std::int64_t ms);
   bool AskAbort();
   void SetNextEnabled(bool enabled);
@@ -124,6 +127,8 @@ class TStatusForm {
   std::string tempFolder_;
   std::string updateListCopy_;
   double startTime_ = 0;
+  bool progressShown_ = false;
+  std::int64_t progressShownMs_ = 0;
   std::string refusal_;
 };
 

@@ -45,6 +45,7 @@ bool TStatusForm::DownloadArchive() {
   refusal_.clear();
   downloadFailed_ = false;
   startTime_ = services_.calendar.Now();
+  progressShown_ = false;
   http.OnBlockReceived = [this] { OnUpdateTimer(); };
   downloading_ = true;
   bool failed = false;
@@ -94,6 +95,26 @@ void TStatusForm::OnUpdateTimer() {
   UpdateHttp& http = services_.http;
   const std::int64_t total = http.ExpectedBytes();
   const std::int64_t received = http.ReceivedBytes();
+  // Blocks come every few microseconds on a fast line, faster than anyone
+  // reads; the display takes a new state at a steady pace and on the last
+  // block.
+  const std::int64_t nowMs = services_.clock.NowMs();
+  const bool last = total > 0 && received >= total;
+  if (last || !progressShown_ || nowMs - progressShownMs_ >= kProgressIntervalMs) {
+    progressShown_ = true;
+    progressShownMs_ = nowMs;
+    ShowProgress(total, received);
+  }
+  if (cancelRequested_) {
+    try {
+      http.Abort();
+    } catch (const std::exception&) {
+    }
+    downloadAborted_ = true;
+  }
+}
+
+void TStatusForm::ShowProgress(std::int64_t total, std::int64_t received) {
   double remaining = 0;
   if (startTime_ != 0 && received > 0) {
     const double elapsed = services_.calendar.Now() - startTime_;
@@ -111,13 +132,6 @@ void TStatusForm::OnUpdateTimer() {
                                                 FormatSize(1, false, total, separator) + " gedownloadet");
   view_.SetText(StatusControl::TimeLeft,
                 "verbleibende Zeit: " + FormatTime(services_.locale.LongTimeFormat(), remaining));
-  if (cancelRequested_) {
-    try {
-      http.Abort();
-    } catch (const std::exception&) {
-    }
-    downloadAborted_ = true;
-  }
 }
 
 void TStatusForm::CancelDownloadClick() {
