@@ -17,7 +17,7 @@ class InfoView {
 
   virtual void SetCaption(const std::string& caption) = 0;
   // Shows the box modally; returns when it is closed.
-  virtual void ShowModal() = 0;
+  virtual void RunModal() = 0;
   // Labels keep their right edge when their text changes.
   virtual void SetLabelText(InfoLabel label, const std::string& text) = 0;
   virtual void SetLabelUnderlined(InfoLabel label, bool underlined) = 0;

@@ -16,7 +16,7 @@ void TInfo::ShowInfo(const std::string& title, const std::string& developmentTim
   developmentTime_ = developmentTime;
   appIcon_ = &icon;
   view_.SetCaption("Info über " + appTitle_);
-  view_.ShowModal();
+  view_.RunModal();
 }
 
 void TInfo::FormCreate() {

@@ -11,6 +11,8 @@
 
 namespace sorvane {
 
+std::string SorvaneApp::FirstArgument() { return argc > 1 ? Utf8(argv[1]) : std::string(); }
+
 ProgramFile& SorvaneApp::TheProgramFile() {
   if (!programFile_) programFile_ = std::make_unique<PosixProgramFile>();
   return *programFile_;
@@ -22,7 +24,7 @@ bool SorvaneApp::OnInit() {
   SetAppName(Wx(ApplicationTitle));
   SetAppDisplayName(Wx(ApplicationTitle));
   try {
-    program_ = std::make_unique<SorvaneProgram>(TheProgramFile());
+    program_ = std::make_unique<SorvaneProgram>(TheProgramFile(), FirstArgument());
   } catch (const std::exception& failure) {
     // Nothing to show the wizard in: report and end.
     WxDialogs dialogs;

@@ -3,6 +3,7 @@
 #include <wx/app.h>
 
 #include <memory>
+#include <string>
 
 #include "platform/ProgramFile.h"
 #include "gui/SorvaneProgram.h"
@@ -24,6 +25,9 @@ class SorvaneApp : public wxApp {
   // Where the program lives; the real program asks the kernel. Smoke tests
   // put it next to their own containers.
   virtual ProgramFile& TheProgramFile();
+  // The first command-line argument ("/uninstall" starts the uninstall run);
+  // "" when there is none. Smoke tests give their own.
+  virtual std::string FirstArgument();
 
  private:
   std::unique_ptr<ProgramFile> programFile_;

@@ -2,26 +2,51 @@
 
 #include <wx/bmpbuttn.h>
 
+#include "app/DefaultErrorDisplay.h"
+#include "platform/posix/UserRegistry.h"
 #include "gui/Form1Frame.h"
 #include "gui/Form5Frame.h"
 #include "gui/Form6Dialog.h"
+#include "gui/InfoDialog.h"
 
 namespace sorvane {
+namespace {
 
-SorvaneProgram::SorvaneProgram(ProgramFile& programFile)
+// The version text of the program's file.
+std::string ProgramFileVersion(const std::string& /*path*/) { return {}; }
+
+// The main window's info button: the About box with the program's icon.
+class ProgramInfoBox final : public InfoBox {
+ public:
+  explicit ProgramInfoBox(TInfo& info) : info_(info) {}
+  void ShowInfo(const std::string& title, const std::string& developmentTime) override {
+    info_.ShowInfo(title, developmentTime, ProgramIcon());
+  }
+
+ private:
+  TInfo& info_;
+};
+
+}  // namespace
+
+SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument)
     : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
+      registry_(OpenUserRegistryStore()),
       pump_(eventQueue_, clock_, kPumpIntervalMs) {
-  // The start order of the windows: the main window, whose creation handler
-  // runs before any further window exists; then the preview and the wait
-  // window. The About box comes last once it exists (it then also sets the
-  // message font on the other windows).
+  // The start order of the windows: the main window, whose components come
+  // first and whose creation handler runs before any further window exists;
+  // then the preview, the wait window and the About box.
   form1_ = new Form1Frame(dialogs_);
+  form1_->SetIcon(ProgramWxIcon());
+  application_.SetMainWindow(form1_);
+  // The update component's creation comes here, before the setup
+  // component's.
+  components_ = std::make_unique<ProgramComponents>(SetupServices{
+      *registry_, dialogs_, codePage_, application_, desktopMenu_, ProgramFileVersion, firstArgument,
+      ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()});
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
   form1_->Attach(wizard_->Form1());
-  // Setup registration and the update service (StartupComponents) and the
-  // About box (InfoBox) are not attached yet: the creation skips their steps
-  // and the info button stays disabled.
-  form1_->SpeedButton_Info->Disable();
+  wizard_->Form1().SetStartupComponents(components_.get());
   wizard_->CreateMainWindow();
 
   form5_ = new Form5Frame(form1_);
@@ -30,10 +55,20 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile)
   waitView_.Bind(form6_->View());
   form6_->SetCloseQuery([this] { return wizard_->Form6().FormCloseQuery(); });
   wizard_->CreateOtherWindows();
+
+  info_ = new InfoDialog(form1_, dialogs_);
+  tinfo_ = std::make_unique<TInfo>(
+      *info_, InfoServices{shell_, codePage_, bitmaps_, windows_, programFile, ProgramFileVersion});
+  info_->Attach(*tinfo_);
+  RunHandler(dialogs_, [this] { tinfo_->FormCreate(); });
+  infoBox_ = std::make_unique<ProgramInfoBox>(*tinfo_);
+  wizard_->Form1().SetInfoBox(infoBox_.get());
 }
 
 SorvaneProgram::~SorvaneProgram() = default;
 
-void SorvaneProgram::Show() { form1_->Show(); }
+void SorvaneProgram::Show() {
+  if (!application_.Terminated()) form1_->Show();
+}
 
 }  // namespace sorvane

@@ -2,17 +2,22 @@
 
 #include <memory>
 
+#include "app/ProgramComponents.h"
 #include "app/Wizard.h"
 #include "app/WizardServices.h"
+#include "forms/TInfo.h"
 #include "forms/ThrottledPump.h"
 #include "platform/ProgramFile.h"
 #include "platform/posix/Cp1252CodePage.h"
+#include "platform/posix/PosixDesktopMenu.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/PosixPictureDecoder.h"
 #include "platform/posix/PosixShell.h"
 #include "platform/posix/PosixSystemFolders.h"
 #include "platform/posix/SteadyClock.h"
+#include "forms/art/ProgramArt.h"
+#include "gui/WxApplication.h"
 #include "gui/WxDialogs.h"
 #include "gui/PendingViews.h"
 #include "gui/WxEventQueue.h"
@@ -22,18 +27,20 @@ namespace sorvane {
 class Form1Frame;
 class Form5Frame;
 class Form6Dialog;
+class InfoDialog;
 
 // The running program: the real services for Linux, the windows in their
-// start order (main window and its creation handler, then the preview and
-// the wait window; the About box joins when it exists) and the wizard's
+// start order (the main window with its components and its creation
+// handler, then the preview, the wait window and the About box) and the
 // behaviour over them. Made once the toolkit is up (the application's
 // OnInit); the windows belong to wx and go with the main window, this object
 // stays until the application ends.
 class SorvaneProgram {
  public:
   // programFile says where the program lives, and so which containers the
-  // first page lists.
-  explicit SorvaneProgram(ProgramFile& programFile);
+  // first page lists; firstArgument is the first command-line argument
+  // ("" when there is none).
+  SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument);
   SorvaneProgram(const SorvaneProgram&) = delete;
   SorvaneProgram& operator=(const SorvaneProgram&) = delete;
   ~SorvaneProgram();
@@ -44,12 +51,16 @@ class SorvaneProgram {
   // without slowing the load much. Input is still handled at once.
   static constexpr std::int64_t kPumpIntervalMs = 50;
 
-  // Shows the main window; the message loop runs after this.
+  // Shows the main window; the message loop runs after this. Not after an
+  // uninstall run, which has asked the application to end.
   void Show();
+  bool Terminated() const { return application_.Terminated(); }
 
   Form1Frame& MainWindow() { return *form1_; }
   Form5Frame& PreviewWindow() { return *form5_; }
   Form6Dialog& WaitWindow() { return *form6_; }
+  InfoDialog& AboutBox() { return *info_; }
+  ProgramComponents& Components() { return *components_; }
   Wizard& TheWizard() { return *wizard_; }
   Dialogs& TheDialogs() { return dialogs_; }
 
@@ -62,17 +73,26 @@ class SorvaneProgram {
   Cp1252CodePage codePage_;
   PosixPictureDecoder pictureDecoder_;
   WizardServices services_;
+  WxApplicationControl application_;
+  WxApplicationWindows windows_;
+  std::unique_ptr<RegistryStore> registry_;
+  PosixDesktopMenu desktopMenu_;
+  EmbeddedBitmaps bitmaps_;
 
   Form1Frame* form1_ = nullptr;
   Form5Frame* form5_ = nullptr;
   Form6Dialog* form6_ = nullptr;
+  InfoDialog* info_ = nullptr;
   PendingForm5View previewView_;
   PendingForm6View waitView_;
 
   WxEventQueue eventQueue_;
   SteadyClock clock_;
   ThrottledPump pump_;
+  std::unique_ptr<ProgramComponents> components_;
   std::unique_ptr<Wizard> wizard_;
+  std::unique_ptr<TInfo> tinfo_;
+  std::unique_ptr<InfoBox> infoBox_;
 };
 
 }  // namespace sorvane

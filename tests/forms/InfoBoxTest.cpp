@@ -27,7 +27,7 @@ class RecordingInfoView : public InfoView, public LogoCanvas, public Application
   int textHeight = 13;
 
   void SetCaption(const std::string& caption) override { log.push_back("caption " + caption); }
-  void ShowModal() override { log.push_back("modal"); }
+  void RunModal() override { log.push_back("modal"); }
   void SetLabelText(InfoLabel label, const std::string& text) override {
     log.push_back("text " + std::to_string(int(label)) + " " + text);
   }

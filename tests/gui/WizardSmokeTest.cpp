@@ -102,6 +102,7 @@ class SmokeApp : public SorvaneApp {
 
  protected:
   ProgramFile& TheProgramFile() override { return programFile_; }
+  std::string FirstArgument() override { return {}; }
 
  private:
   void Script();
@@ -123,6 +124,10 @@ bool SmokeApp::OnInit() {
   fs::create_directories(out_);
   fs::create_directories(temp_);
   setenv("TMPDIR", temp_.c_str(), 1);
+  // A normal start registers the program: in the test's own registry and
+  // desktop menu, not the user's.
+  setenv("ORVEL_REGISTRY_DIR", (work_ / "registry").c_str(), 1);
+  setenv("XDG_DATA_HOME", (work_ / "data").c_str(), 1);
   programFile_.path = (work_ / "Programm" / "sorvane").string();
   members_ = WriteSmokeContainer((work_ / "Programm").string());
   fs::copy_file(SORVANE_SAMPLE_CONTAINER, work_ / "Programm" / "Beispiel.zvq");

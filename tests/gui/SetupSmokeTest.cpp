@@ -1,0 +1,225 @@
+// Runs the real program under an X server with a private registry and data
+// folder (ORVEL_REGISTRY_DIR, XDG_DATA_HOME, set by setup-smoke.sh), in one
+// of three ways given as argument:
+//   start   a normal start: the uninstall entry and the desktop entry are
+//           written; the About box shows the logo strip as painted.
+//   no      started with /uninstall, answered "&Nein": nothing changes.
+//   yes     started with /uninstall, answered "&Ja": entry, settings and
+//           the desktop entry go, nothing else.
+// Usage: setup_smoke ARTIFACT_FOLDER start|no|yes
+#include <gtk/gtk.h>
+#include <wx/bmpbuttn.h>
+#include <wx/button.h>
+#include <wx/panel.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "SmokeDriver.h"
+#include "forms/art/ProgramArt.h"
+#include "gui/Form1Frame.h"
+#include "gui/InfoDialog.h"
+#include "gui/SorvaneApp.h"
+#include "gui/WxText.h"
+#include "platform/posix/UserRegistry.h"
+
+namespace sorvane::smoke {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sorvane";
+
+class FixedProgramFile : public ProgramFile {
+ public:
+  std::string path;
+  std::string ProgramPath() override { return path; }
+};
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// name=data for every value of key; dwords as numbers.
+std::map<std::string, std::string> Values(RegistryStore& store, RegistryRoot root, const std::string& key) {
+  std::map<std::string, std::string> values;
+  for (const std::string& name : store.ValueNames(root, key)) {
+    const RegistryValue value = *store.ReadValue(root, key, name);
+    values[name] = value.type == RegistryType::DWord ? "dword:" + std::to_string(int(value.data[0])) : value.data;
+  }
+  return values;
+}
+
+std::set<std::string> FilesBelow(const fs::path& folder) {
+  std::set<std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (entry.is_regular_file()) files.insert(entry.path().string());
+  }
+  return files;
+}
+
+class SetupSmokeApp : public SorvaneApp {
+ public:
+  bool OnInit() override;
+  int OnRun() override;
+
+ protected:
+  ProgramFile& TheProgramFile() override { return programFile_; }
+  std::string FirstArgument() override { return mode_ == "start" ? "" : "/uninstall"; }
+
+ private:
+  void StartSteps();
+  void UninstallSteps();
+  bool StripMatchesPainter(InfoDialog* box);
+
+  std::string mode_;
+  fs::path data_;
+  FixedProgramFile programFile_;
+  std::unique_ptr<RegistryStore> store_;
+  std::set<std::string> filesBefore_;
+  std::unique_ptr<SmokeDriver> driver_;
+  bool mainShown_ = false;
+};
+
+bool SetupSmokeApp::OnInit() {
+  if (argc < 3 || Environment("ORVEL_REGISTRY_DIR").empty() || Environment("XDG_DATA_HOME").empty()) return false;
+  mode_ = Utf8(argv[2]);
+  data_ = Environment("XDG_DATA_HOME");
+  const fs::path programFolder = data_.parent_path() / "Programm";
+  fs::create_directories(programFolder);
+  programFile_.path = (programFolder / "sorvane").string();
+  std::ofstream(programFile_.path) << "program";
+  store_ = OpenUserRegistryStore();
+  driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
+  if (mode_ == "start") {
+    StartSteps();
+  } else {
+    // Settings the update service keeps, which the uninstall removes.
+    store_->CreateKey(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel\\Sorvane");
+    store_->WriteValue(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel\\Sorvane", "NoUpdate", {RegistryType::String, ""});
+    filesBefore_ = FilesBelow(data_.parent_path());
+    UninstallSteps();
+  }
+  // The uninstall dialogue runs while the program is being made: the steps
+  // must already be polling.
+  driver_->Run();
+  if (!SorvaneApp::OnInit()) return false;
+  Program()->MainWindow().Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+    mainShown_ = mainShown_ || event.IsShown();
+    event.Skip();
+  });
+  return true;
+}
+
+void SetupSmokeApp::StartSteps() {
+  SmokeDriver& d = *driver_;
+  d.Add("main window shown", [this] { return Program() != nullptr && Program()->MainWindow().IsShownOnScreen(); },
+        [this, &d] {
+          const auto values = Values(*store_, RegistryRoot::LocalMachine, kEntryKey);
+          const std::map<std::string, std::string> expected{
+              {"DisplayName", "Sorvane"},
+              {"DisplayIcon", programFile_.path},
+              {"DisplayVersion", values.count("DisplayVersion") ? values.at("DisplayVersion") : "missing"},
+              {"UninstallString", "\"" + programFile_.path + "\" /uninstall"},
+              {"Publisher", "Orvel-Software"},
+              {"URLInfoAbout", "http://www.orvel.example/Programme.htm"},
+              {"URLUpdateInfo", "Strg+U im Programm dr\xFC" "cken"},
+              {"HelpLink", "http://www.orvel.example/"},
+              {"NoModify", "dword:1"},
+              {"NoRepair", "dword:1"}};
+          d.Expect(values == expected, "exactly the uninstall entry's ten values");
+          const fs::path entry = data_ / "applications/orvel-sorvane.desktop";
+          d.Expect(fs::exists(data_ / "icons/hicolor/32x32/apps/orvel-sorvane.png"), "the menu icon");
+          d.Expect(std::system(("desktop-file-validate '" + entry.string() + "'").c_str()) == 0,
+                   "a desktop entry that desktop-file-validate accepts");
+          d.Click(Program()->MainWindow().SpeedButton_Info);
+        });
+  d.Add("About box shown",
+        [this] { return ShownWindowTitled(Wx("Info über Sorvane")) == &Program()->AboutBox(); },
+        [this, &d] {
+          InfoDialog* box = &Program()->AboutBox();
+          d.Expect(box->GetClientSize() == wxSize(435, 132), "client area 435 x 132");
+          d.Expect(StripMatchesPainter(box), "the strip on screen as the painter made it");
+          d.Screenshot(box, "about-box");
+          d.Key(WXK_RETURN);
+        });
+  d.Add("About box closed", [this] { return !Program()->AboutBox().IsShown(); },
+        [this, &d] { d.Click(Program()->MainWindow().Button_Cancel); });
+}
+
+// The strip on screen, outside the texts, is the painter's picture.
+bool SetupSmokeApp::StripMatchesPainter(InfoDialog* box) {
+  const wxRect rect = box->LogoPB->GetScreenRect();
+  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y, rect.width, rect.height);
+  if (shot == nullptr) return false;
+  const wxColour face = box->LogoPB->GetBackgroundColour();
+  const PixelBuffer painted = PaintLogoStrip(rect.width, rect.height, EmbeddedBitmaps().LoadBitmap("LOGO"),
+                                             &ProgramIcon(), MakeColor(face.Red(), face.Green(), face.Blue()));
+  const guchar* pixels = gdk_pixbuf_get_pixels(shot);
+  const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
+  int differing = 0;
+  for (int y = 0; y < rect.height; ++y) {
+    for (int x = 0; x < rect.width; ++x) {
+      if (x >= 44 && x < 250 && y >= 6 && y < 60) continue;  // the three text rows
+      const guchar* p = pixels + y * stride + x * channels;
+      if (MakeColor(p[0], p[1], p[2]) != painted.At(x, y)) ++differing;
+    }
+  }
+  g_object_unref(shot);
+  return differing == 0;
+}
+
+void SetupSmokeApp::UninstallSteps() {
+  SmokeDriver& d = *driver_;
+  d.Add("uninstall question", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
+        [this, &d] {
+          wxWindow* question = ShownWindowTitled(Wx("Warnung"));
+          d.Screenshot(question, "uninstall-question");
+          if (mode_ == "no") {
+            d.Key(WXK_ESCAPE);
+          } else {
+            d.Key(WXK_RETURN);  // "&Ja" is the default button
+          }
+        });
+  if (mode_ == "yes") {
+    d.Add("closing message", [] { return ShownWindowTitled(Wx("Deinstallation abgeschlossen")) != nullptr; },
+          [&d] {
+            d.Screenshot(ShownWindowTitled(Wx("Deinstallation abgeschlossen")), "uninstall-done");
+            d.Key(WXK_RETURN);
+          });
+  }
+}
+
+int SetupSmokeApp::OnRun() {
+  const int status = SorvaneApp::OnRun();
+  if (!driver_->Done()) return 1;
+  if (mode_ == "start") return status;
+  // The program ended by itself once its message loop ran.
+  const bool yes = mode_ == "yes";
+  SmokeDriver& d = *driver_;
+  d.Expect(!mainShown_, "the main window never shown");
+  d.Expect(store_->KeyExists(RegistryRoot::LocalMachine, kEntryKey) != yes, "the uninstall entry");
+  d.Expect(store_->KeyExists(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel\\Sorvane") != yes, "the user's settings");
+  d.Expect(!yes || (store_->KeyExists(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel") &&
+                    store_->KeyExists(RegistryRoot::LocalMachine, "SOFTWARE\\Orvel")),
+           "SOFTWARE\\Orvel kept (or made) in both roots");
+  std::set<std::string> gone;
+  const std::set<std::string> now = FilesBelow(data_.parent_path());
+  for (const std::string& file : filesBefore_) {
+    if (!now.count(file) && file.find("/registry/") == std::string::npos) gone.insert(file);
+  }
+  const std::set<std::string> menuFiles{(data_ / "applications/orvel-sorvane.desktop").string(),
+                                        (data_ / "icons/hicolor/32x32/apps/orvel-sorvane.png").string()};
+  d.Expect(gone == (yes ? menuFiles : std::set<std::string>{}), "only the desktop entry and its icon deleted");
+  return status;
+}
+
+}  // namespace
+}  // namespace sorvane::smoke
+
+wxIMPLEMENT_APP(sorvane::smoke::SetupSmokeApp);
