@@ -3,6 +3,7 @@
 #include <wx/bmpbuttn.h>
 
 #include "app/DefaultErrorDisplay.h"
+#include "components/setup/ReadFileVersion.h"
 #include "platform/posix/UserRegistry.h"
 #include "gui/Form1Frame.h"
 #include "gui/Form5Frame.h"
@@ -11,9 +12,6 @@
 
 namespace sorvane {
 namespace {
-
-// The version text of the program's file.
-std::string ProgramFileVersion(const std::string& /*path*/) { return {}; }
 
 // The main window's info button: the About box with the program's icon.
 class ProgramInfoBox final : public InfoBox {
@@ -31,6 +29,7 @@ class ProgramInfoBox final : public InfoBox {
 
 SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument)
     : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
+      readFileVersion_([this](const std::string& path) { return ReadFileVersion(versionInfo_, path); }),
       registry_(OpenUserRegistryStore()),
       pump_(eventQueue_, clock_, kPumpIntervalMs) {
   // The start order of the windows: the main window, whose components come
@@ -42,7 +41,7 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   // The update component's creation comes here, before the setup
   // component's.
   components_ = std::make_unique<ProgramComponents>(SetupServices{
-      *registry_, dialogs_, codePage_, application_, desktopMenu_, ProgramFileVersion, firstArgument,
+      *registry_, dialogs_, codePage_, application_, desktopMenu_, readFileVersion_, firstArgument,
       ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()});
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
   form1_->Attach(wizard_->Form1());
@@ -58,7 +57,7 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
 
   info_ = new InfoDialog(form1_, dialogs_);
   tinfo_ = std::make_unique<TInfo>(
-      *info_, InfoServices{shell_, codePage_, bitmaps_, windows_, programFile, ProgramFileVersion});
+      *info_, InfoServices{shell_, codePage_, bitmaps_, windows_, programFile, readFileVersion_});
   info_->Attach(*tinfo_);
   RunHandler(dialogs_, [this] { tinfo_->FormCreate(); });
   infoBox_ = std::make_unique<ProgramInfoBox>(*tinfo_);

@@ -10,6 +10,7 @@
 #include "platform/ProgramFile.h"
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixDesktopMenu.h"
+#include "platform/posix/PosixVersionInfo.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/PosixPictureDecoder.h"
@@ -73,6 +74,8 @@ class SorvaneProgram {
   Cp1252CodePage codePage_;
   PosixPictureDecoder pictureDecoder_;
   WizardServices services_;
+  PosixVersionInfo versionInfo_;
+  FileVersionReader readFileVersion_;
   WxApplicationControl application_;
   WxApplicationWindows windows_;
   std::unique_ptr<RegistryStore> registry_;

@@ -25,6 +25,7 @@
 #include "gui/InfoDialog.h"
 #include "gui/SorvaneApp.h"
 #include "gui/WxText.h"
+#include "platform/posix/PosixProgramFile.h"
 #include "platform/posix/UserRegistry.h"
 
 namespace sorvane::smoke {
@@ -33,12 +34,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr char kEntryKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sorvane";
-
-class FixedProgramFile : public ProgramFile {
- public:
-  std::string path;
-  std::string ProgramPath() override { return path; }
-};
 
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
@@ -69,7 +64,6 @@ class SetupSmokeApp : public SorvaneApp {
   int OnRun() override;
 
  protected:
-  ProgramFile& TheProgramFile() override { return programFile_; }
   std::string FirstArgument() override { return mode_ == "start" ? "" : "/uninstall"; }
 
  private:
@@ -79,7 +73,8 @@ class SetupSmokeApp : public SorvaneApp {
 
   std::string mode_;
   fs::path data_;
-  FixedProgramFile programFile_;
+  // This test program carries the program's version block.
+  PosixProgramFile programFile_;
   std::unique_ptr<RegistryStore> store_;
   std::set<std::string> filesBefore_;
   std::unique_ptr<SmokeDriver> driver_;
@@ -90,10 +85,6 @@ bool SetupSmokeApp::OnInit() {
   if (argc < 3 || Environment("ORVEL_REGISTRY_DIR").empty() || Environment("XDG_DATA_HOME").empty()) return false;
   mode_ = Utf8(argv[2]);
   data_ = Environment("XDG_DATA_HOME");
-  const fs::path programFolder = data_.parent_path() / "Programm";
-  fs::create_directories(programFolder);
-  programFile_.path = (programFolder / "sorvane").string();
-  std::ofstream(programFile_.path) << "program";
   store_ = OpenUserRegistryStore();
   driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
   if (mode_ == "start") {
@@ -123,9 +114,9 @@ void SetupSmokeApp::StartSteps() {
           const auto values = Values(*store_, RegistryRoot::LocalMachine, kEntryKey);
           const std::map<std::string, std::string> expected{
               {"DisplayName", "Sorvane"},
-              {"DisplayIcon", programFile_.path},
-              {"DisplayVersion", values.count("DisplayVersion") ? values.at("DisplayVersion") : "missing"},
-              {"UninstallString", "\"" + programFile_.path + "\" /uninstall"},
+              {"DisplayIcon", programFile_.ProgramPath()},
+              {"DisplayVersion", "1.0.0.0"},
+              {"UninstallString", "\"" + programFile_.ProgramPath() + "\" /uninstall"},
               {"Publisher", "Orvel-Software"},
               {"URLInfoAbout", "http://www.orvel.example/Programme.htm"},
               {"URLUpdateInfo", "Strg+U im Programm dr\xFC" "cken"},
