@@ -74,6 +74,17 @@ TEST_F(UninstallTest, AnswerYesOnAnEmptyRegistryLeavesTheSettingsKeysCreated) {
   EXPECT_TRUE(store.KeyExists(HKLM, kUninstall));
 }
 
+TEST_F(UninstallTest, AnEmptyKeyNameNamesNoKeyToDelete) {
+  // Without a title the key names are empty: the Uninstall and Orvel keys
+  // themselves, with every other program's entry, must stay.
+  title.clear();
+  dialogs.yesNoAnswers = {DialogAnswer::Yes};
+  EXPECT_TRUE(Start("/uninstall")->Uninstalled());
+  EXPECT_TRUE(store.changes.empty()) << store.changes.front();
+  EXPECT_TRUE(store.KeyExists(HKLM, std::string(kUninstall) + "\\Anderes"));
+  EXPECT_TRUE(store.KeyExists(HKLM, "SOFTWARE\\Orvel\\Andere"));
+}
+
 TEST_F(UninstallTest, OnlyTheExactFirstArgumentStartsIt) {
   // Capitals, a later position and a closed dialog: the first two are normal
   // starts that register, the dialog's close box counts as "&Nein".

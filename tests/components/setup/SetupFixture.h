@@ -67,6 +67,7 @@ class SetupFixture : public ::testing::Test {
   Cp1252CodePage codePage;
   FakeApplication application;
   FakeDesktopMenu menu;
+  std::string title = "Sorvane";
   std::string version = "1.0.0.0";
   std::vector<std::string> versionReads;
   const std::vector<std::uint8_t> icon = std::vector<std::uint8_t>(40, 1);
