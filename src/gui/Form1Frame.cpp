@@ -85,7 +85,12 @@ void Form1Frame::AddAccelerator(const std::string& caption, wxWindow* control, s
 
 void Form1Frame::OnCharHook(wxKeyEvent& event) {
   const int key = event.GetKeyCode();
-  if (event.GetModifiers() == wxMOD_ALT) {
+  // Alt with the key that types the accelerator's character: that may need
+  // Shift (">" of "Weiter &>" is Shift+"<" on a German keyboard, Shift+"."
+  // on an American one). Where the keyboard map gives Alt the Meta modifier
+  // too, that is still Alt. Ctrl+Alt is not an accelerator.
+  const int modifiers = event.GetModifiers() & ~(wxMOD_SHIFT | wxMOD_META);
+  if (modifiers == wxMOD_ALT) {
     int code = event.GetUnicodeKey() != WXK_NONE ? static_cast<int>(event.GetUnicodeKey()) : key;
     code = static_cast<int>(wxString(wxUniChar(code)).Upper()[0].GetValue());
     for (const auto& a : accelerators_) {

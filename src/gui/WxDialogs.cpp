@@ -5,6 +5,7 @@
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/dirdlg.h>
+#include <wx/filefn.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
 #include <wx/generic/msgdlgg.h>
@@ -15,6 +16,7 @@
 #include <wx/utils.h>
 
 #include "gui/WxText.h"
+#include "platform/FilePath.h"
 
 namespace sorvane {
 
@@ -106,20 +108,38 @@ std::optional<std::string> WxDialogs::InputQuery(const std::string& title, const
 std::optional<std::string> WxDialogs::OpenFile(const OpenDialogOptions& options) {
   // The GTK chooser has no read-only check box to hide, is always
   // resizable and only offers paths that exist; the options that remain are
-  // the filter and whether the file must exist.
-  long style = wxFD_OPEN;
-  if (options.FileMustExist) style |= wxFD_FILE_MUST_EXIST;
-  wxFileDialog dialog(DialogOwner(), wxString(), Wx(options.InitialDir), wxString(), Wx(options.Filter), style);
-  if (dialog.ShowModal() != wxID_OK) return std::nullopt;
-  return Utf8(dialog.GetPath());
+  // the filter, the default extension and whether the file must exist. wx's
+  // own existence check would refuse a name typed without its extension
+  // before it could be completed (and in English), so the check is made
+  // here, on the completed name.
+  wxFileDialog dialog(DialogOwner(), wxString(), Wx(options.InitialDir), wxString(), Wx(options.Filter), wxFD_OPEN);
+  for (;;) {
+    if (dialog.ShowModal() != wxID_OK) return std::nullopt;
+    std::string path = Utf8(dialog.GetPath());
+    // A name without extension gets the default one, as typed names do in
+    // the Windows dialog; a file chosen from the list under exactly that
+    // name stays as it is.
+    if (!options.DefaultExt.empty() && ExtractFileExt(path).empty() && !ExtractFileName(path).empty()) {
+      const std::string completed = path + "." + options.DefaultExt;
+      if (wxFileExists(Wx(completed)) || !wxFileExists(Wx(path))) path = completed;
+    }
+    if (!options.FileMustExist || wxFileExists(Wx(path))) return path;
+    ShowMessage(ExtractFileName(path) + "\nDatei nicht gefunden.\nÜberprüfen Sie den Dateinamen, und versuchen Sie "
+                "es erneut.", "Öffnen", MessageIcon::Warning);
+  }
 }
 
 std::optional<std::string> WxDialogs::BrowseFolder(const std::string& prompt, const std::string& root,
                                                    const std::string& initialFolder, bool /*editBox*/,
                                                    bool /*includeFiles*/) {
   // The GTK chooser has its own location field and shows folders only; a
-  // root limits nothing there, it is where the browser starts.
-  const std::string start = initialFolder.empty() ? root : initialFolder;
+  // root limits nothing there, it is where the browser starts. Without
+  // either it would start on its list of recent files, where nothing can be
+  // accepted until the user has gone to a folder: it starts at the folder
+  // chosen last in this run instead, else at the home folder.
+  std::string start = initialFolder.empty() ? root : initialFolder;
+  if (start.empty() || !wxDirExists(Wx(start))) start = lastFolder_;
+  if (start.empty() || !wxDirExists(Wx(start))) start = Utf8(wxGetHomeDir());
   std::string chosen;
   {
     // Disable every window before the dialog exists, so that the dialog
@@ -128,10 +148,18 @@ std::optional<std::string> WxDialogs::BrowseFolder(const std::string& prompt, co
     wxWindowDisabler others;
     wxDirDialog dialog(DialogOwner(), Wx(prompt), Wx(start), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
     // GetPath() reports the chosen folder only once the user has accepted;
-    // read it right then and keep it.
-    if (dialog.ShowModal() == wxID_OK) chosen = Utf8(dialog.GetPath());
+    // read it right then and keep it. A folder that is not there (a name
+    // typed into the location field) is never handed on: the browser comes
+    // again.
+    while (dialog.ShowModal() == wxID_OK) {
+      chosen = Utf8(dialog.GetPath());
+      if (!chosen.empty() && wxDirExists(Wx(chosen))) break;
+      ShowMessage("Der Ordner " + chosen + " existiert nicht.", Utf8(dialog.GetTitle()), MessageIcon::Warning);
+      chosen.clear();
+    }
   }
   if (chosen.empty()) return std::nullopt;
+  lastFolder_ = chosen;
   return chosen;
 }
 

@@ -7,7 +7,9 @@ class wxWindow;
 namespace sorvane {
 
 // The modal dialogs with wxWidgets. Each dialog belongs to the application's
-// main window (or to none before it exists).
+// main window (or to none before it exists). The folder browser starts, when
+// it is given no folder, at the one chosen last in this run, else at the
+// user's home folder, and returns only folders that exist.
 class WxDialogs : public Dialogs {
  public:
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -19,6 +21,9 @@ class WxDialogs : public Dialogs {
                                           const std::string& initialFolder, bool editBox,
                                           bool includeFiles) override;
   void MessageBeep(unsigned type) override;
+
+ private:
+  std::string lastFolder_;  // the folder browser's last choice in this run
 };
 
 // The window that owns the dialogs: the application's top window.

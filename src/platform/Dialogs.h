@@ -43,8 +43,10 @@ class Dialogs {
   virtual std::optional<std::string> OpenFile(const OpenDialogOptions& options) = 0;
 
   // The folder browser, starting at root (empty: everything) with
-  // initialFolder selected (empty: none). The application's other windows
-  // are disabled while it runs. The chosen folder, or nothing when cancelled.
+  // initialFolder selected (empty: none; the browser then opens at a real
+  // folder of the platform's choice). The application's other windows are
+  // disabled while it runs. The chosen folder, which exists, or nothing when
+  // cancelled.
   virtual std::optional<std::string> BrowseFolder(const std::string& prompt, const std::string& root,
                                                   const std::string& initialFolder, bool editBox,
                                                   bool includeFiles) = 0;

@@ -1,7 +1,10 @@
 // Runs the real program under an X server and goes through the wizard with
 // simulated input: choose the container, log in as guest (password query),
 // tick with the keyboard, extract (folder browser, overwrite question
-// declined and accepted), preview the photo, go back, log in as the user.
+// declined and accepted), preview the photo, go back, log in as the user,
+// open the sample through the open dialog. Accelerators and mnemonics are
+// pressed as keys, the folder browser and the open dialog are used as a
+// person uses them.
 // Screenshots of every page go to the artifact folder given as argument.
 #include <gtk/gtk.h>
 #include <stdlib.h>
@@ -15,6 +18,7 @@
 #include <wx/simplebook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -106,7 +110,7 @@ class SmokeApp : public SorvaneApp {
 
  private:
   void Script();
-  void ChooseFolderSteps(const std::string& why);
+  void ChooseFolderSteps(const std::string& why, bool first);
 
   FixedProgramFile programFile_;
   fs::path work_, out_, temp_;
@@ -151,29 +155,46 @@ GtkWidget* ShownFolderChooser() {
   return found;
 }
 
-void SmokeApp::ChooseFolderSteps(const std::string& why) {
+std::string ChooserFolder(GtkWidget* dialog) {
+  gchar* folder = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(dialog));
+  const std::string path = folder != nullptr ? folder : "";
+  g_free(folder);
+  return path;
+}
+
+// Where on the screen the middle of a GTK widget is.
+wxPoint WidgetCentre(GtkWidget* widget) {
+  GtkWidget* top = gtk_widget_get_toplevel(widget);
+  int x = 0, y = 0, originX = 0, originY = 0;
+  gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y);
+  gdk_window_get_origin(gtk_widget_get_window(top), &originX, &originY);
+  return wxPoint(originX + x + gtk_widget_get_allocated_width(widget) / 2,
+                 originY + y + gtk_widget_get_allocated_height(widget) / 2);
+}
+
+// The folder browser as a person uses it: the first time it opens at the
+// home folder, and the output folder is typed into its location field and
+// taken with Enter; later it opens at the folder chosen last, and its accept
+// button is clicked.
+void SmokeApp::ChooseFolderSteps(const std::string& why, bool first) {
   SmokeDriver& d = *driver_;
-  d.Add("folder browser for " + why, [] { return ShownFolderChooser() != nullptr; },
-        [this, &d] {
+  const std::string expected = first ? Utf8(wxGetHomeDir()) : out_.string();
+  d.Add("folder browser for " + why,
+        [] { return ShownFolderChooser() != nullptr && !ChooserFolder(ShownFolderChooser()).empty(); },
+        [this, first, expected, &d] {
           GtkWidget* dialog = ShownFolderChooser();
           d.Expect(std::string(gtk_window_get_title(GTK_WINDOW(dialog))) ==
                        "Geben Sie das Verzeichnis an, in das die Dateien extrahiert werden sollen.",
                    "the browser's prompt");
-          gtk_file_chooser_select_filename(GTK_FILE_CHOOSER(dialog), out_.c_str());
+          d.Expect(ChooserFolder(dialog) == expected, "the browser opens at " + expected);
+          if (first) {
+            d.Key('L', wxMOD_CONTROL);
+            d.Type(out_.c_str());
+            d.Key(WXK_RETURN);
+          } else {
+            d.ClickAt(WidgetCentre(gtk_dialog_get_widget_for_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT)));
+          }
         });
-  // The chooser reads folders in the background: accept once it reports
-  // the output folder as chosen, as a click on its accept button does.
-  d.Add(
-      "output folder chosen",
-      [this] {
-        GtkWidget* dialog = ShownFolderChooser();
-        if (dialog == nullptr) return false;
-        gchar* chosen = gtk_file_chooser_get_filename(GTK_FILE_CHOOSER(dialog));
-        const bool ok = chosen != nullptr && out_ == chosen;
-        g_free(chosen);
-        return ok;
-      },
-      [] { gtk_dialog_response(GTK_DIALOG(ShownFolderChooser()), GTK_RESPONSE_ACCEPT); });
 }
 
 void SmokeApp::Script() {
@@ -204,8 +225,9 @@ void SmokeApp::Script() {
           d.Screenshot(main, "page0-choose");
           d.ClickAt(EntryCentre(main->ListView_ProgPath, EntryIndex(main->ListView_ProgPath, "Probe.zvq")));
         });
+  // ">" needs Shift on every keyboard: Alt+Shift+">" is "Weiter &>".
   d.Add("selection enables Weiter", [=] { return main->Button_Next->IsEnabled(); },
-        [=, this, &d] { d.Click(main->Button_Next); });
+        [&d] { d.Key('>', wxMOD_ALT | wxMOD_SHIFT); });
   d.Add("container loaded: login page",
         [=] { return page() == 1 && main->IsEnabled() && !wait->IsShown(); },
         [=, this, &d] {
@@ -214,7 +236,8 @@ void SmokeApp::Script() {
           d.Expect(!main->RadioButton_Guest->GetValue() && !main->RadioButton_LogIn->GetValue(), "no choice");
           d.Expect(!main->Button_Next->IsEnabled() && main->Button_Back->IsEnabled(), "buttons of page 1");
           d.Screenshot(main, "page1-login");
-          d.Click(main->RadioButton_Guest);
+          // The choice's mnemonic selects it and runs its click handler.
+          d.Key('G', wxMOD_ALT);
         });
   d.Add("guest chosen", [=] { return main->RadioButton_Guest->GetValue() && main->Button_Next->IsEnabled(); },
         [&d] { d.Key(WXK_RETURN); });
@@ -240,7 +263,7 @@ void SmokeApp::Script() {
   d.Add("Alt+A ticks all",
         [=] { return files->IsItemChecked(0) && files->IsItemChecked(1) && files->IsItemChecked(2); },
         [=, this, &d] { d.Click(main->Button_Extract); });
-  ChooseFolderSteps("extract all");
+  ChooseFolderSteps("extract all", true);
   d.Add("guest's members extracted",
         [this, main] {
           if (!main->IsActive() && ShownWindowTitled(Wx("Warnung"))) return false;
@@ -267,7 +290,7 @@ void SmokeApp::Script() {
   d.Add("Brief.txt ticked alone",
         [=] { return files->IsItemChecked(0) && !files->IsItemChecked(1) && main->Button_Extract->IsEnabled(); },
         [=, this, &d] { d.Click(main->Button_Extract); });
-  ChooseFolderSteps("overwrite declined");
+  ChooseFolderSteps("overwrite declined", false);
   d.Add("overwrite question", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
         [this, &d] {
           wxWindow* question = ShownWindowTitled(Wx("Warnung"));
@@ -287,7 +310,7 @@ void SmokeApp::Script() {
           d.Expect(ReadFile(out_ / "Brief.txt") == "geändert", "the file kept");
           d.Click(main->Button_Extract);
         });
-  ChooseFolderSteps("overwrite accepted");
+  ChooseFolderSteps("overwrite accepted", false);
   d.Add("overwrite question again", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
         [&d] { d.Click(FindChild<wxButton>(ShownWindowTitled(Wx("Warnung")), Wx("&Ja"))); });
   d.Add("&Ja replaces the file",
@@ -308,6 +331,11 @@ void SmokeApp::Script() {
   d.Add("back on page 1", [=] { return page() == 1 && !preview->IsShown(); },
         [=, this, &d] {
           d.Expect(main->Edit_UserName->IsEmpty() && !main->Button_Next->IsEnabled(), "page 1 reset");
+          d.Key('D', wxMOD_ALT);
+        });
+  d.Add("user login chosen by its mnemonic",
+        [=] { return main->RadioButton_LogIn->GetValue() && main->Button_Next->IsEnabled(); },
+        [=, &d] {
           d.Click(main->Edit_UserName);
           d.Type("leser");
           d.Key(WXK_TAB);
@@ -323,13 +351,24 @@ void SmokeApp::Script() {
   // Back to the first page and on with the sample container: its guest
   // needs no password.
   d.Add("back on page 1 again", [=] { return page() == 1; }, [=, &d] { d.Click(main->Button_Back); });
+  // The sample through the open dialog, its name typed without extension.
   d.Add("back on page 0", [=] { return page() == 0 && main->GetTitle() == "Sorvane"; },
-        [=, &d] {
-          d.ClickAt(EntryCentre(main->ListView_ProgPath, EntryIndex(main->ListView_ProgPath, "Beispiel.zvq")));
+        [=, &d] { d.Click(main->SpeedButton_Open); });
+  const std::string sample = (work_ / "Programm" / "Beispiel").string();
+  d.Add("open dialog", [] { return ShownFolderChooser() != nullptr; },
+        [sample, &d] {
+          d.Key('L', wxMOD_CONTROL);
+          d.Type(sample.c_str());
+          // The chooser may have completed the name inline (as selected
+          // text): take that back, so the dialog gets the name as typed.
+          d.Key(WXK_DELETE);
+          d.Key(WXK_RETURN);
         });
-  d.Add("sample selected", [=] { return main->Button_Next->IsEnabled(); }, [=, &d] { d.Click(main->Button_Next); });
   d.Add("sample loaded", [=] { return page() == 1 && main->IsEnabled() && !wait->IsShown(); },
-        [=, &d] { d.Click(main->RadioButton_Guest); });
+        [=, &d] {
+          d.Expect(Utf8(main->GetTitle()) == "Sorvane - [" + sample + ".zvq]", "the default extension completed");
+          d.Click(main->RadioButton_Guest);
+        });
   d.Add("guest chosen for the sample", [=] { return main->Button_Next->IsEnabled(); },
         [&d] { d.Key(WXK_RETURN); });
   d.Add("the sample's guest members on page 2", [=] { return page() == 2 && files->GetItemCount() > 0; },
