@@ -48,9 +48,14 @@ long PeakKiB(const ChildRun& run);
 // memory shared up to the exec.
 int ChildCopy(const std::string& container, const std::string& member, const std::string& target);
 int ChildIdle();
+// Runs argv[0] with argv, its output thrown away, and prints its wall time
+// in seconds and its peak resident memory in KiB.
+int ChildMeasure(int argc, char** argv);
 
 // The figures, each with its peer: they print as they run.
 void LoadFigures(const std::string& folder);
 void CopyFigures(const std::string& folder, const std::string& self);
+// zvq (the program at zvq) as a whole process against cat.
+void ProcessFigures(const std::string& folder, const std::string& self, const std::string& zvq);
 
 }  // namespace sorvane::bench

@@ -21,7 +21,7 @@ void LoadAgainstRead(const std::string& path, int members, std::int64_t memberSi
 }  // namespace
 
 void LoadFigures(const std::string& folder) {
-  std::printf("LoadCatalogue against one sequential read of the file (limit 3.0):\n");
+  std::printf("LoadCatalogue against one sequential read of the file (limit 10.0 for one-byte members):\n");
   LoadAgainstRead(folder + "/load-100k-1.zvq", 100'000, 1);
   LoadAgainstRead(folder + "/load-100k-4k.zvq", 100'000, 4096);
 

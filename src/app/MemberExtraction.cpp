@@ -27,7 +27,7 @@ std::string MemberExtraction::ExtractMember(std::int32_t index, std::string fold
   if (index < 0 || static_cast<std::size_t>(index) >= catalogue_.Members.size()) {
     throw ERangeError(texts::kRangeError);
   }
-  const AnsiString name = catalogue_.Members[static_cast<std::size_t>(index)].Name;
+  const AnsiString name(catalogue_.Members[static_cast<std::size_t>(index)].Name);
   // A name with a folder part (or "..") would write outside the chosen
   // folder. Refused before anything is asked, like a target that cannot be
   // created.

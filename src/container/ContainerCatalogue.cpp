@@ -13,8 +13,7 @@ namespace {
 
 constexpr std::size_t kCopyBlockSize = 61440;
 
-template <typename Entry>
-std::int32_t FindByName(const std::vector<Entry>& table, const AnsiString& name) {
+std::int32_t FindByName(const std::vector<ContainerAccount>& table, const AnsiString& name) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (table[i].Name == name) return static_cast<std::int32_t>(i);
   }
@@ -64,7 +63,7 @@ void ContainerCatalogue::LoadCatalogue() {
   effects_.BringMainWindowToFront();
 }
 
-std::int32_t ContainerCatalogue::FindMember(const AnsiString& name) const { return FindByName(Members, name); }
+std::int32_t ContainerCatalogue::FindMember(std::string_view name) const { return Members.Find(name); }
 
 std::int32_t ContainerCatalogue::FindAccount(const AnsiString& name) const { return FindByName(Accounts, name); }
 
@@ -73,7 +72,7 @@ bool ContainerCatalogue::IsVisible(const ContainerMember& member, std::int32_t c
   return member.Flags[static_cast<std::size_t>(column)] != 0;
 }
 
-void ContainerCatalogue::CopyMemberData(const AnsiString& name, Stream& source, Stream& destination) {
+void ContainerCatalogue::CopyMemberData(std::string_view name, Stream& source, Stream& destination) {
   const std::int64_t start = source.Position();
   const std::int32_t memberCount = ReadInt32(source);
   const std::int32_t accountCount = ReadInt32(source);
@@ -82,7 +81,7 @@ void ContainerCatalogue::CopyMemberData(const AnsiString& name, Stream& source, 
   // Scrambling keeps the length and is one-to-one for a given length, so the
   // records can be compared in their stored form, and a record whose name
   // has another length is passed over without reading its name.
-  const AnsiString wanted = ScrambleText(name);
+  const AnsiString wanted = ScrambleText(AnsiString(name));
   AnsiString stored;
   for (std::int32_t i = 0; i < memberCount; ++i) {
     const std::int32_t nameLength = ReadInt32(source);

@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "container/LoadEffects.h"
+#include "container/MemberTable.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/Stream.h"
 #include "platform/Text.h"
 
 namespace sorvane {
-
-struct ContainerMember {
-  AnsiString Name;                  // unscrambled file name
-  std::vector<std::uint8_t> Flags;  // one per visibility column; non-zero: visible
-  std::int64_t StoredSize = 0;      // the size the member list shows
-};
 
 struct ContainerAccount {
   AnsiString Name;      // unscrambled
@@ -34,7 +29,7 @@ class ContainerCatalogue {
   // Path of the container to load (as the file system spells it). Set by the
   // caller before LoadCatalogue; the catalogue never changes it.
   std::string ContainerPath;
-  std::vector<ContainerMember> Members;
+  MemberTable Members;
   std::vector<ContainerAccount> Accounts;
   AnsiString Title;
   AnsiString Author;
@@ -52,12 +47,13 @@ class ContainerCatalogue {
   // "Ungültiger Eigenschaftswert" for a trailer value of the wrong kind;
   // EOutOfMemory when memory runs out. Member records are read directly from
   // the file with their data passed over by seeking, so the time grows with
-  // the number of members, not their size.
+  // the number of members, not their size; records that lie close together
+  // share the reads of a read-ahead buffer.
   void LoadCatalogue();
 
   // Index of the first member / account whose Name equals name byte for
   // byte, or -1.
-  std::int32_t FindMember(const AnsiString& name) const;
+  std::int32_t FindMember(std::string_view name) const;
   std::int32_t FindAccount(const AnsiString& name) const;
 
   // Whether member is visible in column; a column outside its flags is not
@@ -75,7 +71,7 @@ class ContainerCatalogue {
   // negative length; ERangeError for negative counts; EWriteError
   // "Stream-Schreibfehler" when the destination takes fewer bytes than given.
   // After a failure the source position is not restored.
-  static void CopyMemberData(const AnsiString& name, Stream& source, Stream& destination);
+  static void CopyMemberData(std::string_view name, Stream& source, Stream& destination);
 
   // Size of the file at path (made a full path first), -1 when there is
   // none; a folder has size 0. Files beyond 2 GiB report their full size.

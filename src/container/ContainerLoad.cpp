@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <string>
+#include <vector>
 
 #include "container/LittleEndian.h"
+#include "container/RecordReadAhead.h"
 #include "container/TaggedValueReader.h"
 #include "container/TextScrambling.h"
 #include "platform/Errors.h"
@@ -15,14 +18,21 @@ namespace {
 
 constexpr std::size_t kTrailerBufferSize = 2048;
 constexpr std::size_t kInitialReserve = 1 << 16;
+// The member table is made for up to this many members at once, as far as
+// the file can hold them; a larger one grows as it is read.
+constexpr std::size_t kMemberReserve = std::size_t{1} << 22;
+// Room for names of this length on average before the table grows.
+constexpr std::size_t kNameReserve = 32;
+
+// The table entries of the address space containers were made for: a member
+// holds references to its name and flags and a 64-bit size, an account
+// references to its name and password and its column.
+constexpr std::size_t kMemberEntryBytes = 16;
+constexpr std::size_t kAccountEntryBytes = 12;
 
 // The fewest bytes a member record takes: NameLength, the flags, StoredSize
 // and DataLength, with an empty name and no data.
 std::int64_t MinimumRecordSize(std::int32_t accountCount) { return 12 + 4 * static_cast<std::int64_t>(accountCount); }
-
-// The fewest bytes a trailer takes: list start, per account two empty short
-// strings and a one-byte integer, the flag, empty title and author, list end.
-std::int64_t MinimumTrailerSize(std::int32_t accountCount) { return 7 + 6 * static_cast<std::int64_t>(accountCount); }
 
 [[noreturn]] void ThrowReadError() { throw EReadError(texts::kReadError); }
 
@@ -38,34 +48,30 @@ std::int32_t ReadCount(Stream& file, std::size_t entrySize) {
 }
 
 void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
-                 std::vector<ContainerMember>& members, LoadEffects& effects) {
-  std::int64_t position = file.Position();
+                 MemberTable& members, LoadEffects& effects) {
+  RecordReadAhead records(file);
+  const auto columns = static_cast<std::size_t>(accountCount);
   const std::int64_t flagBytes = 4 * static_cast<std::int64_t>(accountCount);
-  std::string head;  // name, flags, StoredSize and DataLength of one record
   for (std::int32_t i = 0; i < memberCount; ++i) {
-    const std::int32_t nameLength = ReadInt32(file);
-    position += 4;
+    const std::int32_t nameLength = DecodeInt32(records.Take(4));
     if (nameLength < 0) ThrowReadError();
     const std::int64_t headSize = nameLength + flagBytes + 8;
-    if (headSize > fileSize - position) ThrowReadError();
-    head.resize(static_cast<std::size_t>(headSize));
-    file.ReadBuffer(head.data(), head.size());
-    position += headSize;
+    if (headSize > fileSize - records.Position()) ThrowReadError();
+    const unsigned char* head = records.Take(static_cast<std::size_t>(headSize));
 
-    const auto* bytes = reinterpret_cast<const unsigned char*>(head.data());
-    ContainerMember member;
-    member.Name = UnscrambleText(head.substr(0, static_cast<std::size_t>(nameLength)));
-    member.Flags.resize(static_cast<std::size_t>(accountCount));
-    for (std::size_t c = 0; c < member.Flags.size(); ++c) member.Flags[c] = bytes[nameLength + 4 * c];
-    member.StoredSize = DecodeInt32(bytes + nameLength + flagBytes);
-    const std::int32_t dataLength = DecodeInt32(bytes + nameLength + flagBytes + 4);
-    if (dataLength < 0 || dataLength > fileSize - position) ThrowReadError();
-    position = file.Seek(dataLength, SeekOrigin::Current);
-    members.push_back(std::move(member));
+    const unsigned char* flagValues = head + nameLength;
+    const std::int32_t dataLength = DecodeInt32(flagValues + flagBytes + 4);
+    if (dataLength < 0 || dataLength > fileSize - records.Position()) ThrowReadError();
+    records.Skip(dataLength);
+    // The name is unscrambled and the flags narrowed straight into the table.
+    const MemberTable::Room room = members.Append(static_cast<std::size_t>(nameLength), DecodeInt32(flagValues + flagBytes));
+    UnscrambleBytes(head, static_cast<std::size_t>(nameLength), room.name);
+    for (std::size_t c = 0; c < columns; ++c) room.flags[c] = flagValues[4 * c];
 
     effects.SetProgressPosition(i + 1);
     effects.ProcessMessages();
   }
+  records.HandBack();
 }
 
 void ReadTrailer(Stream& file, CodePage& codePage, std::int32_t accountCount, LoadedContainer& loaded) {
@@ -86,21 +92,27 @@ void ReadTrailer(Stream& file, CodePage& codePage, std::int32_t accountCount, Lo
 
 LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects& effects) {
   const std::int64_t fileSize = file.Size();
-  const std::int32_t memberCount = ReadCount(file, sizeof(ContainerMember));
-  const std::int32_t accountCount = ReadCount(file, sizeof(ContainerAccount));
+  const std::int32_t memberCount = ReadCount(file, kMemberEntryBytes);
+  const std::int32_t accountCount = ReadCount(file, kAccountEntryBytes);
 
   // Before anything is allocated for the counts, the file must be able to
-  // hold the records and the trailer they announce; a count the file cannot
-  // hold means the file ends early.
+  // hold the member records they announce; a count the file cannot hold
+  // means the file ends early. What the trailer lacks is for its reading to
+  // find, with its own texts.
   const std::int64_t left = fileSize - file.Position();
   const std::int64_t minimumRecord = MinimumRecordSize(accountCount);
   if (memberCount > 0 && (minimumRecord > left || memberCount > left / minimumRecord)) ThrowReadError();
-  if (MinimumTrailerSize(accountCount) > left - memberCount * minimumRecord) ThrowReadError();
 
-  // Tables grow as entries are actually read; reserving more than a modest
-  // start would commit memory on the strength of the counts alone.
+  // The accounts grow as they are actually read: the trailer may be far
+  // shorter than the count says.
   LoadedContainer loaded;
-  loaded.Members.reserve(std::min<std::size_t>(static_cast<std::size_t>(memberCount), kInitialReserve));
+  loaded.Members = MemberTable(static_cast<std::size_t>(accountCount));
+  // Untouched room costs address space, not memory, and the counts are
+  // bounded by the file's size by now: the table is made for the count at
+  // once (up to a limit), so that it need not be copied as it grows.
+  const std::size_t firstMembers = std::min<std::size_t>(static_cast<std::size_t>(memberCount), kMemberReserve);
+  const auto nameBytesLeft = static_cast<std::size_t>(left - memberCount * minimumRecord);
+  loaded.Members.Reserve(firstMembers, std::min(nameBytesLeft, firstMembers * kNameReserve));
   loaded.Accounts.reserve(std::min<std::size_t>(static_cast<std::size_t>(accountCount), kInitialReserve));
 
   effects.SetProgressRange(memberCount);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include "platform/Text.h"
 
 namespace sorvane {
@@ -11,6 +13,10 @@ namespace sorvane {
 
 // Stored bytes to plain text; n is the stored length.
 AnsiString UnscrambleText(const AnsiString& scrambled);
+
+// The same for n stored bytes, written to plain (room for n bytes), for
+// callers that keep names in a block of their own.
+void UnscrambleBytes(const unsigned char* scrambled, std::size_t n, char* plain);
 
 // Plain text to stored bytes; n is the plain length.
 AnsiString ScrambleText(const AnsiString& plain);

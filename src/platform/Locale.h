@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Text.h"
 
@@ -24,7 +25,7 @@ class Locale {
   // Windows-1252 text): letters compare alphabetically first without regard
   // to case or accents, then by accents, then by case with lower case first;
   // hyphen and apostrophe do not separate words. Negative, zero or positive.
-  virtual int CompareStrings(const AnsiString& a, const AnsiString& b) = 0;
+  virtual int CompareStrings(std::string_view a, std::string_view b) = 0;
 };
 
 }  // namespace sorvane

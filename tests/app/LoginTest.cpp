@@ -15,12 +15,12 @@ class LoginTest : public ::testing::Test {
  protected:
   void Accounts(std::vector<ContainerAccount> accounts) { catalogue.Accounts = std::move(accounts); }
   void Member(const AnsiString& name, std::vector<std::uint8_t> flags) {
-    catalogue.Members.push_back({name, std::move(flags), 1});
+    catalogue.Members.Add(name, flags, 1);
   }
   std::vector<AnsiString> Listed(std::int32_t column) {
     std::vector<AnsiString> names;
     for (const std::int32_t i : ListVisibleMembers(catalogue, column, locale)) {
-      names.push_back(catalogue.Members[static_cast<std::size_t>(i)].Name);
+      names.emplace_back(catalogue.Members[static_cast<std::size_t>(i)].Name);
     }
     return names;
   }

@@ -96,6 +96,10 @@ TEST_F(BrokenContainerTest, MalformedFilesFailWithTheirText) {
        kReadError},
       {"no trailer", Le32(1) + Le32(0) + Le32(1) + "a" + Le32(0) + Le32(10) + std::string(10, 'd'), kReadError},
       {"trailer is no list", OneMember(1, 1, Hex("06 00") + kTrailer.substr(1)), kInvalid},
+      // The size check before the records leaves the trailer to its reader.
+      {"no members, no accounts, a trailer of only its end", Le32(0) + Le32(0) + Hex("00"), kInvalid},
+      {"three accounts announced, one in the trailer",
+       Le32(0) + Le32(3) + Hex("01 06 00 06 00 02 00 08 06 00 06 00 00"), kInvalid},
       {"account name is an integer", OneMember(1, 1, Hex("01 02 01 06 00 02 00 08 06 00 06 00 00")), kInvalid},
       {"column is a string", OneMember(1, 1, Hex("01 06 00 06 00 06 00 08 06 00 06 00 00")), kInvalid},
       {"column is a 64-bit integer",

@@ -63,12 +63,12 @@ TEST_F(ContainerCatalogueTest, OnlyTheLowByteOfAFlagCounts) {
   writer.AddMember("n", {0, -1, 0x7F00}, "", -1);
   writer.Finish({{"g", "", 0}, {"u", "", 1}, {"v", "", 2}}, "", "");
   Load(out.Bytes());
-  const ContainerMember& m = catalogue.Members[0];
+  const ContainerMember m = catalogue.Members[0];
   EXPECT_FALSE(ContainerCatalogue::IsVisible(m, 0));
   EXPECT_TRUE(ContainerCatalogue::IsVisible(m, 1));
   EXPECT_TRUE(ContainerCatalogue::IsVisible(m, 2));
   EXPECT_EQ(m.StoredSize, 1000);
-  const ContainerMember& n = catalogue.Members[1];
+  const ContainerMember n = catalogue.Members[1];
   EXPECT_EQ(n.Flags, (std::vector<std::uint8_t>{0, 0xFF, 0}));
   EXPECT_EQ(n.StoredSize, -1);  // sign-extended
   // Columns outside the table are never visible and never read.
@@ -112,6 +112,26 @@ TEST_F(ContainerCatalogueTest, AnExtraValueOfAnyKindIsSkipped) {
     EXPECT_EQ(catalogue.Title, "Titel");
     EXPECT_EQ(catalogue.Author, "Autor");
   }
+}
+
+TEST_F(ContainerCatalogueTest, RecordsOfEverySizeLoadAcrossTheReadAheadRefills) {
+  // Names and data around and far beyond the read-ahead's refills, so that
+  // records straddle refills, follow long skips and share dense stretches.
+  const std::size_t nameLengths[] = {1, 17, 1500, 5000};
+  const std::size_t dataLengths[] = {0, 1, 900, 1100, 70000, 300000};
+  std::vector<std::pair<AnsiString, std::string>> members;
+  for (std::size_t i = 0; i < 48; ++i) {
+    AnsiString name(nameLengths[i % 4], static_cast<char>('a' + i % 26));
+    name[0] = static_cast<char>('A' + i % 26);
+    members.emplace_back(name + std::to_string(i), std::string(dataLengths[(i / 4 + i) % 6], 'd'));
+  }
+  Load(Container(members, {{"g", "", 0}}, "Titel", "Autor"));
+  ASSERT_EQ(catalogue.Members.size(), members.size());
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    EXPECT_EQ(catalogue.Members[i].Name, members[i].first) << i;
+    EXPECT_EQ(catalogue.Members[i].StoredSize, static_cast<std::int64_t>(members[i].second.size())) << i;
+  }
+  EXPECT_EQ(catalogue.Author, "Autor") << "the trailer is read from where the records end";
 }
 
 TEST_F(ContainerCatalogueTest, TrailerStringsInWideFormsAreConvertedBeforeUnscrambling) {

@@ -21,11 +21,12 @@ class CopyMemberDataTest : public CatalogueFixture {
  protected:
   // Copies name out of the container at path into a new file /out/name and
   // returns what it holds.
-  std::string Extract(const std::string& path, const AnsiString& name) {
+  std::string Extract(const std::string& path, std::string_view name) {
+    const std::string out = "/out/" + std::string(name);
     auto source = files.OpenRead(path);
-    auto target = files.Create("/out/" + name);
+    auto target = files.Create(out);
     ContainerCatalogue::CopyMemberData(name, *source, *target);
-    return files.FileBytes("/out/" + name);
+    return files.FileBytes(out);
   }
 
   void SetUp() override { files.AddFolder("/out"); }

@@ -87,10 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Every member the load listed can be copied; a few distinct names suffice.
   std::set<AnsiString> copied;
   for (const ContainerMember& member : catalogue.Members) {
-    if (copied.size() == 8 || !copied.insert(member.Name).second) continue;
+    const AnsiString name(member.Name);
+    if (copied.size() == 8 || !copied.insert(name).second) continue;
     auto source = files.OpenRead(catalogue.ContainerPath);
     MemoryStream target;
-    ContainerCatalogue::CopyMemberData(member.Name, *source, target);
+    ContainerCatalogue::CopyMemberData(name, *source, target);
     CheckedEffects::Expect(source->Position() == 0);
   }
   for (const ContainerAccount& account : catalogue.Accounts) {
@@ -102,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MemoryStream rewritten;
   ContainerWriter writer(rewritten, static_cast<std::int32_t>(catalogue.Accounts.size()));
   for (const ContainerMember& member : catalogue.Members) {
-    writer.AddMember(member.Name, std::vector<std::int32_t>(member.Flags.begin(), member.Flags.end()), "",
+    writer.AddMember(AnsiString(member.Name), std::vector<std::int32_t>(member.Flags.begin(), member.Flags.end()), "",
                      static_cast<std::int32_t>(member.StoredSize));
   }
   writer.Finish(catalogue.Accounts, catalogue.Title, catalogue.Author);
@@ -114,8 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CheckedEffects::Expect(again.Title == catalogue.Title && again.Author == catalogue.Author);
   CheckedEffects::Expect(again.Members.size() == catalogue.Members.size());
   for (std::size_t i = 0; i < again.Members.size(); ++i) {
-    const ContainerMember& a = again.Members[i];
-    const ContainerMember& b = catalogue.Members[i];
+    const ContainerMember a = again.Members[i];
+    const ContainerMember b = catalogue.Members[i];
     CheckedEffects::Expect(a.Name == b.Name && a.Flags == b.Flags && a.StoredSize == b.StoredSize);
   }
   CheckedEffects::Expect(again.Accounts.size() == catalogue.Accounts.size());

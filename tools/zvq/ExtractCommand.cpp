@@ -44,7 +44,7 @@ std::optional<std::vector<AnsiString>> ChooseMembers(const ContainerCatalogue& c
   std::vector<AnsiString> names;
   std::set<AnsiString> seen;
   for (const std::int32_t index : visible) {
-    const AnsiString& name = catalogue.Members[static_cast<std::size_t>(index)].Name;
+    const AnsiString name(catalogue.Members[static_cast<std::size_t>(index)].Name);
     if (!wanted.empty() && wanted.count(name) == 0) continue;
     if (seen.insert(name).second) names.push_back(name);
   }

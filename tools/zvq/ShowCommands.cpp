@@ -23,8 +23,8 @@ int RunList(const ZvqOptions& options, ZvqServices& services) {
   if (const int status = container.Open(options, services); status != kDone) return status;
   const std::string separator = services.locale.DecimalSeparator();
   for (const std::int32_t index : ListVisibleMembers(container.catalogue, container.column, services.locale)) {
-    const ContainerMember& member = container.catalogue.Members[static_cast<std::size_t>(index)];
-    services.out << Shown(member.Name, services.codePage) << '\t'
+    const ContainerMember member = container.catalogue.Members[static_cast<std::size_t>(index)];
+    services.out << Shown(AnsiString(member.Name), services.codePage) << '\t'
                  << FormatSize(1, false, member.StoredSize, separator) << '\n';
   }
   return kDone;

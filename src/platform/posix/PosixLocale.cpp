@@ -81,6 +81,6 @@ PosixLocale::PosixLocale(const std::string& numericLocale, const std::string& ti
   longTimeFormat_ = StrftimeToTimePicture(timeFormat);
 }
 
-int PosixLocale::CompareStrings(const AnsiString& a, const AnsiString& b) { return CompareWordOrder(a, b); }
+int PosixLocale::CompareStrings(std::string_view a, std::string_view b) { return CompareWordOrder(a, b); }
 
 }  // namespace sorvane

@@ -20,7 +20,7 @@ class PosixLocale : public Locale {
   std::string DecimalSeparator() override { return decimalSeparator_; }
   std::string ShortDateFormat() override { return shortDateFormat_; }
   std::string LongTimeFormat() override { return longTimeFormat_; }
-  int CompareStrings(const AnsiString& a, const AnsiString& b) override;
+  int CompareStrings(std::string_view a, std::string_view b) override;
 
  private:
   std::string decimalSeparator_;

@@ -161,7 +161,7 @@ const WeightTable& Table() {
 // Walks the elements of a string, skipping the characters without any.
 class ElementCursor {
  public:
-  explicit ElementCursor(const AnsiString& text) : text_(text) {}
+  explicit ElementCursor(std::string_view text) : text_(text) {}
 
   bool Next(Element& element) {
     while (byte_ < text_.size()) {
@@ -177,7 +177,7 @@ class ElementCursor {
   }
 
  private:
-  const AnsiString& text_;
+  std::string_view text_;
   std::size_t byte_ = 0;
   std::uint8_t part_ = 0;
 };
@@ -185,7 +185,7 @@ class ElementCursor {
 int Sign(int v) { return (v > 0) - (v < 0); }
 
 template <typename Key>
-int CompareElements(const AnsiString& a, const AnsiString& b, Key key) {
+int CompareElements(std::string_view a, std::string_view b, Key key) {
   ElementCursor ca(a), cb(b);
   Element ea, eb;
   for (;;) {
@@ -200,7 +200,7 @@ int CompareElements(const AnsiString& a, const AnsiString& b, Key key) {
 // stand before each.
 class SkippedCursor {
  public:
-  explicit SkippedCursor(const AnsiString& text) : text_(text) {}
+  explicit SkippedCursor(std::string_view text) : text_(text) {}
 
   bool Next(std::size_t& position, std::uint8_t& order) {
     while (byte_ < text_.size()) {
@@ -216,12 +216,12 @@ class SkippedCursor {
   }
 
  private:
-  const AnsiString& text_;
+  std::string_view text_;
   std::size_t byte_ = 0;
   std::size_t elements_ = 0;
 };
 
-int CompareSkipped(const AnsiString& a, const AnsiString& b) {
+int CompareSkipped(std::string_view a, std::string_view b) {
   SkippedCursor ca(a), cb(b);
   std::size_t pa = 0, pb = 0;
   std::uint8_t oa = 0, ob = 0;
@@ -236,7 +236,7 @@ int CompareSkipped(const AnsiString& a, const AnsiString& b) {
 
 }  // namespace
 
-int CompareWordOrder(const AnsiString& a, const AnsiString& b) {
+int CompareWordOrder(std::string_view a, std::string_view b) {
   if (int r = CompareElements(a, b, [](const Element& e) { return e.primary; })) return r;
   if (int r = CompareElements(a, b, [](const Element& e) { return e.accent; })) return r;
   if (int r = CompareElements(a, b, [](const Element& e) { return e.upper; })) return r;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/Text.h"
 
 namespace sorvane {
@@ -32,6 +34,6 @@ namespace sorvane {
 //
 // Returns a negative number when a sorts before b, 0 when they are the same
 // bytes, a positive number otherwise.
-int CompareWordOrder(const AnsiString& a, const AnsiString& b);
+int CompareWordOrder(std::string_view a, std::string_view b);
 
 }  // namespace sorvane

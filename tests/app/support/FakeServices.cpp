@@ -7,7 +7,7 @@
 
 namespace sorvane {
 
-int FakeLocale::CompareStrings(const AnsiString& a, const AnsiString& b) {
+int FakeLocale::CompareStrings(std::string_view a, std::string_view b) {
   const std::size_t n = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < n; ++i) {
     const int x = std::tolower(static_cast<unsigned char>(a[i]));

@@ -70,7 +70,7 @@ class FakeLocale : public Locale {
   std::string DecimalSeparator() override { return ","; }
   std::string ShortDateFormat() override { return "dd.MM.yyyy"; }
   std::string LongTimeFormat() override { return "HH:mm:ss"; }
-  int CompareStrings(const AnsiString& a, const AnsiString& b) override;
+  int CompareStrings(std::string_view a, std::string_view b) override;
 };
 
 // Decodes "files" written as "PIC <width> <height>" (what the tests store in

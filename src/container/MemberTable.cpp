@@ -1,0 +1,56 @@
+#include "container/MemberTable.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+#include "platform/Errors.h"
+
+namespace sorvane {
+
+GrowingBytes::~GrowingBytes() { std::free(data_); }
+
+void GrowingBytes::Grow(std::size_t more) {
+  if (more > SIZE_MAX / 2 - size_) throw std::bad_alloc();
+  const std::size_t wanted = std::max({size_ + more, 2 * capacity_, std::size_t{256}});
+  // realloc moves large blocks by remapping their pages, not by copying.
+  void* grown = std::realloc(data_, wanted);
+  if (grown == nullptr) throw std::bad_alloc();
+  data_ = static_cast<char*>(grown);
+  capacity_ = wanted;
+}
+
+void MemberTable::Add(std::string_view name, MemberFlags flags, std::int32_t storedSize) {
+  if (sizes_.empty()) {
+    columns_ = flags.size();
+  } else if (flags.size() != columns_) {
+    throw std::invalid_argument("member table: every member needs the same number of flags");
+  }
+  const Room room = Append(name.size(), storedSize);
+  if (!name.empty()) std::memcpy(room.name, name.data(), name.size());
+  if (!flags.empty()) std::memcpy(room.flags, flags.begin(), flags.size());
+}
+
+void MemberTable::Reserve(std::size_t count, std::size_t nameBytes) {
+  names_.Reserve(nameBytes);
+  flags_.Reserve(count * columns_);
+  nameEnds_.reserve(nameEnds_.size() + count);
+  sizes_.reserve(sizes_.size() + count);
+}
+
+void MemberTable::ThrowTooLarge() { throw ERangeError(texts::kRangeError); }
+
+std::int32_t MemberTable::Find(std::string_view name) const {
+  std::size_t begin = 0;
+  for (std::size_t i = 0; i < nameEnds_.size(); ++i) {
+    const std::size_t end = nameEnds_[i];
+    if (end - begin == name.size() && (name.empty() || std::memcmp(names_.data() + begin, name.data(), name.size()) == 0)) {
+      return static_cast<std::int32_t>(i);
+    }
+    begin = end;
+  }
+  return -1;
+}
+
+}  // namespace sorvane

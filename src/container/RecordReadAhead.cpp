@@ -1,0 +1,52 @@
+#include "container/RecordReadAhead.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Errors.h"
+
+namespace sorvane {
+namespace {
+
+// After a skip: room for the head of a record with a long name and a few
+// dozen accounts. Reading it costs about what a read of four bytes costs.
+constexpr std::size_t kSmallRefill = 1024;
+// Dense records: large enough that the system calls no longer count, small
+// enough to stay in the processor's cache while the records are parsed.
+constexpr std::size_t kLargeRefill = 256 * 1024;
+
+}  // namespace
+
+RecordReadAhead::RecordReadAhead(Stream& source)
+    : source_(source), bufferStart_(source.Position()), nextRefill_(kSmallRefill) {}
+
+void RecordReadAhead::Refill(std::size_t count) {
+  // The unconsumed rest moves to the front; the source stands right after it.
+  const std::size_t kept = end_ - position_;
+  if (kept > 0) std::memmove(buffer_.data(), buffer_.data() + position_, kept);
+  bufferStart_ += static_cast<std::int64_t>(position_);
+  position_ = 0;
+  end_ = kept;
+  const std::size_t wanted = std::max(count, nextRefill_);
+  if (buffer_.size() < wanted) buffer_.resize(wanted);
+  while (end_ < count) {
+    const std::size_t got = source_.Read(buffer_.data() + end_, wanted - end_);
+    if (got == 0) throw EReadError(texts::kReadError);
+    end_ += got;
+  }
+  nextRefill_ = std::min(nextRefill_ * 2, kLargeRefill);
+}
+
+void RecordReadAhead::Skip(std::int64_t count) {
+  if (count <= static_cast<std::int64_t>(end_ - position_)) {
+    position_ += static_cast<std::size_t>(count);
+    return;
+  }
+  bufferStart_ = source_.Seek(Position() + count, SeekOrigin::Begin);
+  position_ = end_ = 0;
+  nextRefill_ = kSmallRefill;
+}
+
+void RecordReadAhead::HandBack() { source_.Seek(Position(), SeekOrigin::Begin); }
+
+}  // namespace sorvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/Stream.h"
+
+namespace sorvane {
+
+// Reads the member records of a container through a buffer of the bytes
+// ahead, so that a million small records cost a few hundred reads rather
+// than two per record, while the data of large members is still passed over
+// by moving the stream's position.
+//
+// Refills adapt: after a skip that leaves the buffer the next refill is
+// small (the next record's head is all that is wanted there), and each
+// refill while records stay dense doubles, up to a limit.
+class RecordReadAhead {
+ public:
+  // Starts at source's current position. source must outlive the reader.
+  explicit RecordReadAhead(Stream& source);
+
+  // The next count bytes, consumed; the pointer is valid until the next
+  // call. Throws EReadError "Stream-Lesefehler" when the source ends first.
+  const unsigned char* Take(std::size_t count) {
+    if (end_ - position_ < count) Refill(count);
+    const unsigned char* bytes = buffer_.data() + position_;
+    position_ += count;
+    return bytes;
+  }
+  // Passes over count bytes (count >= 0) without reading them.
+  void Skip(std::int64_t count);
+  // Where the reader stands in the source.
+  std::int64_t Position() const { return bufferStart_ + static_cast<std::int64_t>(position_); }
+  // Moves the source to Position(), for whoever reads on from there.
+  void HandBack();
+
+ private:
+  void Refill(std::size_t count);
+
+  Stream& source_;
+  std::vector<unsigned char> buffer_;
+  std::int64_t bufferStart_;  // the source position of buffer_[0]
+  std::size_t position_ = 0;  // next unconsumed byte in buffer_
+  std::size_t end_ = 0;       // valid bytes in buffer_
+  std::size_t nextRefill_;
+};
+
+}  // namespace sorvane
