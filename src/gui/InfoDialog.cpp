@@ -91,6 +91,10 @@ InfoDialog::InfoDialog(wxWindow* parent, Dialogs& dialogs)
   Centre(wxBOTH);
 }
 
+InfoDialog::~InfoDialog() {
+  if (info_ != nullptr) info_->FormDestroy();
+}
+
 void InfoDialog::BindLink(wxGenericStaticText* label, InfoLabel which) {
   label->SetFont(LabelFont());
   label->SetForegroundColour(*wxBLUE);

@@ -19,6 +19,8 @@ class TInfo;
 class InfoDialog : public wxDialog, public InfoView {
  public:
   InfoDialog(wxWindow* parent, Dialogs& dialogs);
+  // Runs TInfo's destruction handler.
+  ~InfoDialog() override;
 
   // Connects the handlers; events before this are ignored.
   void Attach(TInfo& info) { info_ = &info; }
