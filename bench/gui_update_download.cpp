@@ -146,10 +146,11 @@ class DownloadBenchApp : public wxApp {
       NoInstallation installation;
       NoScripts scripts;
       NoEnd end;
-      auto* dialog = new StatusFormDialog(
-          nullptr, StatusFormServices{files, dialogs, folders, locale, *registry, calendar, clock, pump, http, list,
-                                      installation, scripts, end});
-      TStatusForm& form = dialog->TheForm();
+      auto* dialog = new StatusFormDialog(nullptr);
+      TStatusForm form(StatusFormServices{files, dialogs, folders, locale, *registry, calendar, clock, pump, http,
+                                          list, installation, scripts, end},
+                       *dialog);
+      dialog->Attach(form);
       const std::string archive = (work / "temp/ZVQ2.zip").string();
 
       double bestWizard = 1e30, bestHttpget = 1e30;

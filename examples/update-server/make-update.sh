@@ -3,6 +3,8 @@
 # archive OUT/Updates/Sorvane-Update.zip, made with Info-ZIP's zip from the
 # template Update.bat and the new file Neuigkeiten.zvq (a copy of PAYLOAD).
 # The list carries today's date and the archive's signature by orvelsign.
+# Dates are written in the locale's short date format (date +%x), which is
+# the format the program reads them in when it runs in the same locale.
 # Usage: make-update.sh OUT PAYLOAD ORVELSIGN [KEYFILE]
 # KEYFILE defaults to the demo key beside this script, whose secret is public.
 set -eu
@@ -21,8 +23,9 @@ rm -f "$out/Updates/Sorvane-Update.zip"
 (cd "$stage" && zip -q -X "$out/Updates/Sorvane-Update.zip" Update.bat Neuigkeiten.zvq)
 
 signature=$("$orvelsign" sign --key "$key" "$out/Updates/Sorvane-Update.zip")
-today=$(date +%d.%m.%Y)
+today=$(date +%x)
+first=$(date -d 2003-12-24 +%x)
 {
-  sed "s/@TODAY@/$today/g" "$here/Updates.ini.in"
+  sed -e "s|@TODAY@|$today|g" -e "s|@FIRST@|$first|g" "$here/Updates.ini.in"
   printf 'Signature=%s\n' "$signature"
 } | iconv -f UTF-8 -t CP1252 | sed 's/$/\r/' >"$out/Updates.ini"

@@ -57,7 +57,7 @@ class DcCanvas final : public SidePanelCanvas {
 };
 }  // namespace
 
-StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& services)
+StatusFormDialog::StatusFormDialog(wxWindow* parent)
     : wxDialog(parent, wxID_ANY, Wx(texts::kStatusCaption), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX) {
   SetFont(wxFont(wxFontInfo(8).FaceName("Verdana")));
@@ -92,8 +92,11 @@ StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& s
     page->SetBackgroundColour(*wxWHITE);
   }
 
-  form_ = std::make_unique<TStatusForm>(services, *this);
   Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
+    if (form_ == nullptr) {
+      event.Skip();
+      return;
+    }
     if (event.CanVeto() && !form_->FormCloseQuery()) {
       event.Veto();
       return;
@@ -111,7 +114,11 @@ StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& s
       event.Skip();
     }
   });
-  auto on = [](wxWindow* control, auto handler) { control->Bind(wxEVT_BUTTON, [handler](wxCommandEvent&) { handler(); }); };
+  auto on = [this](wxWindow* control, auto handler) {
+    control->Bind(wxEVT_BUTTON, [this, handler](wxCommandEvent&) {
+      if (form_ != nullptr) handler();
+    });
+  };
   on(Button_Next, [this] { form_->Button_NextClick(); });
   on(Button_Cancel, [this] { form_->Button_CancelClick(); });
   on(Button_Check, [this] { form_->Button_CheckClick(); });
@@ -120,9 +127,15 @@ StatusFormDialog::StatusFormDialog(wxWindow* parent, const StatusFormServices& s
   on(Button_SettingsSave, [this] { form_->Button_SettingsSaveClick(); });
   on(Button_SettingsCancel, [this] { form_->Button_SettingsCancelClick(); });
   for (wxRadioButton* radio : {RadioButton_NoAutoUpdt, RadioButton_AutoUpdt}) {
-    radio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { form_->RadioButton_UpdtClick(); });
+    radio->Bind(wxEVT_RADIOBUTTON, [this](wxCommandEvent&) {
+      if (form_ != nullptr) form_->RadioButton_UpdtClick();
+    });
   }
   SetDoubleBuffered(true);
+}
+
+void StatusFormDialog::Attach(TStatusForm& form) {
+  form_ = &form;
   form_->FormCreate();
 }
 
@@ -138,7 +151,7 @@ void StatusFormDialog::PaintSidePanel() {
   DcCanvas canvas(dc, wxFont(wxFontInfo(10).FaceName("Verdana")));
   dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
   const wxSize size = PaintBox_Process->GetClientSize();
-  form_->PaintBox_ProcessPaint(canvas, size.x, size.y);
+  if (form_ != nullptr) form_->PaintBox_ProcessPaint(canvas, size.x, size.y);
 }
 
 void StatusFormDialog::ShowPage(int index) { Pages->ChangeSelection(static_cast<std::size_t>(index)); }
@@ -173,7 +186,11 @@ void StatusFormDialog::SetText(StatusControl control, const std::string& text) {
   const wxString label = Lines(text);
   if (window->GetLabel() == label) return;
   window->SetLabel(label);
-  if (control == StatusControl::PerCent) PerCent->GetParent()->Layout();
+  // Long texts break at the label's width, as on the designed pages.
+  if (control == StatusControl::Label_CheckResult || control == StatusControl::Label_Download ||
+      control == StatusControl::Label3) {
+    static_cast<wxStaticText*>(window)->Wrap(Pages->GetClientSize().x - window->GetPosition().x);
+  }
 }
 
 void StatusFormDialog::SetEnabled(StatusControl control, bool enabled) { Control(control)->Enable(enabled); }

@@ -2,7 +2,6 @@
 
 #include <wx/dialog.h>
 
-#include <memory>
 
 #include "components/update/StatusFormView.h"
 #include "components/update/TStatusForm.h"
@@ -24,13 +23,16 @@ namespace sorvane {
 // a book of seven pages and two button pages, at fixed places in a client
 // area of 658 x 353. It shows what TStatusForm tells it and forwards the
 // user's input; ShowModal (the update component's call) hands the values on
-// and runs the window modally. Made once, hidden, for the program's life;
-// TheForm().FormDestroy() is the teardown at program end.
+// and runs the window modally. Made once, hidden, for the program's life.
+// TStatusForm lives beside it and outlives it: its teardown runs when the
+// program ends, after the windows have gone.
 class StatusFormDialog : public wxDialog, public StatusFormView, public UpdateWizard {
  public:
-  StatusFormDialog(wxWindow* parent, const StatusFormServices& services);
+  explicit StatusFormDialog(wxWindow* parent);
 
-  TStatusForm& TheForm() { return *form_; }
+  // Connects the handlers and runs the creation handler; events before
+  // this are ignored.
+  void Attach(TStatusForm& form);
 
   // UpdateWizard.
   void ShowModal(const UpdateWizardValues& values) override;
@@ -85,7 +87,7 @@ class StatusFormDialog : public wxDialog, public StatusFormView, public UpdateWi
   wxWindow* Control(StatusControl control);
   void PaintSidePanel();
 
-  std::unique_ptr<TStatusForm> form_;
+  TStatusForm* form_ = nullptr;
 };
 
 }  // namespace sorvane

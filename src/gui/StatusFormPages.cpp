@@ -101,8 +101,8 @@ void StatusFormDialog::BuildPages() {
   RadioButton_AutoUpdt->SetValue(true);
   Text(page, texts::kAutoUpdateNote, 28, 134, kWidth - 40, 60);
   Label_Every = new wxStaticText(page, wxID_ANY, Wx(texts::kEvery), wxPoint(28, 206));
-  SpinEdit_AutoUpdt = new wxSpinCtrl(page, wxID_ANY, "7", wxPoint(64, 200), wxSize(80, -1), wxSP_ARROW_KEYS, 1, 365, 7);
-  Label_Days = new wxStaticText(page, wxID_ANY, Wx(texts::kDays), wxPoint(152, 206));
+  SpinEdit_AutoUpdt = new wxSpinCtrl(page, wxID_ANY, "7", wxPoint(64, 198), wxSize(120, -1), wxSP_ARROW_KEYS, 1, 365, 7);
+  Label_Days = new wxStaticText(page, wxID_ANY, Wx(texts::kDays), wxPoint(192, 206));
   Pages->AddPage(page, Wx(texts::kSettings));
 }
 
