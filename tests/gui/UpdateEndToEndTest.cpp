@@ -4,7 +4,8 @@
 // a first start, screenshots each of its pages, checks, downloads, installs
 // and ends with "Beenden"; the update's script then replaces a file in the
 // program folder and starts it again, and that second run must show the
-// main window with the new container and no wizard.
+// main window with the new container and no wizard, and Ctrl+U brings the
+// wizard up.
 //
 // Environment: ORVEL_E2E_ARTIFACTS (screenshots), ORVEL_E2E_STATE (a folder
 // for the runs' notes: "first-done", "second-done").
@@ -168,9 +169,14 @@ void UpdateE2EApp::RestartedScript() {
           }
           d.Expect(listed, "Neuigkeiten.zvq listed");
           d.Screenshot(&main, "update7-restarted");
-          Note("second-done");
-          main.Close();
+          main.Raise();
+          d.Key('U', wxMOD_CONTROL);
         });
+  d.Add("Ctrl+U shows the wizard", [] { return OnPage(0); }, [&d] { d.Click(ShownWizard()->Button_Cancel); });
+  d.Add("Abbrechen closes it", [] { return ShownWizard() == nullptr; }, [this] {
+    Note("second-done");
+    Program()->MainWindow().Close();
+  });
 }
 
 }  // namespace
