@@ -211,8 +211,8 @@ void StatusFormDialog::SetProgress(std::int64_t maximum, std::int64_t position) 
   Status->SetValue(value);
 }
 
-void StatusFormDialog::ShowErrorIcon2() {
-  Image_Icon2->SetBitmap(wxArtProvider::GetBitmap(wxART_ERROR, wxART_MESSAGE_BOX));
+void StatusFormDialog::SetErrorIcon2(bool error) {
+  Image_Icon2->SetBitmap(wxArtProvider::GetBitmap(error ? wxART_ERROR : wxART_INFORMATION, wxART_MESSAGE_BOX));
 }
 
 void StatusFormDialog::RepaintSidePanel() { PaintBox_Process->Refresh(); }

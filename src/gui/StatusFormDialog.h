@@ -44,7 +44,7 @@ class StatusFormDialog : public wxDialog, public StatusFormView, public UpdateWi
   void SetEnabled(StatusControl control, bool enabled) override;
   void SetVisible(StatusControl control, bool visible) override;
   void SetProgress(std::int64_t maximum, std::int64_t position) override;
-  void ShowErrorIcon2() override;
+  void SetErrorIcon2(bool error) override;
   void RepaintSidePanel() override;
   bool IsChecked(StatusRadio radio) override;
   void SetChecked(StatusRadio radio, bool checked) override;

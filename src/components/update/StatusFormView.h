@@ -60,8 +60,9 @@ class StatusFormView {
 
   // The progress bar Status: range 0 to maximum, position within it.
   virtual void SetProgress(std::int64_t maximum, std::int64_t position) = 0;
-  // Image_Icon2 on the install page: the system's error icon.
-  virtual void ShowErrorIcon2() = 0;
+  // Image_Icon2 on the install page: the system's error icon, or the
+  // information icon it has from the start.
+  virtual void SetErrorIcon2(bool error) = 0;
   // Repaints the side panel PaintBox_Process.
   virtual void RepaintSidePanel() = 0;
 

@@ -49,6 +49,9 @@ void TStatusForm::FormShow() {
   view_.SetText(StatusControl::Button_Next, texts::kNext);
   installPrepared_ = updateAvailable_ = cancelRequested_ = downloadAborted_ = false;
   view_.SetText(StatusControl::Panel_Title, texts::kStepTitles[0]);
+  // What an earlier showing left on the install page.
+  view_.SetText(StatusControl::Label3, texts::kInstallPage);
+  view_.SetErrorIcon2(false);
   view_.RepaintSidePanel();
 }
 
@@ -93,7 +96,7 @@ void TStatusForm::RunStep(int s) {
     case 4:
       if (!services_.installation.Prepare(tempFolder_, values_.zipFileName, view_.RestartChecked())) {
         view_.SetText(StatusControl::Label3, texts::kInstallFilesMissing);
-        view_.ShowErrorIcon2();
+        view_.SetErrorIcon2(true);
         SetNextEnabled(false);
         return;
       }

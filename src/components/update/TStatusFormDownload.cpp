@@ -18,6 +18,12 @@ constexpr unsigned kQuestionSound = 0x20;
 
 void TStatusForm::RunDownloadStep() {
   SetNextEnabled(false);
+  // A retry or a later showing starts from an empty display.
+  view_.SetText(StatusControl::Label_Download, texts::kDownloadPage);
+  view_.SetProgress(100, 0);
+  for (StatusControl label : {StatusControl::PerCent, StatusControl::StatusLabel, StatusControl::TimeLeft}) {
+    view_.SetText(label, "");
+  }
   view_.SetVisible(StatusControl::CancelDownload, true);
   view_.SetEnabled(StatusControl::CancelDownload, true);
   view_.SetText(StatusControl::CancelDownload, texts::kCancelDownload);

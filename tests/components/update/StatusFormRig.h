@@ -37,7 +37,7 @@ class FakeStatusView : public StatusFormView {
   void SetEnabled(StatusControl c, bool e) override { enabled[c] = e; }
   void SetVisible(StatusControl c, bool v) override { visible[c] = v; }
   void SetProgress(std::int64_t m, std::int64_t p) override { maximum = m, position = p; }
-  void ShowErrorIcon2() override { errorIcon2 = true; }
+  void SetErrorIcon2(bool error) override { errorIcon2 = error; }
   void RepaintSidePanel() override {}
   bool IsChecked(StatusRadio r) override { return checked[r]; }
   void SetChecked(StatusRadio r, bool c) override {

@@ -157,6 +157,10 @@ TEST(StatusFormSteps, MissingArchiveStopsOnTheInstallPage) {
   rig.form.FormDestroy();
   EXPECT_FALSE(rig.Value("Update").has_value());
   EXPECT_TRUE(rig.scripts.started.empty());
+  // A later showing has the install page as designed again.
+  rig.form.FormShow();
+  EXPECT_EQ(rig.Text(C::Label3), texts::kInstallPage);
+  EXPECT_FALSE(rig.view.errorIcon2);
 }
 
 TEST(StatusFormSteps, CancelOnTheWelcomePageWritesNothing) {
