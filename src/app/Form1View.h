@@ -21,6 +21,20 @@ enum class Form1Radio { RadioButton_Guest, RadioButton_LogIn };
 
 enum class Form1Edit { Edit_UserName, Edit_Password };
 
+// The entries of ListView_Files as TForm1 keeps them: the list holds none
+// of them itself, asks for the rows it draws and reports the user's ticks
+// here. Texts are UTF-8; a row outside the entries gives empty texts and no
+// tick.
+class Form1FileRows {
+ public:
+  virtual ~Form1FileRows() = default;
+  virtual int Count() = 0;
+  virtual std::string Caption(int row) = 0;
+  virtual std::string SizeText(int row) = 0;
+  virtual bool IsTicked(int row) = 0;
+  virtual void SetTicked(int row, bool ticked) = 0;
+};
+
 // The main window as TForm1 sees it: a thin surface over the real controls.
 // Every text is UTF-8. The view keeps no logic of its own; it only shows
 // what it is told and reports what the user changed (ticks, selections,
@@ -67,13 +81,15 @@ class Form1View {
   virtual int ProgPathSelection() = 0;
 
   // ListView_Files: the members with a check box each, columns "Dateiname"
-  // and "Größe", in the order added (TForm1 adds them sorted by the
-  // locale's word order; the view sorts nothing itself). A new entry is not
-  // ticked. The selection is -1 when none.
-  virtual void ClearFiles() = 0;
-  virtual void AddFile(const std::string& caption, const std::string& size) = 0;
-  virtual bool IsFileChecked(int index) = 0;
-  virtual void SetFileChecked(int index, bool checked) = 0;
+  // and "Größe", in the order of rows (TForm1 sorts them by the locale's
+  // word order; the view sorts nothing itself). ShowFiles makes the list
+  // show rows.Count() entries with none selected; from then on the list
+  // asks rows for what it draws (rows must outlive the view) and sets the
+  // ticks the user makes (click, Space) there before it reports them.
+  // RefreshFiles redraws after TForm1 changed ticks. The selection is -1
+  // when none.
+  virtual void ShowFiles(Form1FileRows& rows) = 0;
+  virtual void RefreshFiles() = 0;
   virtual int FilesSelection() = 0;
 };
 

@@ -37,7 +37,12 @@ class ScopedFlag {
 }  // namespace
 
 TForm1::TForm1(Form1View& view, TForm5& preview, ContainerCatalogue& catalogue, const WizardServices& services)
-    : view_(view), preview_(preview), catalogue_(catalogue), services_(services), extraction_(catalogue, services) {
+    : view_(view),
+      preview_(preview),
+      catalogue_(catalogue),
+      services_(services),
+      extraction_(catalogue, services),
+      files_(catalogue, services.codePage, services.locale) {
   // The window as designed, so that the wizard's state never depends on
   // what the toolkit side happened to build.
   view_.ShowPage(0);

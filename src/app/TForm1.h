@@ -7,6 +7,7 @@
 
 #include "app/Form1View.h"
 #include "app/MemberExtraction.h"
+#include "app/MemberListRows.h"
 #include "app/StartupComponents.h"
 #include "app/WizardServices.h"
 #include "container/ContainerCatalogue.h"
@@ -89,7 +90,6 @@ class TForm1 {
   void ResetLoginPage();
   void ClearEdit(Form1Edit edit);
   void ApplyButtonRule();
-  void SetTicks(bool ticked);
   // Extracts every ticked entry in list order; returns the last result.
   std::string ExtractTicked(bool stopOnCancel);
   std::string SizeText(std::int64_t size);
@@ -105,7 +105,7 @@ class TForm1 {
   int page_ = 0;
   bool loading_ = false;
   std::vector<std::string> progPathNames_;  // entries of ListView_ProgPath
-  std::vector<AnsiString> fileNames_;       // entries of ListView_Files, in list order
+  MemberListRows files_;                    // entries of ListView_Files, in list order
 };
 
 }  // namespace sorvane

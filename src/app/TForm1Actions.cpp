@@ -13,11 +13,11 @@ constexpr int kShowNormal = 1;
 std::string TForm1::ExtractTicked(bool stopOnCancel) {
   extraction_.ExtractFolder.clear();
   std::string last;
-  for (std::size_t i = 0; i < fileNames_.size(); ++i) {
-    if (!view_.IsFileChecked(static_cast<int>(i))) continue;
-    // Entries carry only the name: two entries of one name both reach the
+  for (int row = 0; row < files_.Count(); ++row) {
+    if (!files_.IsTicked(row)) continue;
+    // Entries stand for names: two entries of one name both reach the
     // first member of that name.
-    last = extraction_.ExtractMember(catalogue_.FindMember(fileNames_[i]), extraction_.ExtractFolder, false);
+    last = extraction_.ExtractMember(catalogue_.FindMember(files_.Name(row)), extraction_.ExtractFolder, false);
     if (stopOnCancel && last == CancelMarker) break;
   }
   return last;

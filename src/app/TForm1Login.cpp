@@ -69,15 +69,10 @@ bool TForm1::LoginStep() {
 }
 
 void TForm1::BuildMemberList(std::int32_t column) {
-  view_.ClearFiles();
-  fileNames_.clear();
   // Sorted by the locale's word order, members of one name in file order;
   // a column outside the flags sees nothing.
-  for (const std::int32_t index : ListVisibleMembers(catalogue_, column, services_.locale)) {
-    const ContainerMember member = catalogue_.Members[static_cast<std::size_t>(index)];
-    fileNames_.emplace_back(member.Name);
-    view_.AddFile(services_.codePage.AnsiToUtf8(fileNames_.back()), SizeText(member.StoredSize));
-  }
+  files_.Fill(ListVisibleMembers(catalogue_, column, services_.locale));
+  view_.ShowFiles(files_);
   // Nothing is ticked yet.
   view_.SetEnabled(Form1Control::Button_Extract, false);
   view_.SetEnabled(Form1Control::Button_Execute, false);

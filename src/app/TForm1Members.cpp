@@ -1,14 +1,12 @@
 // Page 2: the ticks of the member list and the rule that enables the
-// extract and execute buttons.
+// extract and execute buttons. The ticks live in files_; the list reports
+// a tick made by click or Space there before these handlers run.
 #include "app/TForm1.h"
 
 namespace sorvane {
 
 void TForm1::ApplyButtonRule() {
-  bool anyTicked = false;
-  for (std::size_t i = 0; i < fileNames_.size() && !anyTicked; ++i) {
-    anyTicked = view_.IsFileChecked(static_cast<int>(i));
-  }
+  const bool anyTicked = files_.AnyTicked();
   view_.SetEnabled(Form1Control::Button_Extract, anyTicked);
   view_.SetEnabled(Form1Control::Button_Execute, anyTicked);
 }
@@ -23,12 +21,9 @@ void TForm1::ListView_FilesKeyPress(char key) {
 void TForm1::ListView_FilesMouseUp() { ApplyButtonRule(); }
 
 void TForm1::Button_SelAllClick(std::string_view senderName) {
-  SetTicks(senderName == "Button_SelAll");
+  files_.SetAllTicked(senderName == "Button_SelAll");
+  view_.RefreshFiles();
   ApplyButtonRule();
-}
-
-void TForm1::SetTicks(bool ticked) {
-  for (std::size_t i = 0; i < fileNames_.size(); ++i) view_.SetFileChecked(static_cast<int>(i), ticked);
 }
 
 }  // namespace sorvane

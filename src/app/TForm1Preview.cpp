@@ -14,11 +14,11 @@ void TForm1::ListView_FilesSelectItem(bool fromList) {
   // "Bilder&vorschau" prepares the picture when it opens the window.
   if (!preview_.Visible() && fromList) return;
   const int selected = view_.FilesSelection();
-  if (selected < 0 || static_cast<std::size_t>(selected) >= fileNames_.size()) {
+  if (selected < 0 || selected >= files_.Count()) {
     preview_.ClearPicture();
     return;
   }
-  const AnsiString& name = fileNames_[static_cast<std::size_t>(selected)];
+  const AnsiString name(files_.Name(selected));
   if (IndexOfText(PreviewExtensions, ExtractFileExt(name)) < 0) {
     preview_.ClearPicture();
     return;

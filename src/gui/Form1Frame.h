@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/Form1View.h"
+#include "gui/WxReportList.h"
 #include "platform/Dialogs.h"
 
 class wxBitmapButton;
@@ -52,10 +53,8 @@ class Form1Frame : public wxFrame, public Form1View {
   void ClearProgPath() override;
   void AddProgPath(const std::string& caption, const std::string& size) override;
   int ProgPathSelection() override;
-  void ClearFiles() override;
-  void AddFile(const std::string& caption, const std::string& size) override;
-  bool IsFileChecked(int index) override;
-  void SetFileChecked(int index, bool checked) override;
+  void ShowFiles(Form1FileRows& rows) override;
+  void RefreshFiles() override;
   int FilesSelection() override;
 
   // The controls, named as the window names them (read by the smoke tests).
@@ -74,7 +73,7 @@ class Form1Frame : public wxFrame, public Form1View {
   wxTextCtrl* Edit_Password = nullptr;
   wxStaticText* Label_Author = nullptr;
   wxStaticText* Label_Title = nullptr;
-  wxListCtrl* ListView_Files = nullptr;
+  VirtualCheckList* ListView_Files = nullptr;
   wxButton* Button_SelAll = nullptr;
   wxButton* Button_SelNothing = nullptr;
   wxButton* Button_Extract = nullptr;
@@ -103,6 +102,8 @@ class Form1Frame : public wxFrame, public Form1View {
   void Forward(const std::function<void(TForm1&)>& handler);
   void ChooseRadio(wxRadioButton* chosen);
   void ToggleSelectedFile();
+  // A tick the user made (click or Space), kept in the member list's rows.
+  void SetFileTicked(int index, bool ticked);
 
   void OnCharHook(wxKeyEvent& event);
   void OnCloseWindow(wxCloseEvent& event);

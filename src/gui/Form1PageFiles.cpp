@@ -31,7 +31,7 @@ void Form1Frame::BuildPageFiles(wxPanel* page) {
       page, wxID_ANY,
       Wx("Wählen Sie die Dateien, die extrahiert werden sollen, und klicken Sie auf \"Extrahieren\"."));
   intro->Wrap(540);
-  ListView_Files = MakeReportList(page, true);
+  ListView_Files = new VirtualCheckList(page);
   Button_SelAll = new wxButton(page, wxID_ANY, Wx("&Alles auswählen"));
   Button_SelNothing = new wxButton(page, wxID_ANY, Wx("&Nichts auswählen"));
   Button_Extract = new wxButton(page, wxID_ANY, Wx("E&xtrahieren"));
@@ -75,12 +75,15 @@ void Form1Frame::BuildPageFiles(wxPanel* page) {
   };
   ListView_Files->Bind(wxEVT_LIST_ITEM_SELECTED, selectItem);
   ListView_Files->Bind(wxEVT_LIST_ITEM_DESELECTED, selectItem);
-  // A tick set with the mouse; CheckItem raises these too, hence the guard.
-  const auto ticked = [this](wxListEvent&) {
-    if (!programChange_) Forward([](TForm1& f) { f.ListView_FilesClick(); });
+  // A tick set with the mouse: the list only reports it; the tick is kept
+  // in the rows, then the handler runs.
+  const auto ticked = [this](wxListEvent& event, bool checked) {
+    if (programChange_) return;
+    SetFileTicked(static_cast<int>(event.GetIndex()), checked);
+    Forward([](TForm1& f) { f.ListView_FilesClick(); });
   };
-  ListView_Files->Bind(wxEVT_LIST_ITEM_CHECKED, ticked);
-  ListView_Files->Bind(wxEVT_LIST_ITEM_UNCHECKED, ticked);
+  ListView_Files->Bind(wxEVT_LIST_ITEM_CHECKED, [ticked](wxListEvent& event) { ticked(event, true); });
+  ListView_Files->Bind(wxEVT_LIST_ITEM_UNCHECKED, [ticked](wxListEvent& event) { ticked(event, false); });
   // The list does not tick with the space key itself.
   ListView_Files->Bind(wxEVT_LIST_KEY_DOWN, [this](wxListEvent& event) {
     if (event.GetKeyCode() == WXK_SPACE) {
@@ -112,29 +115,25 @@ void Form1Frame::BuildPageFiles(wxPanel* page) {
 }
 
 void Form1Frame::ToggleSelectedFile() {
+  Form1FileRows* rows = ListView_Files->Rows();
   const int selected = SelectedEntry(ListView_Files);
-  if (selected >= 0) SetFileChecked(selected, !IsFileChecked(selected));
+  if (rows != nullptr && selected >= 0) SetFileTicked(selected, !rows->IsTicked(selected));
 }
 
-void Form1Frame::ClearFiles() {
+void Form1Frame::SetFileTicked(int index, bool ticked) {
+  Form1FileRows* rows = ListView_Files->Rows();
+  if (rows == nullptr || index < 0 || index >= rows->Count()) return;
+  rows->SetTicked(index, ticked);
+  ListView_Files->RefreshItem(index);
+}
+
+void Form1Frame::ShowFiles(Form1FileRows& rows) {
   programChange_ = true;
-  ListView_Files->DeleteAllItems();
+  ListView_Files->ShowRows(rows);
   programChange_ = false;
 }
 
-void Form1Frame::AddFile(const std::string& caption, const std::string& size) {
-  programChange_ = true;
-  AppendEntry(ListView_Files, caption, size);
-  programChange_ = false;
-}
-
-bool Form1Frame::IsFileChecked(int index) { return ListView_Files->IsItemChecked(index); }
-
-void Form1Frame::SetFileChecked(int index, bool checked) {
-  programChange_ = true;
-  ListView_Files->CheckItem(index, checked);
-  programChange_ = false;
-}
+void Form1Frame::RefreshFiles() { ListView_Files->Refresh(); }
 
 int Form1Frame::FilesSelection() { return SelectedEntry(ListView_Files); }
 

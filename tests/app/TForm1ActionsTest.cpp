@@ -56,6 +56,13 @@ TEST_F(ActionsTest, ButtonRuleFollowsTheTicks) {
   view.UserTick(3, false);
   form.ListView_FilesMouseUp();
   EXPECT_FALSE(view.Enabled(C::Button_Extract));
+
+  // A tick made twice counts once.
+  view.UserTick(1, true);
+  view.UserTick(1, true);
+  view.UserTick(1, false);
+  form.ListView_FilesClick();
+  EXPECT_FALSE(view.Enabled(C::Button_Extract));
 }
 
 TEST_F(ActionsTest, ExtractAsksForTheFolderOnceAndWritesEveryTickedMember) {

@@ -200,6 +200,12 @@ TEST_F(PagesTest, BackFromPageTwoClearsTheLoginAndKeepsTheList) {
   EXPECT_EQ(view.edits[Form1Edit::Edit_UserName], "");
   EXPECT_THAT(view.FileCaptions(), ElementsAre("a.txt"));
   EXPECT_TRUE(view.Enabled(C::Button_Back));
+  // The kept list refers to the catalogue's members; should a later load
+  // hold fewer, the hidden list draws empty rows instead of reading beyond.
+  form.Catalogue().Members.Clear();
+  view.RefreshFiles();
+  EXPECT_THAT(view.FileCaptions(), ElementsAre(""));
+  form.Catalogue().LoadCatalogue();
 
   // On page 1 the rebuilt program list must not touch "Weiter &>".
   view.UserSelectProgPath(0);

@@ -1,5 +1,7 @@
 #include "RecordingViews.h"
 
+#include <stdexcept>
+
 namespace sorvane {
 namespace {
 
@@ -98,14 +100,25 @@ void RecordingForm1View::AddProgPath(const std::string& caption, const std::stri
   progPath.push_back({caption, size});
 }
 
-void RecordingForm1View::ClearFiles() {
-  files.clear();
+void RecordingForm1View::ShowFiles(Form1FileRows& rows) {
+  fileRows = &rows;
   filesSelection = -1;
-  log.push_back("ClearFiles");
+  log.push_back("ShowFiles " + std::to_string(rows.Count()));
+  RefreshFiles();
 }
 
-void RecordingForm1View::AddFile(const std::string& caption, const std::string& size) {
-  files.push_back({caption, size});
+void RecordingForm1View::RefreshFiles() {
+  files.clear();
+  if (fileRows == nullptr) return;
+  for (int row = 0; row < fileRows->Count(); ++row) {
+    files.push_back({fileRows->Caption(row), fileRows->SizeText(row), fileRows->IsTicked(row)});
+  }
+}
+
+void RecordingForm1View::UserTick(int index, bool ticked) {
+  if (index < 0 || static_cast<std::size_t>(index) >= files.size()) throw std::out_of_range("no such entry");
+  fileRows->SetTicked(index, ticked);
+  RefreshFiles();
 }
 
 }  // namespace sorvane

@@ -34,14 +34,18 @@ class RecordingForm1View : public Form1View {
   std::map<Form1Edit, std::string> edits;
   std::vector<Entry> progPath;
   int progPathSelection = -1;
+  // ListView_Files as last drawn: every row read from the rows TForm1 keeps,
+  // again after each change.
   std::vector<Entry> files;
   int filesSelection = -1;
+  Form1FileRows* fileRows = nullptr;
 
   // What the user does: these change state without logging.
   void UserSelectProgPath(int index) { progPathSelection = index; }
   void UserCheck(Form1Radio radio);
   void UserType(Form1Edit edit, const std::string& typed) { edits[edit] = typed; }
-  void UserTick(int index, bool ticked) { files.at(static_cast<std::size_t>(index)).checked = ticked; }
+  // A tick by click or Space: set in the rows, as the list does.
+  void UserTick(int index, bool ticked);
   std::vector<std::string> FileCaptions() const;
   bool Enabled(Form1Control control) const;
   // The log so far; the log starts afresh.
@@ -63,10 +67,8 @@ class RecordingForm1View : public Form1View {
   void ClearProgPath() override;
   void AddProgPath(const std::string& caption, const std::string& size) override;
   int ProgPathSelection() override { return progPathSelection; }
-  void ClearFiles() override;
-  void AddFile(const std::string& caption, const std::string& size) override;
-  bool IsFileChecked(int index) override { return files.at(static_cast<std::size_t>(index)).checked; }
-  void SetFileChecked(int index, bool value) override { UserTick(index, value); }
+  void ShowFiles(Form1FileRows& rows) override;
+  void RefreshFiles() override;
   int FilesSelection() override { return filesSelection; }
 };
 
