@@ -76,12 +76,16 @@ std::variant<ZvqOptions, int> ParseArguments(int argc, const char* const* argv, 
   list->add_option("CONTAINER", options.container, "Die Containerdatei")->required()->type_name("DATEI");
   LoginOptions(*list, options);
 
-  CLI::App* extract = AddCommand(app, "extract", "Die Dateien, die das Konto sehen darf, in ein Verzeichnis schreiben");
+  CLI::App* extract = AddCommand(app, "extract",
+                                       "Die Dateien, die das Konto sehen darf, in ein Verzeichnis schreiben (auf einem "
+                                       "Terminal mit Fortschrittsanzeige)");
   extract->add_option("CONTAINER", options.container, "Die Containerdatei")->required()->type_name("DATEI");
   LoginOptions(*extract, options);
   extract->add_option("-d", options.directory, "In dieses Verzeichnis extrahieren (Vorgabe: das aktuelle)")
       ->type_name("VERZEICHNIS");
-  extract->add_flag("--overwrite", options.overwrite, "Vorhandene Dateien überschreiben (sonst bleiben sie)");
+  extract->add_flag("--overwrite", options.overwrite,
+                    "Vorhandene Dateien überschreiben (sonst bleiben sie); ein symbolischer Link wird dabei durch die "
+                    "Datei ersetzt");
   extract->add_option("MEMBER", options.members, "Nur diese Dateien (Vorgabe: alle sichtbaren)")->type_name("DATEI");
 
   try {
