@@ -24,7 +24,14 @@ port=$("$examples/serve.sh" "$work/server" "$work/nginx")
 export ORVEL_UPDATE_HOST=127.0.0.1:$port ORVEL_REGISTRY_DIR=$work/registry ORVEL_SYSTEM_DIR=$work/system
 export TMPDIR=$work/temp ORVEL_E2E_ARTIFACTS=$artifacts ORVEL_E2E_STATE=$work/state
 
-fail() { echo "update-e2e: FAILED: $*" >&2; exit 1; }
+fail() {
+  echo "update-e2e: FAILED: $*" >&2
+  if [ -f "$work/state/second.log" ]; then
+    echo "update-e2e: the restarted program said:" >&2
+    cat "$work/state/second.log" >&2
+  fi
+  exit 1
+}
 
 "$work/Programm/sorvane" || fail "the first run"
 [ -f "$work/state/first-done" ] || fail "the first run did not finish the wizard"
