@@ -101,9 +101,9 @@ StatusFormDialog::StatusFormDialog(wxWindow* parent)
       event.Veto();
       return;
     }
-    form_->FormClose();
     if (IsModal()) EndModal(wxID_CANCEL);
     wxDialog::Show(false);
+    form_->FormClose();
   });
   // Esc is a request to close like the close box.
   SetEscapeId(wxID_NONE);

@@ -105,9 +105,11 @@ void TStatusForm::RunStep(int s) {
       SetCancelEnabled(false);
       break;
     case 5:
+      // The window's modal showing ends first; the program's end follows
+      // once the message loop runs again.
       ending_ = true;
-      services_.application.Terminate();
       view_.Close();
+      services_.application.Terminate();
       break;
     default:
       break;
