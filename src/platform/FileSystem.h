@@ -34,8 +34,8 @@ class FileSystem {
   // without sharing. A file this process holds open through OpenRead is not
   // emptied: that fails like any other refusal, with EFCreateError
   // "Datei %s kann nicht erstellt werden" and the path as given. Where the
-  // system has symbolic links, none is written through: a link to a file is
-  // replaced by the new file, any other link is refused.
+  // system has symbolic links, none is written through: a link is replaced
+  // by the new file, unless it leads to a folder (refused).
   virtual std::unique_ptr<Stream> Create(const std::string& path) = 0;
 
   // True for an existing file, false for folders and missing entries.

@@ -74,7 +74,7 @@ TEST_F(PosixFileSystemTest, TheShareTableSeesInodesAndOtherInstances) {
   EXPECT_NO_THROW(other.Create(At("link.zvq")));
 }
 
-TEST_F(PosixFileSystemTest, CreateReplacesALinkToAFileAndWritesThroughNoLink) {
+TEST_F(PosixFileSystemTest, CreateReplacesLinksAndWritesThroughNone) {
   Write("ziel.txt", "alter Inhalt");
   ASSERT_EQ(::symlink(At("ziel.txt").c_str(), At("zeiger.txt").c_str()), 0);
   files.Create(At("zeiger.txt"))->WriteBuffer("neu", 3);
@@ -82,13 +82,17 @@ TEST_F(PosixFileSystemTest, CreateReplacesALinkToAFileAndWritesThroughNoLink) {
   EXPECT_FALSE(std::filesystem::is_symlink(At("zeiger.txt")));
   EXPECT_EQ(std::filesystem::file_size(At("zeiger.txt")), 3u);
 
-  // Links that lead nowhere or to a folder are refused and left alone.
+  // A link that leads nowhere is replaced too; the file it names never
+  // appears.
   ASSERT_EQ(::symlink(At("anderswo.txt").c_str(), At("falle.txt").c_str()), 0);
-  ASSERT_EQ(::symlink(root.c_str(), At("ordner").c_str()), 0);
-  EXPECT_THROW(files.Create(At("falle.txt")), EFCreateError);
-  EXPECT_THROW(files.Create(At("ordner")), EFCreateError);
+  files.Create(At("falle.txt"))->WriteBuffer("neu", 3);
   EXPECT_FALSE(std::filesystem::exists(At("anderswo.txt")));
-  EXPECT_TRUE(std::filesystem::is_symlink(At("falle.txt")));
+  EXPECT_FALSE(std::filesystem::is_symlink(At("falle.txt")));
+
+  // A link to a folder is not replaced.
+  ASSERT_EQ(::symlink(root.c_str(), At("ordner").c_str()), 0);
+  EXPECT_THROW(files.Create(At("ordner")), EFCreateError);
+  EXPECT_TRUE(std::filesystem::is_symlink(At("ordner")));
 }
 
 TEST_F(PosixFileSystemTest, OnlyRegularFilesAreOpenedForReading) {

@@ -136,18 +136,18 @@ std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
 namespace {
 
 // The file to write at path, opened or made. A symbolic link there is never
-// written through: in a shared folder anyone may plant one that leads to
-// another user's file. A link that leads to a file (what the overwrite
-// question asked about) is replaced by a new regular file, as archive tools
-// do; one that leads nowhere or to a folder is refused. O_NOFOLLOW and
-// O_EXCL keep a link made meanwhile from being followed either.
+// written through: in a shared folder (the temporary folder above all)
+// anyone may plant one that leads to another user's file. A link is
+// replaced by a new regular file, as archive tools do, unless it leads to a
+// folder. O_NOFOLLOW and O_EXCL keep a link made meanwhile from being
+// followed either.
 int OpenOrCreateFile(const std::string& path) {
   for (int attempt = 0; attempt < 3; ++attempt) {
     int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0) return fd;
     if (errno == ELOOP) {
       struct stat target;
-      if (::stat(path.c_str(), &target) != 0 || S_ISDIR(target.st_mode)) return -1;
+      if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) return -1;
       if (::unlink(path.c_str()) != 0 && errno != ENOENT) return -1;
     } else if (errno != ENOENT) {
       return -1;
