@@ -181,7 +181,7 @@ void UpdateE2EApp::RestartedScript() {
   d.Add("Ctrl+U shows the wizard",
         [this, &d] {
           if (OnPage(0)) return true;
-          if (Steady::now() - keyAt_ > std::chrono::seconds(2)) {
+          if (Steady::now() - keyAt_ > std::chrono::seconds(5)) {
             keyAt_ = Steady::now();
             Program()->MainWindow().Raise();
             Program()->MainWindow().SetFocus();
@@ -189,8 +189,23 @@ void UpdateE2EApp::RestartedScript() {
           }
           return false;
         },
-        [&d] { d.Click(ShownWizard()->Button_Cancel); });
-  d.Add("Abbrechen closes it", [] { return ShownWizard() == nullptr; }, [this] {
+        [this, &d] {
+          keyAt_ = Steady::now();
+          d.Click(ShownWizard()->Button_Cancel);
+        });
+  // Likewise a click that came before the window manager had placed the
+  // window is made again.
+  d.Add("Abbrechen closes it",
+        [this, &d] {
+          StatusFormDialog* wizard = ShownWizard();
+          if (wizard == nullptr) return true;
+          if (Steady::now() - keyAt_ > std::chrono::seconds(5)) {
+            keyAt_ = Steady::now();
+            d.Click(wizard->Button_Cancel);
+          }
+          return false;
+        },
+        [this] {
     Note("second-done");
     Program()->MainWindow().Close();
   });
