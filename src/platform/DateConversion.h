@@ -27,11 +27,6 @@ struct CalendarDay {
 // Date-times outside the years 1 to 9999 give {0, 0, 0}.
 CalendarDay DecodeDate(double dateTime);
 
-// The runtime's failure of a text-to-date conversion.
-class EConvertError : public Exception {
-  using Exception::Exception;
-};
-
 namespace texts {
 inline constexpr char kInvalidDate[] = "'%s' ist kein gültiges Datum";
 }  // namespace texts

@@ -39,6 +39,10 @@ class ESockError : public Exception {
 class EAbortError : public Exception {
   using Exception::Exception;
 };
+// A text that does not convert: a date, a format that does not fit its arguments.
+class EConvertError : public Exception {
+  using Exception::Exception;
+};
 
 // The runtime's error texts.
 namespace texts {

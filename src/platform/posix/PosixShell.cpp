@@ -1,7 +1,5 @@
 #include "platform/posix/PosixShell.h"
 
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 #include <utility>
+
+#include "platform/posix/DetachedProcess.h"
 
 namespace sorvane {
 
@@ -40,34 +40,7 @@ void PosixShell::Open(const std::string& path, const std::string& /*parameters*/
   const std::string program = FindProgramOnPath(opener_);
   if (program.empty()) return;
 
-  // Everything the children need is prepared here: between fork and exec a
-  // child of a threaded program may only make async-signal-safe calls.
-  const char* argv[] = {program.c_str(), path.c_str(), nullptr};
-  const char* folder = workingFolder.empty() ? nullptr : workingFolder.c_str();
-
-  // Double fork: the middle child exits at once and is reaped here, so the
-  // opener is adopted by init and never becomes our zombie, without our
-  // touching the process-wide SIGCHLD handling the toolkit may rely on.
-  const pid_t middle = fork();
-  if (middle < 0) return;
-  if (middle == 0) {
-    if (fork() != 0) _exit(0);
-    setsid();
-    const int null = open("/dev/null", O_RDWR);
-    if (null >= 0) {
-      dup2(null, STDIN_FILENO);
-      dup2(null, STDOUT_FILENO);
-      if (null > STDERR_FILENO) close(null);
-    }
-    if (folder != nullptr && chdir(folder) != 0) {
-      // An unusable working folder does not keep the file from opening.
-    }
-    execv(argv[0], const_cast<char* const*>(argv));
-    _exit(127);
-  }
-  int status = 0;
-  while (waitpid(middle, &status, 0) < 0 && errno == EINTR) {
-  }
+  SpawnDetached({program, path}, workingFolder, true);
 }
 
 namespace {

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "components/zip/TZipArchive.h"
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
+
+namespace sorvane {
+
+// A template line that does not exist.
+class EStringListError : public Exception {
+  using Exception::Exception;
+};
+
+namespace texts {
+inline constexpr char kListIndexError[] = "Listenindex überschreitet das Maximum (%d)";
+}  // namespace texts
+
+// The installation script's name, in the temporary folder.
+inline constexpr char kUpdateScriptName[] = "Update.bat";
+
+// The three paths a template works with, UTF-8 as the file system has them.
+struct ScriptPaths {
+  std::string programFolder;  // P: the program's folder, ending with "/"
+  std::string tempFolder;     // T: the temporary folder, ending with "/"
+  std::string programFile;    // F: the program file's full path
+};
+
+// The lines of a text as the runtime's string list reads it: lines end at
+// CR LF, LF or a lone CR; a last line without an end counts, a final line
+// end adds no empty line; a NUL byte ends the text.
+std::vector<std::string> SplitTemplateLines(const std::string& text);
+
+// The installation script made from a template's text, as the bytes saved
+// as "Update.bat": groups of four lines (the first copied, the second and
+// third formatted with P, the fourth with T and P) up to a line at a group
+// position that begins with a blank, which starts the tail (every line
+// formatted with T); then, with restart, the program path as one quoted
+// word, and the script's own removal. Every line ends with LF alone, because
+// the shell would take a CR as part of the command. The appended lines quote
+// their paths so that the shell takes them literally.
+//
+// Throws EStringListError "Listenindex überschreitet das Maximum (i)" for an
+// empty template or an incomplete group (i the missing line's index), and
+// Format's EConvertError for a line that does not fit its arguments.
+std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths& paths, bool restart);
+
+// A path as one shell word that the shell takes literally: in single quotes,
+// a single quote inside as '\''.
+std::string ShellQuote(const std::string& path);
+
+enum class InstallationResult {
+  ArchiveMissing,  // TempFolder + archive name does not exist: nothing was done
+  Prepared,        // unpacked, "Update.bat" written, the archive deleted
+};
+
+// Prepares the installation of a downloaded update: unpacks the archive
+// (TempFolder + zipFileName) with zip into the temporary folder (engine
+// directory: the program's folder), turns the archive's "Update.bat" into
+// the installation script in its place, and deletes the archive. The script
+// is started when the program ends (ScriptRunner). paths.tempFolder is the
+// temporary folder.
+//
+// Errors leave as exceptions with the runtime's German texts: the ZIP
+// component's EZipError; EFOpenError "Datei %s kann nicht geöffnet werden"
+// when the archive brought no "Update.bat"; the template errors of
+// BuildUpdateScript; EFCreateError "Datei %s kann nicht erstellt werden"
+// when the script cannot be written. The archive stays then.
+InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, const ScriptPaths& paths,
+                                       const std::string& zipFileName, bool restart);
+
+}  // namespace sorvane

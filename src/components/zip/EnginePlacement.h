@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "platform/FileSystem.h"
+#include "platform/Resources.h"
+
+namespace sorvane {
+
+// The engine libraries as the program carries them (resource type
+// "ZIPFILE") and as they are called in the system folder.
+inline constexpr char kEngineResourceType[] = "ZIPFILE";
+inline constexpr char kZipEngineResource[] = "ZIPENGINE";
+inline constexpr char kUnzipEngineResource[] = "UNZIPENGINE";
+inline constexpr char kZipEngineFile[] = "ZipEngine.dll";
+inline constexpr char kUnzipEngineFile[] = "UnzipEngine.dll";
+
+// Writes the two engine resources unchanged as "ZipEngine.dll" and then
+// "UnzipEngine.dll" into systemFolder (ending with "/") when
+// "UnzipEngine.dll" is missing there; when it is present, neither file is
+// touched. True when the files were written. Throws EFCreateError
+// "Datei %s kann nicht erstellt werden" for a file that cannot be written
+// (a resource the program lacks counts as one). The unpacking engine is
+// written last, so a placement cut short is made again at the next start.
+bool PlaceZipEngines(FileSystem& files, ProgramResources& resources, const std::string& systemFolder);
+
+// The engines embedded in this program at build time.
+ProgramResources& EmbeddedEngineResources();
+
+}  // namespace sorvane

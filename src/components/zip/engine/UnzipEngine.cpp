@@ -1,0 +1,233 @@
+// The unpacking engine over libzip. See ZipEngineApi.h for the contract.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstddef>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "components/zip/engine/EngineResult.h"
+
+namespace sorvane::engine {
+namespace {
+
+constexpr std::size_t kBlock = 256 * 1024;
+
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+  int fd = -1;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+struct ArchiveCloser {
+  void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+
+// The parts of a member's name, "/" and "\" both separating; empty parts and
+// "." and ".." are dropped.
+std::vector<std::string> NameParts(const std::string& name) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (std::size_t i = 0; i <= name.size(); ++i) {
+    if (i == name.size() || name[i] == '/' || name[i] == '\\') {
+      if (!part.empty() && part != "." && part != "..") parts.push_back(part);
+      part.clear();
+    } else {
+      part += name[i];
+    }
+  }
+  return parts;
+}
+
+class Unpacker {
+ public:
+  Unpacker(const UnzipEngineCommand& command, ZipEngineResult& result) : command_(command), result_(result) {}
+
+  int32_t Run() {
+    target_.fd = ::open(command_.target, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (target_.fd < 0) {
+      return Fail(&result_, ZE_ERR_TARGET, "Der Zielordner %s kann nicht geöffnet werden", command_.target);
+    }
+    int error = 0;
+    archive_.reset(zip_open(command_.archive, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    if (!archive_) {
+      if (error == ZIP_ER_NOENT || error == ZIP_ER_OPEN || error == ZIP_ER_READ || error == ZIP_ER_MEMORY) {
+        return Fail(&result_, ZE_ERR_OPEN_ARCHIVE, "Das Archiv %s kann nicht geöffnet werden", command_.archive);
+      }
+      return Fail(&result_, ZE_ERR_BAD_ARCHIVE, "Das Archiv %s ist beschädigt oder kein ZIP-Archiv",
+                  command_.archive);
+    }
+    buffer_.reset(new (std::nothrow) char[kBlock]);
+    if (!buffer_) return Fail(&result_, ZE_ERR_MEMORY, "Zu wenig Arbeitsspeicher");
+
+    const zip_int64_t count = zip_get_num_entries(archive_.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+      if (const int32_t failed = Member(static_cast<zip_uint64_t>(i)); failed != ZE_OK) return failed;
+    }
+    return ZE_OK;
+  }
+
+ private:
+  int32_t Member(zip_uint64_t index) {
+    zip_stat_t stat;
+    if (zip_stat_index(archive_.get(), index, 0, &stat) != 0 || (stat.valid & ZIP_STAT_NAME) == 0) {
+      return Fail(&result_, ZE_ERR_BAD_ARCHIVE, "Das Archiv %s ist beschädigt oder kein ZIP-Archiv",
+                  command_.archive);
+    }
+    const std::string name = stat.name;
+    std::vector<std::string> parts = NameParts(name);
+    const bool folderEntry = !name.empty() && (name.back() == '/' || name.back() == '\\');
+    if (folderEntry || parts.empty()) return Skip(name);
+    if ((command_.options & UZ_OPT_FOLDER_NAMES) == 0) parts.erase(parts.begin(), parts.end() - 1);
+
+    std::string relative;
+    for (const auto& part : parts) relative += (relative.empty() ? "" : "/") + part;
+    // Within one archive the first member of a name wins.
+    if (!written_.insert(relative).second && (command_.options & UZ_OPT_OVERWRITE) == 0) return Skip(name);
+
+    const std::string path = std::string(command_.target) + "/" + relative;
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
+      return Unsupported(name);
+    }
+    if ((stat.valid & ZIP_STAT_COMP_METHOD) != 0 && !zip_compression_method_supported(stat.comp_method, 0)) {
+      return Unsupported(name);
+    }
+
+    Descriptor folder;
+    int into = target_.fd;
+    for (std::size_t k = 0; k + 1 < parts.size(); ++k) {
+      ::mkdirat(into, parts[k].c_str(), 0777);
+      const int next = ::openat(into, parts[k].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      if (next < 0) return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+      if (folder.fd >= 0) ::close(folder.fd);
+      folder.fd = into = next;
+    }
+    return Write(index, stat, name, into, parts.back(), path);
+  }
+
+  int32_t Write(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, int folder,
+                const std::string& leaf, const std::string& path) {
+    // A fresh file beside the final one, renamed over it once its data has
+    // passed the checks: nothing planted under the final name is written
+    // through, and damaged data never takes the name.
+    static std::atomic<unsigned> serial{0};
+    const std::string scratch = ".unzipengine-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+    mode_t mode = 0666;
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) == 0 &&
+        system == ZIP_OPSYS_UNIX && (attributes >> 16) != 0) {
+      mode = static_cast<mode_t>((attributes >> 16) & 0777);
+    }
+    Descriptor out;
+    out.fd = ::openat(folder, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (out.fd < 0) return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+
+    const int32_t copied = Copy(index, stat, name, out.fd, path);
+    int32_t outcome = copied;
+    if (outcome == ZE_OK && (stat.valid & ZIP_STAT_MTIME) != 0) {
+      const timespec times[2] = {{0, UTIME_OMIT}, {stat.mtime, 0}};
+      ::futimens(out.fd, times);
+    }
+    if (::close(out.fd) != 0 && outcome == ZE_OK) {
+      outcome = Fail(&result_, ZE_ERR_WRITE, "Datei %s kann nicht geschrieben werden", path.c_str());
+    }
+    out.fd = -1;
+    if (outcome == ZE_OK && ::renameat(folder, scratch.c_str(), folder, leaf.c_str()) != 0) {
+      outcome = Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+    }
+    if (outcome != ZE_OK) {
+      ::unlinkat(folder, scratch.c_str(), 0);
+      return outcome;
+    }
+    ++result_.written;
+    if (command_.report != nullptr) command_.report(command_.context, UZ_REPORT_WRITTEN, path.c_str());
+    return ZE_OK;
+  }
+
+  int32_t Copy(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, int out, const std::string& path) {
+    zip_file_t* member = zip_fopen_index(archive_.get(), index, 0);
+    if (member == nullptr) {
+      const int error = zip_error_code_zip(zip_get_error(archive_.get()));
+      if (error == ZIP_ER_COMPNOTSUPP || error == ZIP_ER_ENCRNOTSUPP) return Unsupported(name);
+      return Damaged(name);
+    }
+    zip_uint64_t total = 0;
+    int32_t outcome = ZE_OK;
+    for (;;) {
+      const zip_int64_t got = zip_fread(member, buffer_.get(), kBlock);
+      if (got < 0) {
+        outcome = Damaged(name);
+        break;
+      }
+      if (got == 0) break;
+      total += static_cast<zip_uint64_t>(got);
+      for (zip_int64_t done = 0; done < got;) {
+        const ssize_t put = ::write(out, buffer_.get() + done, static_cast<std::size_t>(got - done));
+        if (put < 0 && errno == EINTR) continue;
+        if (put <= 0) {
+          zip_fclose(member);
+          return Fail(&result_, ZE_ERR_WRITE, "Datei %s kann nicht geschrieben werden", path.c_str());
+        }
+        done += put;
+      }
+    }
+    // libzip checks the CRC at the end of the data; the size is checked here.
+    if (zip_fclose(member) != 0 && outcome == ZE_OK) outcome = Damaged(name);
+    if (outcome == ZE_OK && (stat.valid & ZIP_STAT_SIZE) != 0 && total != stat.size) outcome = Damaged(name);
+    return outcome;
+  }
+
+  int32_t Skip(const std::string& name) {
+    ++result_.skipped;
+    if (command_.report != nullptr) command_.report(command_.context, UZ_REPORT_SKIPPED, name.c_str());
+    return ZE_OK;
+  }
+
+  int32_t Damaged(const std::string& name) {
+    return Fail(&result_, ZE_ERR_BAD_DATA, "Die Daten von %s im Archiv %s sind beschädigt", name.c_str(),
+                command_.archive);
+  }
+
+  int32_t Unsupported(const std::string& name) {
+    return Fail(&result_, ZE_ERR_UNSUPPORTED,
+                "%s im Archiv %s ist verschlüsselt oder mit einem nicht unterstützten Verfahren komprimiert",
+                name.c_str(), command_.archive);
+  }
+
+  const UnzipEngineCommand& command_;
+  ZipEngineResult& result_;
+  Descriptor target_;
+  std::unique_ptr<zip_t, ArchiveCloser> archive_;
+  std::unique_ptr<char[]> buffer_;
+  std::set<std::string> written_;
+};
+
+}  // namespace
+}  // namespace sorvane::engine
+
+ZIP_ENGINE_EXPORT uint32_t GetUnzipEngineVersion(void) { return ZIP_ENGINE_VERSION; }
+
+ZIP_ENGINE_EXPORT int32_t UnzipEngineExec(const UnzipEngineCommand* given, ZipEngineResult* result) {
+  using namespace sorvane::engine;
+  if (Begin(result) == nullptr) return ZE_ERR_COMMAND;
+  UnzipEngineCommand command;
+  if (!CopyCommand(given, command, offsetof(UnzipEngineCommand, options) + sizeof(uint32_t)) ||
+      command.archive == nullptr || command.target == nullptr) {
+    return Fail(result, ZE_ERR_COMMAND, "Ungültiger Befehl an die ZIP-Engine");
+  }
+  try {
+    return Unpacker(command, *result).Run();
+  } catch (const std::bad_alloc&) {
+    return Fail(result, ZE_ERR_MEMORY, "Zu wenig Arbeitsspeicher");
+  }
+}
