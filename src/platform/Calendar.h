@@ -6,7 +6,7 @@
 namespace sorvane {
 
 // The local calendar: dates as the runtime counts them, a double of days
-// since 1899-12-30 whose fraction is the time of day (DateTime.h).
+// since 1899-12-30 whose fraction is the time of day (DateConversion.h).
 class Calendar {
  public:
   virtual ~Calendar() = default;

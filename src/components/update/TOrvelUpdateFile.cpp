@@ -88,7 +88,7 @@ void TOrvelUpdateFile::AutomaticUpdate(const std::string& ExtraArgument, bool Ma
   registry.CloseKey();
   if (decision.endProgram) {
     owner_.DetachDestroyHandler();
-    owner_.TerminateProgram();
+    services_.application.Terminate();
   }
 }
 

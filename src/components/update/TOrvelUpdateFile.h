@@ -5,6 +5,7 @@
 
 #include "components/update/UpdateWizard.h"
 #include "net/HttpClient.h"
+#include "platform/ApplicationControl.h"
 #include "platform/Calendar.h"
 #include "platform/CodePage.h"
 #include "platform/DriveType.h"
@@ -31,16 +32,16 @@ class UpdateComponentOwner {
   virtual UpdateWizard& CreateUpdateWizard() = 0;
 
   // "OnlyUpdate": the window's destroy handler is detached (set to none) so
-  // that it does not run at the end, then the program is asked to end at
-  // once. The ordinary shutdown still destroys the update wizard, whose
-  // teardown writes the next reminder and starts a prepared installation.
+  // that it does not run at the end; then the application is asked to end.
+  // The ordinary shutdown still destroys the update wizard, whose teardown
+  // writes the next reminder and starts a prepared installation.
   virtual void DetachDestroyHandler() = 0;
-  virtual void TerminateProgram() = 0;
 };
 
 // What the component works with; all of it outlives the component.
 struct UpdateComponentServices {
   NetServices net;              // for the inherited HTTP client
+  ApplicationControl& application;  // ends the program after an "OnlyUpdate" run
   RegistryStore& registry;
   ProgramFile& program;
   DriveTypes& drives;

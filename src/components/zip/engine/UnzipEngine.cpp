@@ -84,9 +84,11 @@ class Unpacker {
                   command_.archive);
     }
     const std::string name = stat.name;
+    // The last part decides: folder entries end with a separator, and "."
+    // and ".." name no file.
+    const std::string last = name.substr(name.find_last_of("/\\") + 1);
+    if (last.empty() || last == "." || last == "..") return Skip(name);
     std::vector<std::string> parts = NameParts(name);
-    const bool folderEntry = !name.empty() && (name.back() == '/' || name.back() == '\\');
-    if (folderEntry || parts.empty()) return Skip(name);
     if ((command_.options & UZ_OPT_FOLDER_NAMES) == 0) parts.erase(parts.begin(), parts.end() - 1);
 
     std::string relative;

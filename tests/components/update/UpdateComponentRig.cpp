@@ -1,0 +1,41 @@
+#include "components/update/UpdateComponentRig.h"
+
+#include <cstring>
+
+namespace sorvane {
+
+std::unique_ptr<TOrvelUpdateFile> UpdateComponentRig::Start() {
+  UpdateComponentServices services{NetServices{network, clock, pump, files},
+                                   owner,
+                                   *registry,
+                                   program,
+                                   drive,
+                                   calendar,
+                                   codePage,
+                                   files,
+                                   resources,
+                                   kSystem};
+  auto component = std::make_unique<TOrvelUpdateFile>(owner, services);
+  ApplyMainWindowValues(*component);
+  component->ZIPFileName = "ZVQ2.zip";
+  return component;
+}
+
+void UpdateComponentRig::PutValue(const std::string& name, RegistryType type, const std::string& data) {
+  registry->CreateKey(RegistryRoot::LocalMachine, kKey);
+  registry->WriteValue(RegistryRoot::LocalMachine, kKey, name, RegistryValue{type, data});
+}
+
+void UpdateComponentRig::PutUpdate(double date) {
+  std::string bytes(8, '\0');
+  std::uint64_t bits = 0;
+  std::memcpy(&bits, &date, sizeof bits);
+  for (int i = 0; i < 8; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<char>(bits >> (8 * i));
+  PutValue("Update", RegistryType::Binary, bytes);
+}
+
+std::optional<RegistryValue> UpdateComponentRig::Value(const std::string& name, RegistryRoot root) {
+  return registry->ReadValue(root, kKey, name);
+}
+
+}  // namespace sorvane

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "components/update/UpdateComponentRig.h"
+#include "components/update/UpdateHost.h"
+#include "platform/Registry.h"
+
+namespace sorvane {
+namespace {
+
+using UpdateComponentTest = UpdateComponentRig;
+
+TEST_F(UpdateComponentTest, ConstructionInstallsCtrlUPlacesEnginesThenCreatesWizard) {
+  auto component = Start();
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"action ActionList_ Ctrl+U", "wizard created"}));
+  EXPECT_EQ(files.FileBytes("/system/ZipEngine.dll"), "zip engine bytes");
+  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "unzip engine");
+  EXPECT_EQ(component->Host, UpdateHost());
+  EXPECT_EQ(component->Port, 21);
+  EXPECT_EQ(component->Body, "");
+  EXPECT_EQ(component->Header, "");
+  EXPECT_EQ(component->TimeOut, 10000);
+  EXPECT_TRUE(component->BodyToFile);
+  EXPECT_EQ(component->Name, "OrvelUpdateFile");
+  EXPECT_EQ(component->ProgramName, "ZVQ");
+  EXPECT_EQ(component->RegistryKey, "Sorvane");
+  EXPECT_FALSE(component->HKCU);
+}
+
+TEST_F(UpdateComponentTest, EnginesAreWrittenOnlyWhenTheUnpackingEngineIsMissing) {
+  files.AddFile("/system/UnzipEngine.dll", "old unzip");
+  Start();
+  EXPECT_FALSE(files.HasFile("/system/ZipEngine.dll"));
+  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "old unzip");
+
+  files.DeleteFile("/system/UnzipEngine.dll");
+  files.AddFile("/system/ZipEngine.dll", "old zip");
+  Start();
+  EXPECT_EQ(files.FileBytes("/system/ZipEngine.dll"), "zip engine bytes");
+  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "unzip engine");
+}
+
+TEST_F(UpdateComponentTest, EngineThatCannotBeWrittenFailsTheConstruction) {
+  files.FailOpen("/system/UnzipEngine.dll");
+  try {
+    Start();
+    FAIL() << "no error";
+  } catch (const EFCreateError& e) {
+    EXPECT_STREQ(e.what(), "Datei /system/UnzipEngine.dll kann nicht erstellt werden");
+  }
+  resources.byName.erase("ZIPENGINE");
+  EXPECT_THROW(Start(), EFCreateError);
+}
+
+TEST_F(UpdateComponentTest, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
+  auto component = Start();
+  component->AutomaticUpdate("", false, 0);
+  ASSERT_EQ(owner.shown.size(), 1u);
+  const UpdateWizardValues& values = owner.shown[0];
+  EXPECT_EQ(values.programName, "ZVQ");
+  EXPECT_EQ(values.zipFileName, "ZVQ2.zip");
+  EXPECT_EQ(values.registryKey, "Sorvane");
+  EXPECT_EQ(values.referenceDate, 45900.25);
+  EXPECT_FALSE(values.hkcu);
+  // The program path in double quotes, in the registry's code page.
+  EXPECT_EQ(Value("ApplicationFileName")->data, "\"/opt/\xDC" "ber/sorvane\"");
+  EXPECT_EQ(drive.asked, std::vector<std::string>{program.path});
+
+  component->AutomaticUpdate("/minimiert", false, 40000.5);
+  EXPECT_EQ(Value("ApplicationFileName")->data, "\"/opt/\xDC" "ber/sorvane\" /minimiert");
+  EXPECT_EQ(owner.shown.back().referenceDate, 40000.5);
+}
+
+TEST_F(UpdateComponentTest, StoredReminderDateDecidesAtStart) {
+  auto component = Start();
+  PutUpdate(calendar.today);
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_TRUE(owner.shown.empty());
+  PutUpdate(calendar.today - 1);
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_EQ(owner.shown.size(), 1u);
+}
+
+TEST_F(UpdateComponentTest, NoUpdateSilencesTheStartButNotCtrlU) {
+  auto component = Start();
+  PutUpdate(calendar.today - 300);
+  PutValue("NoUpdate", RegistryType::String, "");
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_TRUE(owner.shown.empty());
+
+  registry->DeleteValue(RegistryRoot::LocalMachine, kKey, "ApplicationFileName");
+  owner.ctrlU();
+  EXPECT_EQ(owner.shown.size(), 1u);
+  EXPECT_FALSE(Value("ApplicationFileName")) << "a manual run writes no command line";
+}
+
+TEST_F(UpdateComponentTest, OnlyUpdateShowsTheWizardThenEndsWithoutTheDestroyHandler) {
+  auto component = Start();
+  PutValue("NoUpdate", RegistryType::String, "");
+  PutValue("OnlyUpdate", RegistryType::DWord, std::string(4, '\0'));
+  PutUpdate(calendar.today + 30);
+  owner.log.clear();
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_EQ(owner.log, (std::vector<std::string>{"wizard shown", "detach", "terminate"}));
+}
+
+TEST_F(UpdateComponentTest, DriveThatMayNotUpdateOnlyRecordsTheCommandLine) {
+  auto component = Start();
+  PutValue("OnlyUpdate", RegistryType::String, "");
+  for (const int kind : {DRIVE_CDROM, DRIVE_UNKNOWN, DRIVE_NO_ROOT_DIR}) {
+    drive.type = kind;
+    owner.log.clear();
+    registry->DeleteValue(RegistryRoot::LocalMachine, kKey, "ApplicationFileName");
+    component->AutomaticUpdate("", false, 0);
+    EXPECT_TRUE(owner.log.empty()) << kind;
+    EXPECT_TRUE(Value("ApplicationFileName")) << kind;
+    // Not even an "Update" of the wrong type is looked at there.
+    PutValue("Update", RegistryType::String, "x");
+    EXPECT_NO_THROW(component->AutomaticUpdate("", true, 0));
+  }
+}
+
+TEST_F(UpdateComponentTest, UpdateOfAnotherTypeOrSizeIsAReadError) {
+  auto component = Start();
+  const std::pair<RegistryType, std::string> wrong[] = {
+      {RegistryType::Binary, std::string(4, '\0')},
+      {RegistryType::Binary, std::string(9, '\0')},
+      {RegistryType::String, "12345678"},
+      {RegistryType::DWord, std::string(4, '\0')},
+  };
+  for (const auto& [type, data] : wrong) {
+    PutValue("Update", type, data);
+    try {
+      component->AutomaticUpdate("", false, 0);
+      ADD_FAILURE() << "no error";
+    } catch (const ERegistryException& e) {
+      EXPECT_STREQ(e.what(), "Ungültiger Datentyp für 'Update'");
+    }
+  }
+  EXPECT_TRUE(owner.shown.empty());
+}
+
+TEST_F(UpdateComponentTest, HkcuSelectsTheUserRootAndWriteFailuresReachTheCaller) {
+  auto component = Start();
+  component->HKCU = true;
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_TRUE(Value("ApplicationFileName", RegistryRoot::CurrentUser));
+  EXPECT_FALSE(Value("ApplicationFileName", RegistryRoot::LocalMachine));
+  EXPECT_TRUE(owner.shown.back().hkcu);
+
+  store.FailWrites(true);
+  try {
+    component->AutomaticUpdate("", false, 0);
+    FAIL() << "no error";
+  } catch (const ERegistryException& e) {
+    EXPECT_STREQ(e.what(), "Fehler beim Setzen der Daten für 'ApplicationFileName'");
+  }
+}
+
+}  // namespace
+}  // namespace sorvane

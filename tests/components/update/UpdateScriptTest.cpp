@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "components/update/UpdateInstallation.h"
+#include "platform/Format.h"
+
+namespace sorvane {
+namespace {
+
+const ScriptPaths kPaths{"/opt/Prog/", "/tmp/t/", "/opt/Prog/sorvane"};
+
+std::string Script(const std::string& text, bool restart = true, const ScriptPaths& paths = kPaths) {
+  return BuildUpdateScript(text, paths, restart);
+}
+
+TEST(UpdateScriptTest, GroupsFormatTheirLinesWithProgramAndTempFolder) {
+  EXPECT_EQ(Script("echo start\r\n"
+                   "cp %s\r\n"
+                   "ls %0:s x\r\n"
+                   "mv %s %s\r\n"
+                   "second group %s\r\n"
+                   "a\r\nb\r\nc"),
+            "echo start\n"
+            "cp /opt/Prog/\n"
+            "ls /opt/Prog/ x\n"
+            "mv /tmp/t/ /opt/Prog/\n"
+            "second group %s\n"  // first lines of a group are copied as they stand
+            "a\nb\nc\n"
+            "'/opt/Prog/sorvane'\n"
+            "rm -f '/tmp/t/Update.bat'\n");
+}
+
+TEST(UpdateScriptTest, LineAtGroupPositionBeginningWithBlankStartsTheTail) {
+  EXPECT_EQ(Script(" cd %s\n rm %s*\n%%x", false), " cd /tmp/t/\n rm /tmp/t/*\n%x\nrm -f '/tmp/t/Update.bat'\n");
+  // A blank inside a group is no tail.
+  EXPECT_EQ(Script("a\n b %s\nc\nd\n e %s\n", false), "a\n b /opt/Prog/\nc\nd\n e /tmp/t/\nrm -f '/tmp/t/Update.bat'\n");
+}
+
+TEST(UpdateScriptTest, EmptyTemplateOrIncompleteGroupIsAMissingLine) {
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"", "Listenindex überschreitet das Maximum (0)"},
+      {"\0ignored", "Listenindex überschreitet das Maximum (0)"},
+      {"a\nb", "Listenindex überschreitet das Maximum (2)"},
+      {"a\nb\nc\nd\ne", "Listenindex überschreitet das Maximum (5)"},
+  };
+  for (const auto& c : cases) {
+    try {
+      Script(std::string(c.text, c.text[0] == '\0' ? 9 : std::strlen(c.text)));
+      ADD_FAILURE() << c.text;
+    } catch (const EStringListError& e) {
+      EXPECT_STREQ(e.what(), c.message);
+    }
+  }
+  EXPECT_THROW(Script("a\nb %s %s\nc\nd"), EConvertError);
+  EXPECT_THROW(Script(" %d"), EConvertError);
+}
+
+TEST(UpdateScriptTest, LinesAsTheStringListReadsThem) {
+  EXPECT_EQ(SplitTemplateLines("a\r\nb\nc\rd\n\ne\r\n"), (std::vector<std::string>{"a", "b", "c", "d", "", "e"}));
+  EXPECT_EQ(SplitTemplateLines("a\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
+  EXPECT_EQ(SplitTemplateLines(std::string("a\nb\0c\nd", 7)), (std::vector<std::string>{"a", "b"}));
+  EXPECT_TRUE(SplitTemplateLines("").empty());
+}
+
+TEST(UpdateScriptTest, AppendedLinesQuotePathsForTheShell) {
+  const ScriptPaths odd{"/opt/$(x) `y`/", "/tmp/it's \"ö\"/", "/opt/$(x) `y`/sorvane"};
+  EXPECT_EQ(Script(" true", true, odd),
+            " true\n'/opt/$(x) `y`/sorvane'\nrm -f '/tmp/it'\\''s \"ö\"/Update.bat'\n");
+  EXPECT_EQ(ShellQuote("''"), "''\\'''\\'''");
+}
+
+}  // namespace
+}  // namespace sorvane

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "components/zip/ZipRig.h"
+
+namespace sorvane {
+namespace {
+
+using ZipArchiveTest = ZipRig;
+
+std::string Text(std::size_t size) {
+  std::string text;
+  for (std::size_t i = 0; text.size() < size; ++i) text += "line " + std::to_string(i * 7919 % 1000) + "\n";
+  return text.substr(0, size);
+}
+
+TEST_F(ZipArchiveTest, StoredAndDeflatedMembersLandWithoutFolders) {
+  Source("Update.bat", "echo hi\n");
+  Source("bin/sorvane", Text(300000), 0755);
+  Source("doc/deep/liesmich.txt", "");
+  Zip("a.zip", {"-0", "Update.bat"});
+  Zip("a.zip", {"-r", "bin", "doc"});
+  Extract("a.zip");
+  EXPECT_EQ(Names(out), (std::vector<std::string>{"Update.bat", "liesmich.txt", "sorvane"}));
+  EXPECT_EQ(Read(out + "Update.bat"), "echo hi\n");
+  EXPECT_EQ(Read(out + "sorvane"), Text(300000));
+  struct stat info {};
+  ASSERT_EQ(::stat((out + "sorvane").c_str(), &info), 0);
+  EXPECT_TRUE(info.st_mode & S_IXUSR) << "a program stays executable";
+  EXPECT_EQ(zip->ExtractedCount(), 3u);
+  EXPECT_EQ(zip->SkippedCount(), 3u);  // the folder entries bin/, doc/ and doc/deep/
+}
+
+TEST_F(ZipArchiveTest, FirstMemberOfANameWinsAndLeftoversAreReplaced) {
+  Source("one/x.txt", "first");
+  Source("two/x.txt", "second");
+  Zip("d.zip", {"-D", "one/x.txt", "two/x.txt"});
+  Write(out + "x.txt", "left over from an earlier update");
+  Extract("d.zip");
+  EXPECT_EQ(Read(out + "x.txt"), "first");
+  EXPECT_EQ(zip->SkippedCount(), 1u);
+
+  zip->ExtractOptions.Overwrite = true;
+  Extract("d.zip");
+  EXPECT_EQ(Read(out + "x.txt"), "second");
+}
+
+TEST_F(ZipArchiveTest, OnlyTheLastNamePartCounts) {
+  // zip would clean these names itself; the archive is patched afterwards.
+  Source("QQ/up1", "parent");
+  Source("Qabs/up2", "absolute");
+  Source("winQup3", "backslash");
+  Source("QQ/Q", "dot");
+  Source("RR/RR", "dotdot");
+  Zip("n.zip", {"-0", "-D", "QQ/up1", "Qabs/up2", "winQup3", "QQ/Q", "RR/RR"});
+  Patch(root + "n.zip", "QQ/up1", "../up1");
+  Patch(root + "n.zip", "Qabs/up2", "/abs/up2");
+  Patch(root + "n.zip", "winQup3", "win\\up3");
+  Patch(root + "n.zip", "QQ/Q", "../.");
+  Patch(root + "n.zip", "RR/RR", "RR/..");
+  Extract("n.zip");
+  EXPECT_EQ(Names(out), (std::vector<std::string>{"up1", "up2", "up3"}));
+  EXPECT_EQ(Read(out + "up2"), "absolute");
+  EXPECT_EQ(Names(root), (std::vector<std::string>{"n.zip", "out", "src", "system"}));
+  EXPECT_EQ(zip->SkippedCount(), 2u);
+}
+
+TEST_F(ZipArchiveTest, LinksAreNeitherCreatedNorWrittenThrough) {
+  Write(root + "victim", "untouched");
+  ASSERT_EQ(::symlink((root + "victim").c_str(), (src + "link").c_str()), 0);
+  Source("Update.bat", "new");
+  Zip("l.zip", {"-y", "link", "Update.bat"});
+  // A link planted in the target under a member's name.
+  ASSERT_EQ(::symlink((root + "victim").c_str(), (out + "Update.bat").c_str()), 0);
+  Extract("l.zip");
+  struct stat info {};
+  ASSERT_EQ(::lstat((out + "link").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISREG(info.st_mode));
+  EXPECT_EQ(Read(out + "link"), root + "victim");
+  ASSERT_EQ(::lstat((out + "Update.bat").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISREG(info.st_mode));
+  EXPECT_EQ(Read(out + "Update.bat"), "new");
+  EXPECT_EQ(Read(root + "victim"), "untouched");
+}
+
+TEST_F(ZipArchiveTest, DamagedArchivesFailAndLeaveNoMemberBehind) {
+  Source("a.txt", "AAAA");
+  Source("b.txt", "the data of b, stored so that a byte can be changed");
+  Zip("c.zip", {"-0", "a.txt", "b.txt"});
+  const std::string whole = Read(root + "c.zip");
+  Patch(root + "c.zip", "stored so", "stored sO");
+  try {
+    Extract("c.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Die Daten von b.txt im Archiv " + root + "c.zip sind beschädigt");
+  }
+  EXPECT_EQ(Names(out), std::vector<std::string>{"a.txt"});
+
+  Write(root + "t.zip", whole.substr(0, whole.size() / 2));
+  try {
+    Extract("t.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Das Archiv " + root + "t.zip ist beschädigt oder kein ZIP-Archiv");
+  }
+  EXPECT_THROW(Extract("missing.zip"), EZipError);
+}
+
+TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
+  zip->SetEngineDirectory(src + "/");
+  EXPECT_EQ(zip->EngineDirectory() + "/", src);
+  EXPECT_EQ(zip->EnginePath(), system + "UnzipEngine.dll");
+
+  Write(src + "UNZIPENGINE.DLL", "no library");
+  EXPECT_EQ(zip->EnginePath(), src + "UNZIPENGINE.DLL");
+  Source("x", "x");
+  Zip("x.zip", {"x"});
+  try {
+    Extract("x.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + src + "UNZIPENGINE.DLL kann nicht geladen werden"), 0u)
+        << e.what();
+  }
+  // A library without the entry points.
+  ::unlink((src + "UNZIPENGINE.DLL").c_str());
+  ASSERT_EQ(::symlink((system + "ZipEngine.dll").c_str(), (src + "UNZIPENGINE.DLL").c_str()), 0);
+  EXPECT_THROW(Extract("x.zip"), EZipError);
+  zip->SetEngineDirectory("");
+  ::unlink((system + "UnzipEngine.dll").c_str());
+  EXPECT_THROW(Extract("x.zip"), EZipError);
+}
+
+}  // namespace
+}  // namespace sorvane

@@ -1,0 +1,81 @@
+#include "components/zip/ZipRig.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "components/zip/EnginePlacement.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "tools/zvq/RunProgram.h"
+
+namespace sorvane {
+
+namespace fs = std::filesystem;
+
+void ZipRig::SetUp() {
+  std::string pattern = (fs::temp_directory_path() / "zip-rig-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  root = pattern + "/";
+  system = root + "system/";
+  src = root + "src/";
+  out = root + "out/";
+  for (const auto& folder : {system, src, out}) fs::create_directories(folder);
+  PosixFileSystem files;
+  ASSERT_TRUE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
+  zip = std::make_unique<TZipArchive>(system);
+}
+
+void ZipRig::TearDown() { fs::remove_all(root); }
+
+void ZipRig::Source(const std::string& name, const std::string& bytes, int mode) {
+  const fs::path path = src + name;
+  fs::create_directories(path.parent_path());
+  Write(path, bytes);
+  ::chmod(path.c_str(), static_cast<mode_t>(mode));
+}
+
+void ZipRig::Zip(const std::string& archive, const std::vector<std::string>& arguments) {
+  std::vector<std::string> all = {"-c", "cd \"$0\" && exec zip -q \"$@\"", src, "-X", root + archive};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  const auto result = testing::RunProgram("/bin/sh", all);
+  ASSERT_EQ(result.status, 0) << result.err;
+}
+
+void ZipRig::Patch(const std::string& path, const std::string& from, const std::string& to) {
+  std::string bytes = Read(path);
+  std::size_t count = 0;
+  for (auto at = bytes.find(from); at != std::string::npos; at = bytes.find(from, at + to.size())) {
+    bytes.replace(at, from.size(), to);
+    ++count;
+  }
+  ASSERT_GT(count, 0u) << from;
+  Write(path, bytes);
+}
+
+std::string ZipRig::Read(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void ZipRig::Write(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::vector<std::string> ZipRig::Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+void ZipRig::Extract(const std::string& archive) {
+  zip->ZipFileName = root + archive;
+  zip->ExtractBaseDir = out;
+  zip->Extract();
+}
+
+}  // namespace sorvane
