@@ -37,4 +37,9 @@ InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, cons
   return InstallationResult::Prepared;
 }
 
+bool ZipUpdateInstallation::Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart) {
+  const ScriptPaths paths{program_.ProgramFolder(), tempFolder, program_.ProgramPath()};
+  return PrepareInstallation(zip_, files_, paths, zipFileName, restart) == InstallationResult::Prepared;
+}
+
 }  // namespace sorvane

@@ -3,9 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "components/update/UpdateSteps.h"
 #include "components/zip/TZipArchive.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/ProgramFile.h"
 
 namespace sorvane {
 
@@ -70,5 +72,20 @@ enum class InstallationResult {
 // when the script cannot be written. The archive stays then.
 InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, const ScriptPaths& paths,
                                        const std::string& zipFileName, bool restart);
+
+// The update wizard's installation step over PrepareInstallation: P and F
+// from the running program, T the wizard's temporary folder.
+class ZipUpdateInstallation : public UpdateInstallation {
+ public:
+  ZipUpdateInstallation(TZipArchive& zip, FileSystem& files, ProgramFile& program)
+      : zip_(zip), files_(files), program_(program) {}
+
+  bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart) override;
+
+ private:
+  TZipArchive& zip_;
+  FileSystem& files_;
+  ProgramFile& program_;
+};
 
 }  // namespace sorvane

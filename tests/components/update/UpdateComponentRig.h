@@ -15,6 +15,7 @@
 #include "fakes/MemoryRegistryStore.h"
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixNetwork.h"
+#include "support/FakeServices.h"
 
 namespace sorvane {
 
@@ -63,12 +64,6 @@ class FixedCalendar : public Calendar {
   std::optional<double> FileDate(const std::string&) override { return fileDate; }
 };
 
-class FixedProgram : public ProgramFile {
- public:
-  std::string path = "/opt/Über/sorvane";
-  std::string ProgramPath() override { return path; }
-};
-
 class MapResources : public ProgramResources {
  public:
   std::map<std::string, std::string> byName = {{"ZIPENGINE", "zip engine bytes"}, {"UNZIPENGINE", "unzip engine"}};
@@ -86,7 +81,10 @@ class UpdateComponentRig : public ::testing::Test {
   static constexpr char kSystem[] = "/system/";
   static constexpr char kKey[] = "Software\\Orvel\\Sorvane";
 
-  UpdateComponentRig() { files.AddFolder(kSystem); }
+  UpdateComponentRig() {
+    files.AddFolder(kSystem);
+    program.path = "/opt/Über/sorvane";
+  }
 
   std::unique_ptr<TOrvelUpdateFile> Start();
 
@@ -100,7 +98,7 @@ class UpdateComponentRig : public ::testing::Test {
   RecordingOwner owner;
   FixedDrive drive;
   FixedCalendar calendar;
-  FixedProgram program;
+  FakeProgramFile program;
   MapResources resources;
   Cp1252CodePage codePage;
   PosixNetwork network;
