@@ -8,7 +8,7 @@ packages=(
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev
   libcli11-dev
-  libjpeg-dev libzip-dev
+  libjpeg-dev libzip-dev zip unzip
   desktop-file-utils
   libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev

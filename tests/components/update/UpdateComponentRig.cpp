@@ -1,6 +1,11 @@
 #include "components/update/UpdateComponentRig.h"
 
+#include <stdlib.h>
+
 #include <cstring>
+#include <filesystem>
+
+#include "platform/posix/UserRegistry.h"
 
 namespace sorvane {
 
@@ -19,6 +24,21 @@ std::unique_ptr<TOrvelUpdateFile> UpdateComponentRig::Start() {
   ApplyMainWindowValues(*component);
   component->ZIPFileName = "ZVQ2.zip";
   return component;
+}
+
+void UpdateComponentRig::UseSqliteStore() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "update-registry-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+  sqliteFolder = pattern;
+  ::setenv("ORVEL_REGISTRY_DIR", sqliteFolder.c_str(), 1);
+  sqlite = OpenUserRegistryStore();
+  ::unsetenv("ORVEL_REGISTRY_DIR");
+  registry = sqlite.get();
+}
+
+void UpdateComponentRig::TearDown() {
+  sqlite.reset();
+  if (!sqliteFolder.empty()) std::filesystem::remove_all(sqliteFolder);
 }
 
 void UpdateComponentRig::PutValue(const std::string& name, RegistryType type, const std::string& data) {

@@ -88,12 +88,18 @@ class UpdateComponentRig : public ::testing::Test {
 
   std::unique_ptr<TOrvelUpdateFile> Start();
 
+  // Runs on the user's SQLite store in a fresh folder instead of the memory.
+  void UseSqliteStore();
+  void TearDown() override;
+
   void PutValue(const std::string& name, RegistryType type, const std::string& data);
   void PutUpdate(double date);
   std::optional<RegistryValue> Value(const std::string& name, RegistryRoot root = RegistryRoot::LocalMachine);
 
   MemoryRegistryStore store;
   RegistryStore* registry = &store;  // a test may run on another store
+  std::unique_ptr<RegistryStore> sqlite;
+  std::string sqliteFolder;
   FakeFileSystem files;
   RecordingOwner owner;
   FixedDrive drive;

@@ -9,6 +9,18 @@ namespace {
 
 using UpdateComponentTest = UpdateComponentRig;
 
+// The schedule's cases run on the in-memory registry and on the SQLite store
+// the program uses.
+class UpdateScheduleRun : public UpdateComponentRig, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    if (GetParam()) UseSqliteStore();
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Stores, UpdateScheduleRun, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Sqlite" : "Memory"; });
+
 TEST_F(UpdateComponentTest, ConstructionInstallsCtrlUPlacesEnginesThenCreatesWizard) {
   auto component = Start();
   EXPECT_EQ(owner.log, (std::vector<std::string>{"action ActionList_ Ctrl+U", "wizard created"}));
@@ -51,7 +63,7 @@ TEST_F(UpdateComponentTest, EngineThatCannotBeWrittenFailsTheConstruction) {
   EXPECT_THROW(Start(), EFCreateError);
 }
 
-TEST_F(UpdateComponentTest, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
+TEST_P(UpdateScheduleRun, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
   auto component = Start();
   component->AutomaticUpdate("", false, 0);
   ASSERT_EQ(owner.shown.size(), 1u);
@@ -70,7 +82,7 @@ TEST_F(UpdateComponentTest, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) 
   EXPECT_EQ(owner.shown.back().referenceDate, 40000.5);
 }
 
-TEST_F(UpdateComponentTest, StoredReminderDateDecidesAtStart) {
+TEST_P(UpdateScheduleRun, StoredReminderDateDecidesAtStart) {
   auto component = Start();
   PutUpdate(calendar.today);
   component->AutomaticUpdate("", false, 0);
@@ -80,7 +92,7 @@ TEST_F(UpdateComponentTest, StoredReminderDateDecidesAtStart) {
   EXPECT_EQ(owner.shown.size(), 1u);
 }
 
-TEST_F(UpdateComponentTest, NoUpdateSilencesTheStartButNotCtrlU) {
+TEST_P(UpdateScheduleRun, NoUpdateSilencesTheStartButNotCtrlU) {
   auto component = Start();
   PutUpdate(calendar.today - 300);
   PutValue("NoUpdate", RegistryType::String, "");
@@ -93,7 +105,7 @@ TEST_F(UpdateComponentTest, NoUpdateSilencesTheStartButNotCtrlU) {
   EXPECT_FALSE(Value("ApplicationFileName")) << "a manual run writes no command line";
 }
 
-TEST_F(UpdateComponentTest, OnlyUpdateShowsTheWizardThenEndsWithoutTheDestroyHandler) {
+TEST_P(UpdateScheduleRun, OnlyUpdateShowsTheWizardThenEndsWithoutTheDestroyHandler) {
   auto component = Start();
   PutValue("NoUpdate", RegistryType::String, "");
   PutValue("OnlyUpdate", RegistryType::DWord, std::string(4, '\0'));
@@ -103,7 +115,7 @@ TEST_F(UpdateComponentTest, OnlyUpdateShowsTheWizardThenEndsWithoutTheDestroyHan
   EXPECT_EQ(owner.log, (std::vector<std::string>{"wizard shown", "detach", "terminate"}));
 }
 
-TEST_F(UpdateComponentTest, DriveThatMayNotUpdateOnlyRecordsTheCommandLine) {
+TEST_P(UpdateScheduleRun, DriveThatMayNotUpdateOnlyRecordsTheCommandLine) {
   auto component = Start();
   PutValue("OnlyUpdate", RegistryType::String, "");
   for (const int kind : {DRIVE_CDROM, DRIVE_UNKNOWN, DRIVE_NO_ROOT_DIR}) {
@@ -119,7 +131,7 @@ TEST_F(UpdateComponentTest, DriveThatMayNotUpdateOnlyRecordsTheCommandLine) {
   }
 }
 
-TEST_F(UpdateComponentTest, UpdateOfAnotherTypeOrSizeIsAReadError) {
+TEST_P(UpdateScheduleRun, UpdateOfAnotherTypeOrSizeIsAReadError) {
   auto component = Start();
   const std::pair<RegistryType, std::string> wrong[] = {
       {RegistryType::Binary, std::string(4, '\0')},

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "OrvelUpdate.h"
+#include "components/update/UpdateInstallation.h"
+
+namespace sorvane::orvelupdate {
+namespace {
+
+namespace fs = std::filesystem;
+
+class OrvelUpdateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() / ("orvelupdate-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  std::string Template(const std::string& text) {
+    const std::string path = (folder / "Update.bat").string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  int Run(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), "orvelupdate");
+    std::vector<const char*> argv;
+    for (const auto& argument : arguments) argv.push_back(argument.c_str());
+    out.str("");
+    err.str("");
+    Services services{out, err};
+    return RunOrvelUpdate(static_cast<int>(argv.size()), argv.data(), services);
+  }
+
+  fs::path folder;
+  std::ostringstream out, err;
+};
+
+TEST_F(OrvelUpdateTest, TemplatePrintsTheScriptTheInstallationSaves) {
+  const std::string text = "# neu\r\ncp %s\r\nls %s\r\nmv %s %s\r\n";
+  const std::string path = Template(text);
+  EXPECT_EQ(Run({"template", path, "--program", "/opt/Prog//sorvane", "--temp", "/tmp/t//"}), kDone);
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"/opt/Prog/", "/tmp/t/", "/opt/Prog//sorvane"}, true));
+  EXPECT_EQ(err.str(), "");
+
+  EXPECT_EQ(Run({"template", path, "--program", "sorvane", "--temp", "/", "--no-restart"}), kDone);
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false));
+}
+
+TEST_F(OrvelUpdateTest, RefusedTemplateGivesTheProgramsMessage) {
+  EXPECT_EQ(Run({"template", Template(""), "--program", "/p/s", "--temp", "/t"}), kRefused);
+  EXPECT_EQ(err.str(), "orvelupdate: Listenindex überschreitet das Maximum (0)\n");
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(Run({"template", Template(" echo %d"), "--program", "/p/s", "--temp", "/t"}), kRefused);
+  EXPECT_EQ(err.str(), "orvelupdate: Format ' echo %d' ungültig oder nicht kompatibel mit Argument.\n");
+  EXPECT_EQ(Run({"template", (folder / "missing").string(), "--program", "/p/s", "--temp", "/t"}), kRefused);
+  EXPECT_NE(err.str().find("kann nicht geöffnet werden"), std::string::npos);
+}
+
+TEST_F(OrvelUpdateTest, UsageErrorsAndHelp) {
+  EXPECT_EQ(Run({}), kUsage);
+  EXPECT_EQ(Run({"template", Template("x")}), kUsage);
+  EXPECT_NE(err.str().find("Eine nötige Angabe fehlt"), std::string::npos);
+  EXPECT_EQ(Run({"template", "a", "b", "--program", "p", "--temp", "t"}), kUsage);
+  EXPECT_EQ(Run({"--help"}), kDone);
+  EXPECT_NE(out.str().find("Exit-Status"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sorvane::orvelupdate
