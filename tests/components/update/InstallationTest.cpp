@@ -9,6 +9,7 @@
 #include "components/zip/ZipRig.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixScriptRunner.h"
+#include "support/FakeServices.h"
 
 namespace sorvane {
 namespace {
@@ -60,7 +61,11 @@ TEST_F(InstallationTest, ScriptReplacesTheProgramAndRestartsIt) {
           "mv -f \"%ssorvane\" \"%ssorvane\"\r\n");
   Write(paths.tempFolder + "Update.bat", "stale script of an earlier update");
 
-  ASSERT_EQ(PrepareInstallation(*zip, files, paths, "ZVQ2.zip", true), InstallationResult::Prepared);
+  // As the update wizard's step prepares it, for the running program.
+  FakeProgramFile program;
+  program.path = paths.programFile;
+  ZipUpdateInstallation installation(*zip, files, program);
+  ASSERT_TRUE(installation.Prepare(paths.tempFolder, "ZVQ2.zip", true));
   EXPECT_FALSE(fs::exists(paths.tempFolder + "ZVQ2.zip"));
   const std::string script = Read(paths.tempFolder + "Update.bat");
   EXPECT_EQ(script.find('\r'), std::string::npos);
