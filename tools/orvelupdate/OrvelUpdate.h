@@ -30,6 +30,7 @@ void Report(Services& services, const std::string& text);
 // Each command adds its subcommand to app; when it is chosen, its callback
 // runs it and leaves the exit status in status.
 void AddTemplateCommand(CLI::App& app, Services& services, int& status);
+void AddListCommand(CLI::App& app, Services& services, int& status);
 
 // A subcommand with the program's German labels and help flag.
 CLI::App* AddCommand(CLI::App& app, const char* name, const char* description);

@@ -55,6 +55,7 @@ int RunOrvelUpdate(int argc, const char* const* argv, Services& services) {
 
   int status = kDone;
   AddTemplateCommand(app, services, status);
+  AddListCommand(app, services, status);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
