@@ -4,7 +4,11 @@
 
 namespace sorvane {
 
-ProgramComponents::ProgramComponents(const SetupServices& setup) : setup_(std::make_unique<TOrvelSetup>(setup)) {
+ProgramComponents::ProgramComponents(UpdateComponentOwner& owner, const UpdateComponentServices& update,
+                                     const SetupServices& setup)
+    : update_(std::make_unique<TOrvelUpdateFile>(owner, update)) {
+  ApplyMainWindowValues(*update_);
+  setup_ = std::make_unique<TOrvelSetup>(setup);
   ApplyForm1Values(*setup_);
 }
 

@@ -38,9 +38,12 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   form1_ = new Form1Frame(dialogs_);
   form1_->SetIcon(ProgramWxIcon());
   application_.SetMainWindow(form1_);
-  // The update component's creation comes here, before the setup
-  // component's.
-  components_ = std::make_unique<ProgramComponents>(SetupServices{
+  // The update component (with its hidden wizard window) comes before the
+  // setup component.
+  update_ = std::make_unique<ProgramUpdate>(
+      *form1_, ProgramUpdate::Services{files_, dialogs_, systemFolders_, locale_, codePage_, *registry_, programFile,
+                                       clock_, pump_, application_});
+  components_ = std::make_unique<ProgramComponents>(*update_, update_->ComponentServices(), SetupServices{
       *registry_, dialogs_, codePage_, application_, desktopMenu_, readFileVersion_, firstArgument,
       ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()});
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
@@ -64,7 +67,11 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   wizard_->Form1().SetInfoBox(infoBox_.get());
 }
 
-SorvaneProgram::~SorvaneProgram() = default;
+SorvaneProgram::~SorvaneProgram() {
+  // The windows are gone; the update wizard's teardown ends the program's
+  // run (next reminder, the prepared installation's start).
+  if (update_ != nullptr) update_->Teardown();
+}
 
 void SorvaneProgram::Show() {
   if (!application_.Terminated()) form1_->Show();

@@ -22,6 +22,7 @@
 #include "gui/WxDialogs.h"
 #include "gui/PendingViews.h"
 #include "gui/WxEventQueue.h"
+#include "gui/ProgramUpdate.h"
 
 namespace sorvane {
 
@@ -62,6 +63,7 @@ class SorvaneProgram {
   Form6Dialog& WaitWindow() { return *form6_; }
   InfoDialog& AboutBox() { return *info_; }
   ProgramComponents& Components() { return *components_; }
+  ProgramUpdate& Update() { return *update_; }
   Wizard& TheWizard() { return *wizard_; }
   Dialogs& TheDialogs() { return dialogs_; }
 
@@ -92,6 +94,7 @@ class SorvaneProgram {
   WxEventQueue eventQueue_;
   SteadyClock clock_;
   ThrottledPump pump_;
+  std::unique_ptr<ProgramUpdate> update_;
   std::unique_ptr<ProgramComponents> components_;
   std::unique_ptr<Wizard> wizard_;
   std::unique_ptr<TInfo> tinfo_;
