@@ -87,6 +87,7 @@ bool SetupSmokeApp::OnInit() {
   data_ = Environment("XDG_DATA_HOME");
   store_ = OpenUserRegistryStore();
   driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
+  KeepUpdateWizardAway();
   if (mode_ == "start") {
     StartSteps();
   } else {

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "platform/posix/UserRegistry.h"
+
 namespace sorvane::smoke {
 
 namespace {
@@ -108,6 +110,12 @@ wxWindow* ShownWindowTitled(const wxString& title) {
     if (window->IsShown() && window->GetLabel() == title) return window;
   }
   return nullptr;
+}
+
+void KeepUpdateWizardAway() {
+  const auto store = OpenUserRegistryStore();
+  store->CreateKey(RegistryRoot::LocalMachine, "Software\\Orvel\\Sorvane");
+  store->WriteValue(RegistryRoot::LocalMachine, "Software\\Orvel\\Sorvane", "NoUpdate", {RegistryType::String, ""});
 }
 
 }  // namespace sorvane::smoke

@@ -63,4 +63,10 @@ class SmokeDriver : public wxTimer {
 // The shown top-level window whose title is title, or null.
 wxWindow* ShownWindowTitled(const wxString& title);
 
+// A first start offers the update wizard before the main window. Tests of
+// the other windows keep it away, as a user who chose "Niemals
+// automatisch zum Updaten auffordern" does: "NoUpdate" in the registry that
+// ORVEL_REGISTRY_DIR names.
+void KeepUpdateWizardAway();
+
 }  // namespace sorvane::smoke

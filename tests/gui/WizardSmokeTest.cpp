@@ -132,6 +132,7 @@ bool SmokeApp::OnInit() {
   // desktop menu, not the user's.
   setenv("ORVEL_REGISTRY_DIR", (work_ / "registry").c_str(), 1);
   setenv("XDG_DATA_HOME", (work_ / "data").c_str(), 1);
+  KeepUpdateWizardAway();
   programFile_.path = (work_ / "Programm" / "sorvane").string();
   members_ = WriteSmokeContainer((work_ / "Programm").string());
   fs::copy_file(SORVANE_SAMPLE_CONTAINER, work_ / "Programm" / "Beispiel.zvq");
