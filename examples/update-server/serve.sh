@@ -9,8 +9,10 @@ work=$(mkdir -p "$2" && cd "$2" && pwd)
 mkdir -p "$work/tmp"
 nginx=$(command -v nginx || echo /usr/sbin/nginx)
 
-for attempt in 1 2 3; do
-  port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+# A port from the dynamic range; nginx gives up when it is taken, and then
+# another is tried.
+for attempt in 1 2 3 4 5; do
+  port=$(shuf -i 20000-60999 -n 1)
   user=""
   # Only root may name a user; it keeps nginx as root, so private folders
   # stay readable.
@@ -42,7 +44,7 @@ CONF
   echo $! >"$work/nginx.pid"
   i=0
   while [ $i -lt 100 ]; do
-    if python3 -c "import socket,sys; socket.create_connection(('127.0.0.1', $port), 0.2)" 2>/dev/null; then
+    if curl -s -o /dev/null --max-time 1 "http://127.0.0.1:$port/"; then
       echo "$port"
       exit 0
     fi

@@ -47,10 +47,8 @@ cmp -s "$sample" "$work/Programm/Neuigkeiten.zvq" || fail "Neuigkeiten.zvq was n
 ls "$work/temp"/\$* >/dev/null 2>&1 && fail "the update list's copy was left behind"
 
 # "Update" holds today + 7 - 1 as 8 bytes of a little-endian double.
-expected=$(python3 -c '
-import datetime, struct
-days = (datetime.date.today() - datetime.date(1899, 12, 30)).days + 7 - 1
-print(struct.pack("<d", days).hex().upper())')
+days=$(( $(date -u -d "$(date +%F)" +%s) / 86400 + 25569 + 7 - 1 ))
+expected=$(perl -e 'print uc unpack("H*", pack("d<", $ARGV[0]))' "$days")
 stored=$("$orvelreg" query 'HKLM\Software\Orvel\Sorvane' Update | awk -F '\t' '{print $3}' | tr -d ' ' | tr a-f A-F)
 [ "$stored" = "$expected" ] || fail "\"Update\" holds '$stored', not today + 6 ($expected)"
 echo "update-e2e: passed"
