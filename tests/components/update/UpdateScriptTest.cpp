@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <string>
+#include <utility>
 
 #include "components/update/UpdateInstallation.h"
 #include "platform/Format.h"
@@ -38,21 +39,19 @@ TEST(UpdateScriptTest, LineAtGroupPositionBeginningWithBlankStartsTheTail) {
 }
 
 TEST(UpdateScriptTest, EmptyTemplateOrIncompleteGroupIsAMissingLine) {
-  const struct {
-    const char* text;
-    const char* message;
-  } cases[] = {
+  using namespace std::string_literals;
+  const std::pair<std::string, const char*> cases[] = {
       {"", "Listenindex überschreitet das Maximum (0)"},
-      {"\0ignored", "Listenindex überschreitet das Maximum (0)"},
+      {"\0ignored"s, "Listenindex überschreitet das Maximum (0)"},
       {"a\nb", "Listenindex überschreitet das Maximum (2)"},
       {"a\nb\nc\nd\ne", "Listenindex überschreitet das Maximum (5)"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [text, message] : cases) {
     try {
-      Script(std::string(c.text, c.text[0] == '\0' ? 9 : std::strlen(c.text)));
-      ADD_FAILURE() << c.text;
+      Script(text);
+      ADD_FAILURE() << text;
     } catch (const EStringListError& e) {
-      EXPECT_STREQ(e.what(), c.message);
+      EXPECT_STREQ(e.what(), message);
     }
   }
   EXPECT_THROW(Script("a\nb %s %s\nc\nd"), EConvertError);
