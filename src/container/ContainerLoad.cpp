@@ -64,7 +64,8 @@ void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, 
     if (dataLength < 0 || dataLength > fileSize - records.Position()) ThrowReadError();
     records.Skip(dataLength);
     // The name is unscrambled and the flags narrowed straight into the table.
-    const MemberTable::Room room = members.Append(static_cast<std::size_t>(nameLength), DecodeInt32(flagValues + flagBytes));
+    const MemberTable::Room room =
+        members.Append(static_cast<std::size_t>(nameLength), DecodeInt32(flagValues + flagBytes));
     UnscrambleBytes(head, static_cast<std::size_t>(nameLength), room.name);
     for (std::size_t c = 0; c < columns; ++c) room.flags[c] = flagValues[4 * c];
 

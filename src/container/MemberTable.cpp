@@ -45,7 +45,8 @@ std::int32_t MemberTable::Find(std::string_view name) const {
   std::size_t begin = 0;
   for (std::size_t i = 0; i < nameEnds_.size(); ++i) {
     const std::size_t end = nameEnds_[i];
-    if (end - begin == name.size() && (name.empty() || std::memcmp(names_.data() + begin, name.data(), name.size()) == 0)) {
+    if (end - begin == name.size() &&
+        (name.empty() || std::memcmp(names_.data() + begin, name.data(), name.size()) == 0)) {
       return static_cast<std::int32_t>(i);
     }
     begin = end;
