@@ -15,14 +15,17 @@
 #include <wx/gauge.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/renderer.h>
 #include <wx/simplebook.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "SmokeContainer.h"
@@ -72,6 +75,14 @@ wxPoint EntryCentre(wxListCtrl* list, int index) {
   wxRect rect;
   list->GetItemRect(index, rect);
   return list->ClientToScreen(wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2));
+}
+
+// The middle of an entry's check box, at the start of its first column.
+wxPoint EntryCheckBox(wxListCtrl* list, int index) {
+  wxRect rect;
+  list->GetItemRect(index, rect);
+  const wxSize box = wxRendererNative::Get().GetCheckBoxSize(list);
+  return list->ClientToScreen(wxPoint(rect.x + 6 + box.x / 2, rect.y + rect.height / 2));
 }
 
 // The child window of parent (at any depth) of type T whose label is label.
@@ -290,6 +301,18 @@ void SmokeApp::Script() {
         [&d] { d.Key(WXK_SPACE); });
   d.Add("Brief.txt ticked alone",
         [=] { return files->IsItemChecked(0) && !files->IsItemChecked(1) && main->Button_Extract->IsEnabled(); },
+        [=, &d] { d.ClickAt(EntryCheckBox(files, 2)); });
+  // The second click waits out the double-click time, as a person's would.
+  const auto ticked = std::make_shared<std::chrono::steady_clock::time_point>();
+  d.Add("a click on a check box ticks it",
+        [=] {
+          if (!files->IsItemChecked(2) || !files->IsItemChecked(0)) return false;
+          if (*ticked == std::chrono::steady_clock::time_point()) *ticked = std::chrono::steady_clock::now();
+          return std::chrono::steady_clock::now() - *ticked > std::chrono::milliseconds(800);
+        },
+        [=, &d] { d.ClickAt(EntryCheckBox(files, 2)); });
+  d.Add("a second click unticks it",
+        [=] { return !files->IsItemChecked(2) && files->IsItemChecked(0) && main->Button_Extract->IsEnabled(); },
         [=, this, &d] { d.Click(main->Button_Extract); });
   ChooseFolderSteps("overwrite declined", false);
   d.Add("overwrite question", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
