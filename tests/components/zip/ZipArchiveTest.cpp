@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
+#include "components/zip/EnginePlacement.h"
 #include "components/zip/ZipRig.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixOrvelFolders.h"
 
 namespace sorvane {
 namespace {
@@ -108,6 +113,18 @@ TEST_F(ZipArchiveTest, DamagedArchivesFailAndLeaveNoMemberBehind) {
     EXPECT_EQ(std::string(e.what()), "Das Archiv " + root + "t.zip ist beschädigt oder kein ZIP-Archiv");
   }
   EXPECT_THROW(Extract("missing.zip"), EZipError);
+
+  // A folder where a member's file goes: no scratch file stays behind.
+  std::filesystem::remove_all(out);
+  std::filesystem::create_directories(out + "a.txt");
+  Zip("f.zip", {"a.txt"});
+  try {
+    Extract("f.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Datei " + out + "a.txt kann nicht erstellt werden");
+  }
+  EXPECT_EQ(Names(out), std::vector<std::string>{"a.txt"});
 }
 
 TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
@@ -133,6 +150,34 @@ TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
   zip->SetEngineDirectory("");
   ::unlink((system + "UnzipEngine.dll").c_str());
   EXPECT_THROW(Extract("x.zip"), EZipError);
+}
+
+}  // namespace
+}  // namespace sorvane
+
+namespace sorvane {
+namespace {
+
+TEST_F(ZipArchiveTest, SystemFolderIsMadePrivateAndAnUnwritableOneFailsThePlacement) {
+  ::setenv("ORVEL_SYSTEM_DIR", (root + "orvel/system").c_str(), 1);
+  const std::string folder = OrvelSystemFolder();
+  EXPECT_EQ(folder, root + "orvel/system/");
+  struct stat info {};
+  ASSERT_EQ(::stat(folder.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+  // Below a file, as no rights would have it for a user (the tests may run
+  // as root, whom file modes do not stop).
+  Write(root + "plain", "");
+  ::setenv("ORVEL_SYSTEM_DIR", (root + "plain/system").c_str(), 1);
+  PosixFileSystem files;
+  try {
+    PlaceZipEngines(files, EmbeddedEngineResources(), OrvelSystemFolder());
+    FAIL() << "no error";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(std::string(e.what()), "Datei " + root + "plain/system/ZipEngine.dll kann nicht erstellt werden");
+  }
+  ::unsetenv("ORVEL_SYSTEM_DIR");
 }
 
 }  // namespace

@@ -96,7 +96,9 @@ class Unpacker {
     // Within one archive the first member of a name wins.
     if (!written_.insert(relative).second && (command_.options & UZ_OPT_OVERWRITE) == 0) return Skip(name);
 
-    const std::string path = std::string(command_.target) + "/" + relative;
+    std::string path = command_.target;
+    if (path.empty() || path.back() != '/') path += '/';
+    path += relative;
     if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
       return Unsupported(name);
     }
