@@ -27,7 +27,7 @@ namespace {
 constexpr int kMembers = 1'000'000;
 constexpr int kRounds = 7;
 
-// As the example: one account, one byte per member and names of 17
+// A container as users send them: one account, one byte per member, names of 17
 // characters, 34 bytes per record.
 std::int64_t MakeManyMembers(const std::string& path) {
   // Written in memory first: a million records of small writes each would
