@@ -1,10 +1,12 @@
 #include "container/ContainerCatalogue.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "container/ContainerLoad.h"
 #include "container/LittleEndian.h"
+#include "container/RecordReadAhead.h"
 #include "container/TextScrambling.h"
 #include "platform/Errors.h"
 
@@ -80,30 +82,30 @@ void ContainerCatalogue::CopyMemberData(std::string_view name, Stream& source, S
 
   // Scrambling keeps the length and is one-to-one for a given length, so the
   // records can be compared in their stored form, and a record whose name
-  // has another length is passed over without reading its name.
+  // has another length is passed over without reading its name. The
+  // records are scanned as the load reads them, through a read-ahead.
   const AnsiString wanted = ScrambleText(AnsiString(name));
-  AnsiString stored;
+  RecordReadAhead records(source);
   for (std::int32_t i = 0; i < memberCount; ++i) {
-    const std::int32_t nameLength = ReadInt32(source);
+    const std::int32_t nameLength = DecodeInt32(records.Take(4));
     if (nameLength < 0) throw EReadError(texts::kReadError);
     bool match = false;
     if (static_cast<std::size_t>(nameLength) == wanted.size()) {
-      stored.resize(wanted.size());
-      source.ReadBuffer(stored.data(), stored.size());
-      match = stored == wanted;
+      match = wanted.empty() || std::memcmp(records.Take(wanted.size()), wanted.data(), wanted.size()) == 0;
     } else {
-      source.Seek(nameLength, SeekOrigin::Current);
+      records.Skip(nameLength);
     }
-    source.Seek(4 * static_cast<std::int64_t>(accountCount) + 4, SeekOrigin::Current);  // flags, StoredSize
-    const std::int32_t dataLength = ReadInt32(source);
+    records.Skip(4 * static_cast<std::int64_t>(accountCount) + 4);  // flags, StoredSize
+    const std::int32_t dataLength = DecodeInt32(records.Take(4));
     // A negative length would move backwards and could make the scan loop
     // over the same records for a very long time.
     if (dataLength < 0) throw EReadError(texts::kReadError);
     if (match) {
+      records.HandBack();
       CopyBytes(source, destination, dataLength);
       break;
     }
-    source.Seek(dataLength, SeekOrigin::Current);
+    records.Skip(dataLength);
   }
   source.Seek(start, SeekOrigin::Begin);
 }

@@ -27,10 +27,20 @@ void RecordReadAhead::Refill(std::size_t count) {
   bufferStart_ += static_cast<std::int64_t>(position_);
   position_ = 0;
   end_ = kept;
-  const std::size_t wanted = std::max(count, nextRefill_);
+  std::size_t wanted = std::max(count, nextRefill_);
   if (buffer_.size() < wanted) buffer_.resize(wanted);
   while (end_ < count) {
-    const std::size_t got = source_.Read(buffer_.data() + end_, wanted - end_);
+    std::size_t got = 0;
+    try {
+      got = source_.Read(buffer_.data() + end_, wanted - end_);
+    } catch (const EReadError&) {
+      if (wanted == count) throw;
+      // The bytes ahead may be member data that is never needed, on a
+      // damaged stretch of the device: only the bytes asked for may fail.
+      source_.Seek(bufferStart_ + static_cast<std::int64_t>(end_), SeekOrigin::Begin);
+      wanted = count;
+      continue;
+    }
     if (got == 0) throw EReadError(texts::kReadError);
     end_ += got;
   }

@@ -15,7 +15,9 @@ namespace sorvane {
 //
 // Refills adapt: after a skip that leaves the buffer the next refill is
 // small (the next record's head is all that is wanted there), and each
-// refill while records stay dense doubles, up to a limit.
+// refill while records stay dense doubles, up to a limit. A refill that
+// fails is tried again with only the bytes asked for, so that the reading
+// fails where reading record by record would, and nowhere else.
 class RecordReadAhead {
  public:
   // Starts at source's current position. source must outlive the reader.

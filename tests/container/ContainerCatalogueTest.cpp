@@ -2,6 +2,7 @@
 
 #include "ByteHelpers.h"
 #include "CatalogueFixture.h"
+#include "container/ContainerLoad.h"
 #include "container/TaggedValueWriter.h"
 #include "container/TextScrambling.h"
 
@@ -132,6 +133,40 @@ TEST_F(ContainerCatalogueTest, RecordsOfEverySizeLoadAcrossTheReadAheadRefills) 
     EXPECT_EQ(catalogue.Members[i].StoredSize, static_cast<std::int64_t>(members[i].second.size())) << i;
   }
   EXPECT_EQ(catalogue.Author, "Autor") << "the trailer is read from where the records end";
+}
+
+// A device that cannot read one stretch of the file.
+class DamagedStream : public MemoryStream {
+ public:
+  DamagedStream(std::string bytes, std::size_t from, std::size_t to)
+      : MemoryStream(std::move(bytes)), from_(from), to_(to) {}
+  std::size_t Read(void* buffer, std::size_t count) override {
+    const auto at = static_cast<std::size_t>(Position());
+    if (at < to_ && at + count > from_) throw EReadError(texts::kReadError);
+    return MemoryStream::Read(buffer, count);
+  }
+
+ private:
+  std::size_t from_, to_;
+};
+
+TEST_F(ContainerCatalogueTest, ADamagedStretchInMemberDataFailsOnlyWhatReadsIt) {
+  const std::string data(3000, 'x');
+  DamagedStream file(Container({{"a", "1"}, {"kaputt", data}, {"c", "ccc"}}, {{"g", "", 0}}), 0, 0);
+  const std::size_t from = file.Bytes().find(data) + 100;
+  file = DamagedStream(file.Bytes(), from, from + 100);
+  NoLoadEffects none;
+  const LoadedContainer loaded = ReadContainer(file, codePage, none);
+  ASSERT_EQ(loaded.Members.size(), 3u);
+  EXPECT_EQ(loaded.Members[2].Name, "c");
+  EXPECT_EQ(loaded.Author, "Autor");
+
+  MemoryStream out;
+  file.Seek(0, SeekOrigin::Begin);
+  ContainerCatalogue::CopyMemberData("c", file, out);
+  EXPECT_EQ(out.Bytes(), "ccc");
+  file.Seek(0, SeekOrigin::Begin);
+  EXPECT_THROW(ContainerCatalogue::CopyMemberData("kaputt", file, out), EReadError);
 }
 
 TEST_F(ContainerCatalogueTest, TrailerStringsInWideFormsAreConvertedBeforeUnscrambling) {
