@@ -44,9 +44,13 @@ TEST_F(ZipArchiveTest, FirstMemberOfANameWinsAndLeftoversAreReplaced) {
   Source("two/x.txt", "second");
   Zip("d.zip", {"-D", "one/x.txt", "two/x.txt"});
   Write(out + "x.txt", "left over from an earlier update");
+  std::vector<std::string> heard;
+  zip->Trace = true;
+  zip->OnMessage = [&heard](TZipArchive&, const std::string& text) { heard.push_back(text); };
   Extract("d.zip");
   EXPECT_EQ(Read(out + "x.txt"), "first");
   EXPECT_EQ(zip->SkippedCount(), 1u);
+  EXPECT_EQ(heard, (std::vector<std::string>{out + "x.txt", "übersprungen: two/x.txt"}));
 
   zip->ExtractOptions.Overwrite = true;
   Extract("d.zip");
