@@ -50,7 +50,7 @@ int ChildCopy(const std::string& container, const std::string& member, const std
 int ChildIdle();
 // Runs argv[0] with argv, its output thrown away, and prints its wall time
 // in seconds and its peak resident memory in KiB.
-int ChildMeasure(int argc, char** argv);
+int ChildMeasure(char** argv);
 
 // The figures, each with its peer: they print as they run.
 void LoadFigures(const std::string& folder);

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   using namespace sorvane::bench;
   if (argc == 5 && std::strcmp(argv[1], "--child-copy") == 0) return ChildCopy(argv[2], argv[3], argv[4]);
   if (argc == 2 && std::strcmp(argv[1], "--child-idle") == 0) return ChildIdle();
-  if (argc > 2 && std::strcmp(argv[1], "--child-measure") == 0) return ChildMeasure(argc - 2, argv + 2);
+  if (argc > 2 && std::strcmp(argv[1], "--child-measure") == 0) return ChildMeasure(argv + 2);
 
   const std::string folder = argc > 1 ? argv[1] : SORVANE_BENCH_FOLDER;
   const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();

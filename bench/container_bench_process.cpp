@@ -66,7 +66,7 @@ Measured MeasureProcess(const std::string& self, const std::vector<std::string>&
 
 }  // namespace
 
-int ChildMeasure(int argc, char** argv) {
+int ChildMeasure(char** argv) {
   posix_spawn_file_actions_t actions;
   ::posix_spawn_file_actions_init(&actions);
   ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
