@@ -16,6 +16,7 @@
 #include <iostream>
 #include <string>
 
+#include "common/GermanCli.h"
 #include "components/update/ArchiveSignature.h"
 #include "platform/Errors.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);
-    std::cerr << "orvelsign: Ungültiger Aufruf (" << e.what() << ").\nMehr dazu zeigt \"orvelsign --help\".\n";
+    std::cerr << sorvane::tools::UsageMessage("orvelsign", e);
     return 2;
   }
 

@@ -1,30 +1,14 @@
 #include <map>
 
 #include "OrvelUpdate.h"
+#include "common/GermanCli.h"
 
 namespace sorvane::orvelupdate {
 namespace {
 
+using tools::GermanLabels;
+
 constexpr char kVersion[] = "orvelupdate " SORVANE_VERSION;
-
-// The parser's own words in its help texts, in German like the rest.
-void GermanLabels(CLI::App& app) {
-  const std::map<std::string, std::string> labels = {
-      {"Usage", "Aufruf"},       {"OPTIONS", "OPTIONEN"},   {"SUBCOMMAND", "BEFEHL"},
-      {"SUBCOMMANDS", "BEFEHLE"}, {"Positionals", "Argumente"}, {"REQUIRED", "(nötig)"},
-      {"Needs", "Braucht"},      {"Excludes", "Schließt aus"}, {"TEXT", "TEXT"},
-  };
-  for (const auto& [key, value] : labels) app.get_formatter()->label(key, value);
-}
-
-std::string UsageMessage(const CLI::ParseError& e) {
-  const std::string kind = e.get_name();
-  std::string summary = "Ungültiger Aufruf";
-  if (kind == "RequiredError") summary = "Eine nötige Angabe fehlt";
-  else if (kind == "ExtrasError") summary = "Unerwartete Angaben";
-  else if (kind == "ArgumentMismatch") summary = "Falsche Zahl von Werten";
-  return "orvelupdate: " + summary + " (" + e.what() + ").\nMehr dazu zeigt \"orvelupdate --help\".\n";
-}
 
 }  // namespace
 
@@ -60,7 +44,7 @@ int RunOrvelUpdate(int argc, const char* const* argv, Services& services) {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, services.out, services.err);
-    services.err << UsageMessage(e);
+    services.err << tools::UsageMessage("orvelupdate", e);
     return kUsage;
   }
   return status;

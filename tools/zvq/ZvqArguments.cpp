@@ -6,22 +6,14 @@
 #include <string>
 
 #include "ExitStatus.h"
+#include "common/GermanCli.h"
 
 namespace sorvane::zvq {
 namespace {
 
-constexpr char kVersion[] = "zvq " SORVANE_VERSION;
+using tools::GermanLabels;
 
-// The parser's own words in its help texts, in German like the rest of the
-// program.
-void GermanLabels(CLI::App& app) {
-  const std::map<std::string, std::string> labels = {
-      {"Usage", "Aufruf"},       {"OPTIONS", "OPTIONEN"},   {"SUBCOMMAND", "BEFEHL"},
-      {"SUBCOMMANDS", "BEFEHLE"}, {"Positionals", "Argumente"}, {"REQUIRED", "(nötig)"},
-      {"Needs", "Braucht"},      {"Excludes", "Schließt aus"}, {"TEXT", "TEXT"},
-  };
-  for (const auto& [key, value] : labels) app.get_formatter()->label(key, value);
-}
+constexpr char kVersion[] = "zvq " SORVANE_VERSION;
 
 void LoginOptions(CLI::App& command, ZvqOptions& options) {
   command.add_option("--user", options.user, "Als dieser Benutzer anmelden (sonst als Gast)")->type_name("NAME");
@@ -38,18 +30,6 @@ CLI::App* AddCommand(CLI::App& app, const char* name, const char* description) {
   command->get_formatter()->label("Positionals", "Argumente");
   GermanLabels(*command);
   return command;
-}
-
-// A German summary of the parser's complaint; its own English detail names
-// the option concerned.
-std::string UsageMessage(const CLI::ParseError& e) {
-  const std::string kind = e.get_name();
-  std::string summary = "Ungültiger Aufruf";
-  if (kind == "RequiredError") summary = "Eine nötige Angabe fehlt";
-  else if (kind == "ExtrasError") summary = "Unerwartete Angaben";
-  else if (kind == "ArgumentMismatch") summary = "Falsche Zahl von Werten";
-  else if (kind == "ConversionError") summary = "Ungültiger Wert";
-  return "zvq: " + summary + " (" + e.what() + ").\nMehr dazu zeigt \"zvq --help\".\n";
 }
 
 }  // namespace
@@ -92,7 +72,7 @@ std::variant<ZvqOptions, int> ParseArguments(int argc, const char* const* argv, 
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e, out, err);
-    err << UsageMessage(e);
+    err << tools::UsageMessage("zvq", e);
     return kUsageOrLogin;
   }
   if (info->parsed()) options.command = Command::Info;
