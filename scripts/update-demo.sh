@@ -32,7 +32,7 @@ touch -d '2 days ago' "$demo/Programm/sorvane"
 examples/update-server/make-update.sh "$demo/server" build/run/Beispiel.zvq build/run/tools/orvelsign/orvelsign
 
 port=$(examples/update-server/serve.sh "$demo/server" "$demo/nginx")
-trap 'kill "$(cat "$demo/nginx/nginx.pid")" 2>/dev/null || true' EXIT
+trap 'if [ -f "$demo/nginx/nginx.pid" ]; then kill "$(cat "$demo/nginx/nginx.pid")" 2>/dev/null || true; fi' EXIT
 echo "== update server: http://127.0.0.1:$port/Updates.ini (folder $demo/server) =="
 
 export ORVEL_UPDATE_HOST=127.0.0.1:$port
