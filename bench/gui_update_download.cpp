@@ -127,6 +127,7 @@ class DownloadBenchApp : public wxApp {
     const fs::path work = SORVANE_UPDATE_BENCH_FOLDER;
     fs::remove_all(work);
     for (const char* sub : {"www/Updates", "nginx", "temp", "registry"}) fs::create_directories(work / sub);
+    fs::permissions(work / "temp", fs::perms::owner_all);  // private, or the wizard makes its own inside
     setenv("TMPDIR", (work / "temp").c_str(), 1);
     setenv("ORVEL_REGISTRY_DIR", (work / "registry").c_str(), 1);
     const std::int64_t size = static_cast<std::int64_t>(sizeMiB_) << 20;

@@ -27,6 +27,7 @@ fi
 demo=$PWD/build/update-demo
 rm -rf "$demo"
 mkdir -p "$demo"/{Programm,server,nginx,registry,system,temp}
+chmod 700 "$demo/temp"  # private, or the program makes its own folder inside
 cp build/run/bin/sorvane build/run/Beispiel.zvq "$demo/Programm/"
 touch -d '2 days ago' "$demo/Programm/sorvane"
 examples/update-server/make-update.sh "$demo/server" build/run/Beispiel.zvq build/run/tools/orvelsign/orvelsign

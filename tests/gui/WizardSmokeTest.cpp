@@ -138,6 +138,7 @@ bool SmokeApp::OnInit() {
   fs::create_directories(work_ / "Programm");
   fs::create_directories(out_);
   fs::create_directories(temp_);
+  fs::permissions(temp_, fs::perms::owner_all);  // private, or the program makes its own inside
   setenv("TMPDIR", temp_.c_str(), 1);
   // A normal start registers the program: in the test's own registry and
   // desktop menu, not the user's.

@@ -15,6 +15,7 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$work/Programm" "$work/server" "$work/nginx" "$work/registry" "$work/system" "$work/temp" "$work/state"
+chmod 700 "$work/temp"  # private, or the program makes its own folder inside
 cp "$program" "$work/Programm/sorvane"
 cp "$sample" "$work/Programm/Beispiel.zvq"
 touch -d '2 days ago' "$work/Programm/sorvane"
