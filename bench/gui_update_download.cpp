@@ -93,7 +93,7 @@ class WallCalendar : public Calendar {
 
 class NoInstallation : public UpdateInstallation {
  public:
-  bool Prepare(const std::string&, const std::string&, bool) override { return false; }
+  bool Prepare(const std::string&, const std::string&, bool, const ArchiveCheck&) override { return false; }
 };
 class NoScripts : public ScriptRunner {
  public:

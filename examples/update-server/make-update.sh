@@ -2,7 +2,8 @@
 # Builds the example update server's folder: OUT/Updates.ini and the signed
 # archive OUT/Updates/Sorvane-Update.zip, made with Info-ZIP's zip from the
 # template Update.bat and the new file Neuigkeiten.zvq (a copy of PAYLOAD).
-# The list carries today's date and the archive's signature by orvelsign.
+# The list carries today's date and the signature by orvelsign of the offer:
+# the section "ZVQ", that date, the archive's name and its contents.
 # Dates are written in the locale's short date format (date +%x), which is
 # the format the program reads them in when it runs in the same locale.
 # Usage: make-update.sh OUT PAYLOAD ORVELSIGN [KEYFILE]
@@ -22,8 +23,9 @@ cp "$payload" "$stage/Neuigkeiten.zvq"
 rm -f "$out/Updates/Sorvane-Update.zip"
 (cd "$stage" && zip -q -X "$out/Updates/Sorvane-Update.zip" Update.bat Neuigkeiten.zvq)
 
-signature=$("$orvelsign" sign --key "$key" "$out/Updates/Sorvane-Update.zip")
-today=$(date +%x)
+day=$(date +%F)
+signature=$("$orvelsign" sign --key "$key" ZVQ "$day" "$out/Updates/Sorvane-Update.zip")
+today=$(date -d "$day" +%x)
 first=$(date -d 2003-12-24 +%x)
 {
   sed -e "s|@TODAY@|$today|g" -e "s|@FIRST@|$first|g" "$here/Updates.ini.in"

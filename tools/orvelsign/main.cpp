@@ -2,8 +2,12 @@
 //
 //   orvelsign keygen [--key DATEI]        new key pair; the secret key goes to
 //                                         DATEI, the public key to standard output
-//   orvelsign sign [--key DATEI] ARCHIV   the archive's signature on standard output,
-//                                         for "Signature=" in the update list
+//   orvelsign sign [--key DATEI] SEKTION DATUM ARCHIV
+//                                         the signature of the offer of ARCHIV
+//                                         (its file name as "File=") in section
+//                                         SEKTION with the release date DATUM
+//                                         (YYYY-MM-DD) on standard output, for
+//                                         "Signature=" in the update list
 //
 // Exit status: 0 done, 1 the key or archive could not be read or written,
 // 2 wrong usage.
@@ -12,13 +16,16 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "common/GermanCli.h"
 #include "components/update/ArchiveSignature.h"
 #include "platform/Errors.h"
+#include "platform/posix/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
@@ -33,6 +40,15 @@ bool WriteSecretKey(const std::string& path, const std::string& key) {
   const std::string line = key + "\n";
   const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
   return ::close(fd) == 0 && written;
+}
+
+// The update list is Windows-1252, so the statement names section and file
+// in it; a name it cannot hold would be signed as something else.
+std::optional<sorvane::AnsiString> ListText(const std::string& text) {
+  sorvane::Cp1252CodePage codePage;
+  sorvane::AnsiString ansi = codePage.Utf8ToAnsi(text);
+  if (codePage.AnsiToUtf8(ansi) != text) return std::nullopt;
+  return ansi;
 }
 
 bool ReadSecretKey(const std::string& path, std::string& key) {
@@ -60,17 +76,28 @@ int main(int argc, char** argv) {
   app.footer("Exit-Status: 0 erledigt; 1 Schlüssel oder Archiv konnte nicht gelesen oder geschrieben werden; "
              "2 falscher Aufruf.");
   std::string keyFile = kDefaultKeyFile;
-  std::string archive;
+  std::string section, date, archive;
 
   CLI::App* keygen = app.add_subcommand(
       "keygen", "Ein neues Schlüsselpaar erzeugen: den geheimen Schlüssel in die Schlüsseldatei schreiben (sie darf "
                 "noch nicht bestehen), den öffentlichen zeigen (für SORVANE_UPDATE_PUBLIC_KEY)");
-  CLI::App* sign = app.add_subcommand("sign", "Die Signatur eines Archivs zeigen (für \"Signature=\" in Updates.ini)");
+  CLI::App* sign = app.add_subcommand(
+      "sign", "Die Signatur des Angebots eines Archivs zeigen (für \"Signature=\" in Updates.ini): Sektion, "
+              "Datum, Dateiname des Archivs (\"File=\") und SHA-512 seines Inhalts");
   for (CLI::App* command : {keygen, sign}) {
     Labels(*command);
     command->add_option("--key", keyFile, "Die Datei des geheimen Schlüssels (Vorgabe: orvelsign.key)")
         ->type_name("DATEI");
   }
+  sign->add_option("SEKTION", section, "Die Sektion des Programms in Updates.ini (etwa ZVQ)")
+      ->required()
+      ->type_name("NAME");
+  sign->add_option("DATUM", date, "Das Datum des Updates (\"Date=\") als JJJJ-MM-TT")
+      ->required()
+      ->type_name("JJJJ-MM-TT")
+      ->check([](const std::string& text) {
+        return sorvane::CheckIsoDate(text) ? std::string() : "kein Datum der Form JJJJ-MM-TT: " + text;
+      });
   sign->add_option("ARCHIV", archive, "Das Update-Archiv")->required()->type_name("DATEI");
 
   try {
@@ -95,8 +122,16 @@ int main(int argc, char** argv) {
         std::cerr << "orvelsign: " << sorvane::FormatText(sorvane::texts::kFOpenError, keyFile) << ".\n";
         return 1;
       }
+      const auto sectionText = ListText(section);
+      const auto fileText = ListText(std::filesystem::path(archive).filename().string());
+      if (!sectionText || !fileText) {
+        std::cerr << "orvelsign: Sektion und Dateiname müssen in Windows-1252 darstellbar sein.\n";
+        return 2;
+      }
       sorvane::PosixFileSystem files;
-      std::cout << sorvane::SignArchive(files, archive, key) << '\n';
+      const std::string digest = sorvane::ArchiveDigest(*files.OpenRead(archive));
+      std::cout << sorvane::SignStatement(sorvane::UpdateStatement(*sectionText, date, *fileText, digest), key)
+                << '\n';
     }
   } catch (const sorvane::Exception& e) {
     std::cerr << "orvelsign: " << e.what() << ".\n";

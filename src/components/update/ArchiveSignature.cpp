@@ -2,10 +2,12 @@
 
 #include <sodium.h>
 
-#include <memory>
+#include <cstdio>
 #include <optional>
+#include <regex>
 #include <vector>
 
+#include "platform/DateConversion.h"
 #include "platform/Errors.h"
 
 namespace sorvane {
@@ -33,43 +35,61 @@ std::string EncodeBase64(const unsigned char* bytes, std::size_t size) {
   return text;
 }
 
-// Feeds the archive's bytes into the pre-hash.
-void HashFile(FileSystem& files, const std::string& path, crypto_sign_state& state) {
-  const std::unique_ptr<Stream> stream = files.OpenRead(path);
-  std::vector<unsigned char> buffer(65536);
-  while (const std::size_t count = stream->Read(buffer.data(), buffer.size())) {
-    crypto_sign_update(&state, buffer.data(), count);
-  }
-}
+const unsigned char* Bytes(const AnsiString& text) { return reinterpret_cast<const unsigned char*>(text.data()); }
 
 }  // namespace
 
 std::string ProgramUpdateKey() { return SORVANE_UPDATE_PUBLIC_KEY; }
 
-SignatureCheck VerifyArchive(FileSystem& files, const std::string& path, const AnsiString& signature,
-                             const std::string& publicKey) {
+AnsiString UpdateStatement(const AnsiString& section, const std::string& isoDate, const AnsiString& file,
+                           const std::string& sha512) {
+  return section + "\n" + isoDate + "\n" + file + "\n" + sha512 + "\n";
+}
+
+std::string IsoDate(double dateTime) {
+  const CalendarDay day = DecodeDate(dateTime);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+  return text;
+}
+
+std::optional<std::string> CheckIsoDate(const std::string& text) {
+  static const std::regex kPattern("([0-9]{4})-([0-9]{2})-([0-9]{2})");
+  std::smatch parts;
+  if (!std::regex_match(text, parts, kPattern) ||
+      !TryEncodeDate(std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3]))) {
+    return std::nullopt;
+  }
+  return text;
+}
+
+std::string ArchiveDigest(Stream& in, Stream* copy) {
+  StartSodium();
+  crypto_hash_sha512_state state;
+  crypto_hash_sha512_init(&state);
+  std::vector<unsigned char> buffer(65536);
+  while (const std::size_t count = in.Read(buffer.data(), buffer.size())) {
+    crypto_hash_sha512_update(&state, buffer.data(), count);
+    if (copy != nullptr) copy->WriteBuffer(buffer.data(), count);
+  }
+  unsigned char digest[crypto_hash_sha512_BYTES];
+  crypto_hash_sha512_final(&state, digest);
+  std::string hex(sizeof digest * 2 + 1, '\0');
+  sodium_bin2hex(hex.data(), hex.size(), digest, sizeof digest);
+  hex.pop_back();  // the terminating zero
+  return hex;
+}
+
+SignatureCheck VerifyStatement(const AnsiString& statement, const AnsiString& signature,
+                               const std::string& publicKey) {
   StartSodium();
   if (signature.empty()) return SignatureCheck::kMissing;
   const auto key = DecodeBase64(publicKey, crypto_sign_PUBLICKEYBYTES);
-  auto signatureBytes = DecodeBase64(signature, crypto_sign_BYTES);
+  const auto signatureBytes = DecodeBase64(signature, crypto_sign_BYTES);
   if (!key || !signatureBytes) return SignatureCheck::kInvalid;
-  crypto_sign_state state;
-  crypto_sign_init(&state);
-  try {
-    HashFile(files, path, state);
-  } catch (const Exception&) {
-    return SignatureCheck::kUnreadable;
-  }
-  return crypto_sign_final_verify(&state, signatureBytes->data(), key->data()) == 0 ? SignatureCheck::kValid
-                                                                                    : SignatureCheck::kInvalid;
-}
-
-bool AcceptArchive(FileSystem& files, const std::string& path, const AnsiString& signature,
-                   const std::string& publicKey) {
-  if (publicKey.empty()) return true;
-  if (VerifyArchive(files, path, signature, publicKey) == SignatureCheck::kValid) return true;
-  files.DeleteFile(path);
-  return false;
+  return crypto_sign_verify_detached(signatureBytes->data(), Bytes(statement), statement.size(), key->data()) == 0
+             ? SignatureCheck::kValid
+             : SignatureCheck::kInvalid;
 }
 
 SigningKeys GenerateSigningKeys() {
@@ -82,7 +102,7 @@ SigningKeys GenerateSigningKeys() {
   return keys;
 }
 
-std::string SignArchive(FileSystem& files, const std::string& path, const std::string& secretKey) {
+std::string SignStatement(const AnsiString& statement, const std::string& secretKey) {
   StartSodium();
   auto key = DecodeBase64(secretKey, crypto_sign_SECRETKEYBYTES);
   if (!key) throw Exception(texts::kInvalidSigningKey);
@@ -97,11 +117,8 @@ std::string SignArchive(FileSystem& files, const std::string& path, const std::s
     sodium_memzero(key->data(), key->size());
     throw Exception(texts::kInvalidSigningKey);
   }
-  crypto_sign_state state;
-  crypto_sign_init(&state);
-  HashFile(files, path, state);
   unsigned char signature[crypto_sign_BYTES];
-  crypto_sign_final_create(&state, signature, nullptr, key->data());
+  crypto_sign_detached(signature, nullptr, Bytes(statement), statement.size(), key->data());
   sodium_memzero(key->data(), key->size());
   return EncodeBase64(signature, sizeof signature);
 }

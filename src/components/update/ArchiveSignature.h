@@ -1,42 +1,55 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "platform/FileSystem.h"
+#include "platform/Stream.h"
 #include "platform/Text.h"
 
 namespace sorvane {
 
-// Update archives travel over plain HTTP, and their batch file runs on the
-// user's machine, so the program only unpacks archives that its maker has
-// signed. The signature is Ed25519 in its pre-hashed form (Ed25519ph, RFC
-// 8032), so that an archive of any size is checked block by block; the update
-// list carries it Base64-encoded as "Signature" in the program's section.
+// Update archives travel over plain HTTP, and their script runs on the
+// user's machine, so the program only unpacks what its maker has vouched
+// for. The maker signs a statement that binds the archive to one offer: the
+// program's section name in the update list, the release date, the "File"
+// value and the archive's SHA-512. An older archive served with a fresh
+// "Date", another program's archive, or an archive under another name then
+// fails the check. The signature is plain Ed25519 (RFC 8032) of the
+// statement's bytes; the update list carries it Base64-encoded as
+// "Signature" in the program's section.
 
 // The maker's public key the program was built with (Base64 of 32 bytes);
 // empty when the build checks no signatures.
 std::string ProgramUpdateKey();
 
+// The signed statement, four lines each ended by LF:
+//   the section name (Windows-1252, as the program names its section)
+//   the release date as YYYY-MM-DD
+//   the "File" value (Windows-1252)
+//   the archive's SHA-512 as 128 lower-case hex digits
+AnsiString UpdateStatement(const AnsiString& section, const std::string& isoDate, const AnsiString& file,
+                           const std::string& sha512);
+
+// A date-time's day as YYYY-MM-DD.
+std::string IsoDate(double dateTime);
+// A YYYY-MM-DD text of a real day, as it stands; nothing otherwise.
+std::optional<std::string> CheckIsoDate(const std::string& text);
+
+// The SHA-512 of the rest of in, lower-case hex. With copy, every block read
+// is also written there, so the copy holds exactly the bytes hashed.
+std::string ArchiveDigest(Stream& in, Stream* copy = nullptr);
+
 enum class SignatureCheck {
   kValid,
-  kMissing,   // the update list names no signature
-  kInvalid,   // malformed, made with another key, or the archive was changed
-  kUnreadable // the archive cannot be read
+  kMissing,  // the update list names no signature
+  kInvalid,  // malformed, made with another key, or of another statement
 };
 
-// Checks the archive at path against the Base64 signature and public key.
-SignatureCheck VerifyArchive(FileSystem& files, const std::string& path, const AnsiString& signature,
-                             const std::string& publicKey);
-
-// What the download step does with a fresh archive: with an empty key every
-// archive passes; otherwise an archive without a valid signature is deleted
-// and false returned, so it is never unpacked.
-bool AcceptArchive(FileSystem& files, const std::string& path, const AnsiString& signature,
-                   const std::string& publicKey);
+SignatureCheck VerifyStatement(const AnsiString& statement, const AnsiString& signature,
+                               const std::string& publicKey);
 
 namespace texts {
-// The download page's sentence for a refused archive, beside the
-// not-completed text.
+// Why a downloaded archive is not installed.
 inline constexpr char kArchiveNotSigned[] =
     "Die heruntergeladenen Update-Dateien tragen keine gültige Signatur des Herstellers und wurden gelöscht.";
 }  // namespace texts
@@ -48,10 +61,9 @@ struct SigningKeys {
 };
 SigningKeys GenerateSigningKeys();
 
-// The Base64 signature of the archive at path; throws Exception
-// "Ungültiger Signaturschlüssel" for a malformed secret key and the file
-// system's errors for an unreadable archive.
-std::string SignArchive(FileSystem& files, const std::string& path, const std::string& secretKey);
+// The Base64 signature of statement; throws Exception "Ungültiger
+// Signaturschlüssel" for a malformed secret key.
+std::string SignStatement(const AnsiString& statement, const std::string& secretKey);
 
 namespace texts {
 inline constexpr char kInvalidSigningKey[] = "Ungültiger Signaturschlüssel";

@@ -94,7 +94,13 @@ void TStatusForm::RunStep(int s) {
       if (!updateAvailable_) view_.Close();
       break;
     case 4:
-      if (!services_.installation.Prepare(tempFolder_, values_.zipFileName, view_.RestartChecked())) {
+      // The signature is checked again here, on the very bytes unpacked:
+      // the archive has lain in the folder since the download.
+      if (!services_.installation.Prepare(tempFolder_, values_.zipFileName, view_.RestartChecked(),
+                                          [this](const std::string& archive) {
+                                            return services_.list.CheckedCopy(values_.programName, archive,
+                                                                              tempFolder_);
+                                          })) {
         view_.SetText(StatusControl::Label3, texts::kInstallFilesMissing);
         view_.SetErrorIcon2(true);
         SetNextEnabled(false);

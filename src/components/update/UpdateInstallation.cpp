@@ -14,14 +14,24 @@ std::string ReadWhole(FileSystem& files, const std::string& path) {
 }  // namespace
 
 InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, const ScriptPaths& paths,
-                                       const std::string& zipFileName, bool restart) {
+                                       const std::string& zipFileName, bool restart, const ArchiveCheck& check) {
   const std::string archive = paths.tempFolder + zipFileName;
   if (!files.FileExists(archive)) return InstallationResult::ArchiveMissing;
 
+  const std::string unpacked = check ? check(archive) : archive;
+  const auto dropCopy = [&] {
+    if (unpacked != archive) files.DeleteFile(unpacked);
+  };
   zip.SetEngineDirectory(paths.programFolder);
-  zip.ZipFileName = archive;
+  zip.ZipFileName = unpacked;
   zip.ExtractBaseDir = paths.tempFolder;
-  zip.Extract();
+  try {
+    zip.Extract();
+  } catch (...) {
+    dropCopy();
+    throw;
+  }
+  dropCopy();
 
   const std::string scriptPath = paths.tempFolder + kUpdateScriptName;
   const std::string script = BuildUpdateScript(ReadWhole(files, scriptPath), paths, restart);
@@ -37,9 +47,10 @@ InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, cons
   return InstallationResult::Prepared;
 }
 
-bool ZipUpdateInstallation::Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart) {
+bool ZipUpdateInstallation::Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart,
+                                    const ArchiveCheck& check) {
   const ScriptPaths paths{program_.ProgramFolder(), tempFolder, program_.ProgramPath()};
-  return PrepareInstallation(zip_, files_, paths, zipFileName, restart) == InstallationResult::Prepared;
+  return PrepareInstallation(zip_, files_, paths, zipFileName, restart, check) == InstallationResult::Prepared;
 }
 
 }  // namespace sorvane

@@ -69,9 +69,15 @@ enum class InstallationResult {
 // component's EZipError; EFOpenError "Datei %s kann nicht geöffnet werden"
 // when the archive brought no "Update.bat"; the template errors of
 // BuildUpdateScript; EFCreateError "Datei %s kann nicht erstellt werden"
-// when the script cannot be written. The archive stays then.
+// when the script cannot be written; check's errors. The archive stays then
+// (unless check deleted it).
+//
+// With check, what is unpacked is the file check makes of the archive (its
+// checked private copy), deleted once unpacked; without, the archive itself,
+// for tools and tests that have nothing to check.
 InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, const ScriptPaths& paths,
-                                       const std::string& zipFileName, bool restart);
+                                       const std::string& zipFileName, bool restart,
+                                       const ArchiveCheck& check = nullptr);
 
 // The update wizard's installation step over PrepareInstallation: P and F
 // from the running program, T the wizard's temporary folder.
@@ -80,7 +86,8 @@ class ZipUpdateInstallation : public UpdateInstallation {
   ZipUpdateInstallation(TZipArchive& zip, FileSystem& files, ProgramFile& program)
       : zip_(zip), files_(files), program_(program) {}
 
-  bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart) override;
+  bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart,
+               const ArchiveCheck& check) override;
 
  private:
   TZipArchive& zip_;

@@ -23,8 +23,9 @@ inline constexpr char kNoNews[] = "\"keine Angaben gefunden\"";
 // program, named after it, with the keys "Date" (release date of the newest
 // update, in the user's short date format), "File" (the archive's name on the
 // server), "News" (comma text of "date: description" entries) and "Signature"
-// (Base64 Ed25519 signature of the archive's bytes). Every read goes to the
-// file on disk, which therefore stays in place while the list is in use.
+// (Base64 Ed25519 signature of the offer, see ArchiveSignature.h). Every
+// read goes to the file on disk, which therefore stays in place while the
+// list is in use.
 class UpdateList {
  public:
   UpdateList(ProfileReader& profiles, std::string path, AnsiString programName)

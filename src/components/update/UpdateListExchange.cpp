@@ -41,9 +41,44 @@ std::string UpdateListExchange::News(const std::string& program, double referenc
       FilterNews(List(program).News(), referenceDate, Dates(), services_.codePage));
 }
 
+bool UpdateListExchange::Signed(const std::string& program, const std::string& sha512) {
+  if (services_.publicKey.empty()) return true;
+  UpdateList list = List(program);
+  const AnsiString statement = UpdateStatement(program, IsoDate(Date(program)), list.File(), sha512);
+  return VerifyStatement(statement, list.Signature(), services_.publicKey) == SignatureCheck::kValid;
+}
+
 std::string UpdateListExchange::RefuseArchive(const std::string& program, const std::string& archivePath) {
-  if (AcceptArchive(services_.files, archivePath, List(program).Signature(), services_.publicKey)) return {};
+  if (services_.publicKey.empty()) return {};
+  bool valid = false;
+  try {
+    valid = Signed(program, ArchiveDigest(*services_.files.OpenRead(archivePath)));
+  } catch (const Exception&) {
+    // An archive that cannot be read is none to install.
+  }
+  if (valid) return {};
+  services_.files.DeleteFile(archivePath);
   return texts::kArchiveNotSigned;
+}
+
+std::string UpdateListExchange::CheckedCopy(const std::string& program, const std::string& archivePath,
+                                            const std::string& tempFolder) {
+  const std::string copy = services_.tempFiles.CreateUniqueFile(tempFolder, "zip");
+  bool valid = false;
+  try {
+    const std::unique_ptr<Stream> in = services_.files.OpenRead(archivePath);
+    const std::unique_ptr<Stream> out = services_.files.Create(copy);
+    valid = Signed(program, ArchiveDigest(*in, out.get()));
+  } catch (...) {
+    services_.files.DeleteFile(copy);
+    throw;
+  }
+  if (!valid) {
+    services_.files.DeleteFile(copy);
+    services_.files.DeleteFile(archivePath);
+    throw Exception(texts::kArchiveNotSigned);
+  }
+  return copy;
 }
 
 }  // namespace sorvane

@@ -47,10 +47,19 @@ class UpdateListExchange : public UpdateExchange {
   std::string File(const std::string& program) override;
   std::string News(const std::string& program, double referenceDate) override;
   // With a key: kArchiveNotSigned, after deleting the archive, unless the
-  // list's "Signature" is the maker's signature of exactly these bytes.
+  // list's "Signature" is the maker's signature of the statement (see
+  // ArchiveSignature.h) of this program's section, its "Date" as the
+  // program reads it, its "File" and exactly these bytes.
   std::string RefuseArchive(const std::string& program, const std::string& archivePath) override;
+  // The copy is a new file of the temporary-file naming ("zip" prefix); it
+  // is made also without a key, so the installation works alike.
+  std::string CheckedCopy(const std::string& program, const std::string& archivePath,
+                          const std::string& tempFolder) override;
 
  private:
+  // Whether the archive's SHA-512 fits the signed statement of program.
+  bool Signed(const std::string& program, const std::string& sha512);
+
   UpdateList List(const std::string& program);
   DateSettings Dates();
 

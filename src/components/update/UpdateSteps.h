@@ -58,17 +58,30 @@ class UpdateExchange {
   // Why the downloaded archive must not be installed, as a German sentence;
   // empty when it may.
   virtual std::string RefuseArchive(const std::string& program, const std::string& archivePath) = 0;
+  // What the installation unpacks: a copy of the archive, made in the
+  // private tempFolder under a name nobody can foresee, whose bytes are the
+  // ones that passed the check of RefuseArchive. Whatever happens to
+  // archivePath after the check is never unpacked. Raises Exception
+  // kArchiveNotSigned, with the archive deleted, when the bytes do not pass.
+  virtual std::string CheckedCopy(const std::string& program, const std::string& archivePath,
+                                  const std::string& tempFolder) = 0;
 };
+
+// Turns the downloaded archive's path into the path of the file to unpack
+// (UpdateExchange::CheckedCopy); that file is the installation's to delete.
+using ArchiveCheck = std::function<std::string(const std::string& archivePath)>;
 
 // The installation of a downloaded archive.
 class UpdateInstallation {
  public:
   virtual ~UpdateInstallation() = default;
 
-  // Unpacks tempFolder + zipFileName into tempFolder and writes
-  // "Update.bat" from its template, with the restart line when restart.
-  // False when the archive is not there; raises the installation's errors.
-  virtual bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart) = 0;
+  // Unpacks tempFolder + zipFileName, as check hands it over, into
+  // tempFolder and writes "Update.bat" from its template, with the restart
+  // line when restart. False when the archive is not there; raises the
+  // installation's errors and check's.
+  virtual bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart,
+                       const ArchiveCheck& check) = 0;
 };
 
 }  // namespace sorvane

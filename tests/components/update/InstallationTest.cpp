@@ -65,7 +65,7 @@ TEST_F(InstallationTest, ScriptReplacesTheProgramAndRestartsIt) {
   FakeProgramFile program;
   program.path = paths.programFile;
   ZipUpdateInstallation installation(*zip, files, program);
-  ASSERT_TRUE(installation.Prepare(paths.tempFolder, "ZVQ2.zip", true));
+  ASSERT_TRUE(installation.Prepare(paths.tempFolder, "ZVQ2.zip", true, nullptr));
   EXPECT_FALSE(fs::exists(paths.tempFolder + "ZVQ2.zip"));
   const std::string script = Read(paths.tempFolder + "Update.bat");
   EXPECT_EQ(script.find('\r'), std::string::npos);
@@ -108,6 +108,33 @@ TEST_F(InstallationTest, MissingArchiveOrTemplateStopsThePreparation) {
     EXPECT_EQ(std::string(e.what()), "Datei " + paths.tempFolder + "Update.bat kann nicht geöffnet werden");
   }
   EXPECT_TRUE(fs::exists(paths.tempFolder + "ZVQ2.zip"));
+}
+
+// The archive lies in the folder from the download on; what is unpacked is
+// the copy the check hands over, whatever the archive turns into meanwhile.
+TEST_F(InstallationTest, OnlyTheCheckedCopyIsUnpacked) {
+  Prepare("p/", "t/");
+  Archive("true\n\n\n\n");
+  const std::string archive = paths.tempFolder + "ZVQ2.zip", copy = paths.tempFolder + "zipchecked.tmp";
+  const auto swapAfterCheck = [&](const std::string& path) {
+    fs::copy_file(path, copy);
+    Source("Update.bat", "touch pwned\n\n\n\n");
+    Zip("evil.zip", {"Update.bat"});
+    fs::rename(root + "evil.zip", path);
+    return copy;
+  };
+  ASSERT_EQ(PrepareInstallation(*zip, files, paths, "ZVQ2.zip", false, swapAfterCheck), InstallationResult::Prepared);
+  EXPECT_EQ(Read(paths.tempFolder + "Update.bat").substr(0, 5), "true\n");
+  EXPECT_FALSE(fs::exists(copy));
+  EXPECT_FALSE(fs::exists(archive));
+
+  // A refused archive: nothing is unpacked.
+  Archive("true\n\n\n\n");
+  for (const char* unpacked : {"Update.bat", "sorvane"}) fs::remove(paths.tempFolder + unpacked);
+  const auto refuse = [](const std::string&) -> std::string { throw Exception("refused"); };
+  EXPECT_THROW(PrepareInstallation(*zip, files, paths, "ZVQ2.zip", false, refuse), Exception);
+  EXPECT_FALSE(fs::exists(paths.tempFolder + "Update.bat"));
+  EXPECT_FALSE(fs::exists(paths.tempFolder + "sorvane"));
 }
 
 }  // namespace

@@ -131,17 +131,29 @@ class FakeUpdateExchange : public UpdateExchange {
     return news;
   }
   std::string RefuseArchive(const std::string&, const std::string&) override { return refusal; }
+  std::string CheckedCopy(const std::string& program, const std::string& archive, const std::string& temp) override {
+    checkedProgram = program;
+    if (!recheckRefusal.empty()) throw Exception(recheckRefusal);
+    files.AddFile(temp + "zip1.tmp", files.FileBytes(archive));
+    return temp + "zip1.tmp";
+  }
+  std::string recheckRefusal, checkedProgram;
 };
 
 class FakeInstallation : public UpdateInstallation {
  public:
   FakeFileSystem& files;
   std::vector<bool> restarts;
+  std::string unpacked;  // the bytes the last preparation unpacked
   bool fail = false;
   explicit FakeInstallation(FakeFileSystem& fs) : files(fs) {}
-  bool Prepare(const std::string& tempFolder, const std::string& zip, bool restart) override {
+  bool Prepare(const std::string& tempFolder, const std::string& zip, bool restart,
+               const ArchiveCheck& check) override {
     restarts.push_back(restart);
     if (!files.HasFile(tempFolder + zip)) return false;
+    const std::string copy = check(tempFolder + zip);
+    unpacked = files.FileBytes(copy);
+    files.DeleteFile(copy);
     if (fail) throw Exception("Listenindex überschreitet das Maximum (0)");
     files.DeleteFile(tempFolder + zip);
     return true;

@@ -38,6 +38,8 @@ TEST(StatusFormSteps, WholeUpdateFromWelcomeToTheEnd) {
   rig.view.restart = false;
   rig.form.Button_NextClick();
   EXPECT_EQ(rig.installation.restarts, std::vector<bool>{false});
+  EXPECT_EQ(rig.list.checkedProgram, "ZVQ");
+  EXPECT_EQ(rig.installation.unpacked, "PK-archive") << "the checked copy";
   EXPECT_TRUE(rig.form.InstallPrepared());
   EXPECT_EQ(rig.view.page, 5);
   EXPECT_EQ(rig.Text(C::Button_Next), "Beenden");
@@ -135,6 +137,11 @@ TEST(StatusFormSteps, FailingStepsLeaveTheWizardWhereItWas) {
   EXPECT_THROW(broken.form.Button_NextClick(), Exception);
   EXPECT_EQ(broken.form.StepCounter(), 4);
   broken.installation.fail = false;
+  // The archive's bytes fail the check before unpacking.
+  broken.list.recheckRefusal = "Signatur";
+  EXPECT_THROW(broken.form.Button_NextClick(), Exception);
+  EXPECT_FALSE(broken.form.InstallPrepared());
+  broken.list.recheckRefusal.clear();
   broken.form.Button_NextClick();
   EXPECT_TRUE(broken.form.InstallPrepared());
 }

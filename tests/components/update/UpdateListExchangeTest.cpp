@@ -1,13 +1,18 @@
 #include "components/update/UpdateListExchange.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "StatusFormRig.h"
 #include "components/update/ArchiveSignature.h"
 #include "fakes/FakeTempFiles.h"
 #include "platform/posix/Cp1252CodePage.h"
+#include "platform/MemoryStream.h"
 #include "platform/posix/PosixProfileReader.h"
 #include "support/FakeServices.h"
+#include "tools/zvq/RunProgram.h"
 
 namespace sorvane {
 namespace {
@@ -55,21 +60,100 @@ TEST_F(UpdateListExchangeTest, FetchesIntoAFreshCopyAndReadsTheProgramsEntry) {
   EXPECT_FALSE(exchange.SectionPresent("ZVQ"));
 }
 
-TEST_F(UpdateListExchangeTest, OnlyArchivesSignedByTheMakerPass) {
-  files.AddFile("/tmp/list", "");
-  files.AddFile("/tmp/ZVQ1.zip", "PK archive");
-  const std::string signature = SignArchive(files, "/tmp/ZVQ1.zip", maker.secretKey);
+// The list offers ZVQ1.zip of 9.12.2025 to "ZVQ", signed as the maker signs.
+class SignedListTest : public UpdateListExchangeTest {
+ protected:
+  static constexpr char kArchive[] = "/tmp/ZVQ1.zip";
+  static constexpr char kBytes[] = "PK archive";
+
+  // The maker's signature of an offer of kBytes.
+  std::string Signature(const std::string& section, const std::string& date, const std::string& file) {
+    MemoryStream bytes(kBytes);
+    return SignStatement(UpdateStatement(section, date, file, ArchiveDigest(bytes)), maker.secretKey);
+  }
+  // Whether a fresh download of bytes is refused under this list.
+  bool Refused(const std::string& list, const std::string& bytes = kBytes) {
+    files.AddFile("/tmp/list", list);
+    files.AddFile(kArchive, bytes);
+    UpdateListExchange exchange = Exchange(maker.publicKey);
+    exchange.Open("/tmp/list");
+    const std::string refusal = exchange.RefuseArchive("ZVQ", kArchive);
+    EXPECT_EQ(files.HasFile(kArchive), refusal.empty()) << "a refused archive is deleted";
+    EXPECT_TRUE(refusal.empty() || refusal == texts::kArchiveNotSigned) << refusal;
+    return !refusal.empty();
+  }
+  static std::string List(const std::string& section, const std::string& date, const std::string& signature) {
+    return "[" + section + "]\r\nDate=" + date + "\r\nFile=ZVQ1.zip\r\nSignature=" + signature + "\r\n";
+  }
+};
+
+TEST_F(SignedListTest, TheSignatureBindsSectionDateFileAndBytes) {
+  const std::string valid = Signature("ZVQ", "2025-12-09", "ZVQ1.zip");
+  EXPECT_FALSE(Refused(List("zvq", "09.12.2025", valid)));
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", valid), "PK archivf")) << "a changed archive";
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", Signature("Other", "2025-12-09", "ZVQ1.zip"))))
+      << "another program's archive";
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", Signature("ZVQ", "2025-11-30", "ZVQ1.zip"))))
+      << "an older release under a fresh date";
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", Signature("ZVQ", "2025-12-09", "ZVQ0.zip"))))
+      << "another file name";
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", "")));
+  EXPECT_TRUE(Refused("[ZVQ]\r\nSignature=" + valid + "\r\n"));
+
+  files.AddFile(kArchive, "anything");
+  EXPECT_EQ(Exchange("").RefuseArchive("ZVQ", kArchive), "") << "a build without a key checks nothing";
+}
+
+// What the installation unpacks is a copy of the bytes checked: a swap of
+// the archive after the check reaches neither the check nor the unpacking.
+TEST_F(SignedListTest, TheCheckedCopyHoldsTheBytesChecked) {
+  files.AddFile("/tmp/list", List("ZVQ", "09.12.2025", Signature("ZVQ", "2025-12-09", "ZVQ1.zip")));
+  files.AddFile(kArchive, kBytes);
   UpdateListExchange exchange = Exchange(maker.publicKey);
   exchange.Open("/tmp/list");
+  const std::string copy = exchange.CheckedCopy("ZVQ", kArchive, "/tmp/");
+  EXPECT_EQ(copy, "/tmp/zip1.tmp");
+  files.AddFile(kArchive, "PK swapped");
+  EXPECT_EQ(files.FileBytes(copy), kBytes);
 
-  files.AddFile("/tmp/list", "[ZVQ]\nSignature=" + signature + "\n");
-  EXPECT_EQ(exchange.RefuseArchive("ZVQ", "/tmp/ZVQ1.zip"), "");
-  EXPECT_TRUE(files.HasFile("/tmp/ZVQ1.zip"));
+  try {
+    exchange.CheckedCopy("ZVQ", kArchive, "/tmp/");
+    FAIL() << "the swapped archive passed";
+  } catch (const Exception& e) {
+    EXPECT_STREQ(e.what(), texts::kArchiveNotSigned);
+  }
+  EXPECT_FALSE(files.HasFile(kArchive));
+  EXPECT_FALSE(files.HasFile("/tmp/zip2.tmp"));
+  EXPECT_THROW(exchange.CheckedCopy("ZVQ", kArchive, "/tmp/"), EFOpenError);
+  EXPECT_FALSE(files.HasFile("/tmp/zip3.tmp"));
+}
 
-  files.AddFile("/tmp/list", "[ZVQ]\nFile=ZVQ1.zip\n");
-  EXPECT_EQ(Exchange("").RefuseArchive("ZVQ", "/tmp/ZVQ1.zip"), "") << "a build without a key checks nothing";
-  EXPECT_EQ(exchange.RefuseArchive("ZVQ", "/tmp/ZVQ1.zip"), texts::kArchiveNotSigned);
-  EXPECT_FALSE(files.HasFile("/tmp/ZVQ1.zip"));
+// Any Ed25519 tool can sign the statement: here OpenSSL, with its own
+// SHA-512, shows that the program accepts what the format describes.
+TEST_F(SignedListTest, AStatementSignedByOpenSslIsAccepted) {
+  const std::string folder = ::testing::TempDir() + "/openssl-" + std::to_string(getpid());
+  const std::string script = R"sh(set -e
+cd "$1"
+printf 'PK archive' > ZVQ1.zip
+openssl genpkey -algorithm ed25519 -out key.pem
+openssl pkey -in key.pem -pubout -outform DER | tail -c 32 | base64 -w0
+echo
+printf 'ZVQ\n2025-12-09\nZVQ1.zip\n%s\n' "$(openssl dgst -sha512 -r ZVQ1.zip | cut -d' ' -f1)" > statement
+openssl pkeyutl -sign -inkey key.pem -rawin -in statement | base64 -w0
+)sh";
+  std::filesystem::create_directories(folder);
+  const testing::ProgramResult openssl = testing::RunProgram("/bin/sh", {"-c", script, "sh", folder});
+  std::filesystem::remove_all(folder);
+  ASSERT_EQ(openssl.status, 0) << openssl.err;
+  const std::string publicKey = openssl.out.substr(0, openssl.out.find('\n'));
+  const std::string signature = openssl.out.substr(openssl.out.find('\n') + 1);
+
+  files.AddFile("/tmp/list", List("ZVQ", "09.12.2025", signature));
+  files.AddFile(kArchive, kBytes);
+  UpdateListExchange exchange = Exchange(publicKey);
+  exchange.Open("/tmp/list");
+  EXPECT_EQ(exchange.RefuseArchive("ZVQ", kArchive), "");
+  EXPECT_EQ(files.FileBytes(exchange.CheckedCopy("ZVQ", kArchive, "/tmp/")), kBytes);
 }
 
 }  // namespace
