@@ -16,6 +16,7 @@ packages=(
   libsqlite3-dev binutils-mingw-w64-x86-64
   xvfb xauth openbox
   nginx-light curl
+  openssl
   time
 )
 
