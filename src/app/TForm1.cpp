@@ -3,8 +3,9 @@
 #include "app/TForm1.h"
 
 #include "app/DefaultErrorDisplay.h"
-#include "platform/FilePath.h"
 #include "app/FormatSize.h"
+#include "components/setup/OrvelSetup.h"
+#include "platform/FilePath.h"
 
 namespace sorvane {
 namespace {
@@ -166,12 +167,23 @@ void TForm1::SpeedButton_OpenClick() {
   options.FileMustExist = true;
   options.EnableSizing = true;
   const std::optional<std::string> chosen = services_.dialogs.OpenFile(options);
-  if (!chosen) return;
-  if (UpperAscii(ExtractFileExt(*chosen)) != ".ZVQ") {
+  if (chosen) OpenChosenFile(*chosen);
+}
+
+void TForm1::OpenCommandLineFile(const std::string& firstArgument) {
+  if (firstArgument.empty() || firstArgument == texts::kUninstallParam) return;
+  if (components_ != nullptr && components_->Uninstalled()) return;
+  // The wizard keeps full paths, as the open dialog gives them; the file
+  // manager may hand over a relative one.
+  OpenChosenFile(services_.files.ExpandFileName(firstArgument));
+}
+
+void TForm1::OpenChosenFile(const std::string& path) {
+  if (UpperAscii(ExtractFileExt(path)) != ".ZVQ") {
     services_.dialogs.ShowMessage(kInvalidFileText, kInvalidFileTitle, MessageIcon::Error);
     return;
   }
-  catalogue_.ContainerPath = *chosen;
+  catalogue_.ContainerPath = path;
   view_.SetCaption(std::string(ApplicationTitle) + " - [" + catalogue_.ContainerPath + "]");
   Button_NextClick();
 }

@@ -48,6 +48,11 @@ class TForm1 {
   void ListView_ProgPathSelectItem();
   void SpeedButton_OpenClick();
   void SpeedButton_InfoClick();
+  // The program's first command-line argument, once the windows are shown:
+  // a container named there is opened as if the open dialog had picked it.
+  // Nothing happens without an argument, for the uninstall parameter and
+  // after a confirmed uninstall run.
+  void OpenCommandLineFile(const std::string& firstArgument);
   // Asked by the view before the main window closes on the user's request
   // (close box, window manager). Refused while a container loads: the
   // window is disabled then and a handler is still running below.
@@ -83,6 +88,9 @@ class TForm1 {
   // Step of page 0: load the container and prepare page 1. False when
   // nothing was loaded.
   bool LoadStep();
+  // What follows the open dialog's pick: the extension check, the path and
+  // caption, and the page-0 step.
+  void OpenChosenFile(const std::string& path);
   // Step of page 1: check the login; true when the member list was built.
   bool LoginStep();
   void BuildMemberList(std::int32_t column);

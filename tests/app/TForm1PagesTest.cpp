@@ -2,6 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "app/DefaultErrorDisplay.h"
 #include "support/WizardFixture.h"
 
 namespace sorvane {
@@ -263,6 +266,52 @@ TEST_F(PagesTest, FailedRegistrationEndsTheCreationButTheWindowsExist) {
   EXPECT_EQ(view.caption, "");
   EXPECT_TRUE(view.progPath.empty());
   EXPECT_TRUE(previewView.doubleBuffered);
+}
+
+TEST_F(PagesTest, CommandLineFileOpensAsTheDialogWouldOnceTheWindowsExist) {
+  files.AddFile("/daten/Kaputt.zvq", ContainerBytes({{"Gast", "", 0}}, {{"a.txt", {1}, "aaa"}}).substr(0, 30));
+  AddContainer("/daten/Archiv.zvq", {{"Gast", "", 0}}, {}, "Titel D", "Autor D");
+  files.SetCurrentFolder("/daten");
+  RecordingComponents components;
+  form.SetStartupComponents(&components);
+  wizard.Create();
+
+  // No argument, and the uninstall parameter (first argument of a run the
+  // user answered "&Nein"), leave the start as it was.
+  for (const char* argument : {"", "/uninstall"}) form.OpenCommandLineFile(argument);
+  EXPECT_EQ(form.PageIndex(), 0);
+  EXPECT_EQ(view.caption, "Sorvane");
+  EXPECT_TRUE(dialogs.messages.empty());
+
+  // A missing or broken file: the open dialog's error, shown by the default
+  // error display, and page 0 with its list as before.
+  auto shownFor = [&](const std::function<void()>& open) {
+    dialogs.messages.clear();
+    RunHandler(dialogs, open);
+    return dialogs.messages.size() == 1 ? dialogs.messages[0].text + " | " + dialogs.messages[0].title : "?";
+  };
+  for (const char* name : {"Fehlt.zvq", "Kaputt.zvq", "Archiv.txt"}) {
+    dialogs.openAnswers = {std::string("/daten/") + name};
+    const std::string fromDialog = shownFor([&] { form.SpeedButton_OpenClick(); });
+    EXPECT_EQ(shownFor([&] { form.OpenCommandLineFile(name); }), fromDialog) << name;
+    EXPECT_EQ(form.PageIndex(), 0);
+    EXPECT_EQ(view.caption, "Sorvane");
+    EXPECT_EQ(view.progPath.size(), 2u);
+  }
+  EXPECT_EQ(shownFor([&] { form.OpenCommandLineFile("Fehlt.zvq"); }),
+            "Datei /daten/Fehlt.zvq kann nicht geöffnet werden. | Sorvane");
+
+  // A good file, named relative to the current folder, shows the login page.
+  form.OpenCommandLineFile("Archiv.zvq");
+  EXPECT_EQ(form.PageIndex(), 1);
+  EXPECT_EQ(view.caption, "Sorvane - [/daten/Archiv.zvq]");
+  EXPECT_EQ(view.text[C::Label_Title], "Titel D");
+
+  // After a confirmed uninstall run nothing is opened.
+  form.Button_BackClick();
+  components.uninstalled = true;
+  form.OpenCommandLineFile("/daten/Archiv.zvq");
+  EXPECT_EQ(form.PageIndex(), 0);
 }
 
 TEST_F(PagesTest, InfoButtonShowsTheAboutBoxWhenThereIsOne) {
