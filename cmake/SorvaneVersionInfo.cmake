@@ -1,15 +1,18 @@
-# sorvane_version_info(TARGET NAME name [DESCRIPTION text])
+# sorvane_version_info(TARGET NAME name [DESCRIPTION text] [FILE file name])
 # Gives the program TARGET a version block (FileVersion from the project
 # version, German string block 040704E4) in its ELF section ".vs_version_info",
 # written at build time by mkversioninfo.
 function(sorvane_version_info target)
-  cmake_parse_arguments(V "" "NAME;DESCRIPTION" "" ${ARGN})
+  cmake_parse_arguments(V "" "NAME;DESCRIPTION;FILE" "" ${ARGN})
   if(NOT V_DESCRIPTION)
     set(V_DESCRIPTION ${V_NAME})
   endif()
+  if(NOT V_FILE)
+    set(V_FILE ${target})
+  endif()
   set(out ${CMAKE_CURRENT_BINARY_DIR}/${target}_version_block.cpp)
   add_custom_command(OUTPUT ${out}
-    COMMAND mkversioninfo ${out} ${PROJECT_VERSION} ${V_NAME} ${target} ${V_DESCRIPTION}
+    COMMAND mkversioninfo ${out} ${PROJECT_VERSION} ${V_NAME} ${V_FILE} ${V_DESCRIPTION}
     DEPENDS mkversioninfo
     COMMENT "Version block of ${target}"
     VERBATIM)

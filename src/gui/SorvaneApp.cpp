@@ -24,7 +24,7 @@ bool SorvaneApp::OnInit() {
   SetAppName(Wx(ApplicationTitle));
   SetAppDisplayName(Wx(ApplicationTitle));
   try {
-    program_ = std::make_unique<SorvaneProgram>(TheProgramFile(), FirstArgument());
+    program_ = std::make_unique<SorvaneProgram>(TheProgramFile(), FirstArgument(), Updates());
   } catch (const std::exception& failure) {
     // Nothing to show the wizard in: report and end.
     WxDialogs dialogs;

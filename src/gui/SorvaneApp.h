@@ -28,6 +28,9 @@ class SorvaneApp : public wxApp {
   // The first command-line argument ("/uninstall" starts the uninstall run);
   // "" when there is none. Smoke tests give their own.
   virtual std::string FirstArgument();
+  // Whether the program updates itself or the system's package management
+  // does; the program's build decides.
+  virtual ProgramUpdates Updates() { return ProgramUpdates::SelfUpdate; }
 
  private:
   std::unique_ptr<ProgramFile> programFile_;

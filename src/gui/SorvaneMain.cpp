@@ -3,7 +3,20 @@
 
 #include "gui/SorvaneApp.h"
 
-wxIMPLEMENT_APP_NO_MAIN(sorvane::SorvaneApp);
+namespace {
+
+// The build says who updates the program (SORVANE_SELF_UPDATE): the program
+// itself, or the package management that installed it.
+class BuiltApp : public sorvane::SorvaneApp {
+ protected:
+  sorvane::ProgramUpdates Updates() override {
+    return SORVANE_SELF_UPDATE ? sorvane::ProgramUpdates::SelfUpdate : sorvane::ProgramUpdates::PackageManagement;
+  }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BuiltApp);
 
 int main(int argc, char** argv) {
   // Without a session bus (a bare X server, a remote display) GTK's settings

@@ -27,11 +27,12 @@ class ProgramInfoBox final : public InfoBox {
 
 }  // namespace
 
-SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument)
+SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument, ProgramUpdates updates)
     : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
       readFileVersion_([this](const std::string& path) { return ReadFileVersion(versionInfo_, path); }),
       registry_(OpenUserRegistryStore()),
-      pump_(eventQueue_, clock_, kPumpIntervalMs) {
+      pump_(eventQueue_, clock_, kPumpIntervalMs),
+      firstArgument_(firstArgument) {
   // The start order of the windows: the main window, whose components come
   // first and whose creation handler runs before any further window exists;
   // then the preview, the wait window and the About box.
@@ -43,9 +44,11 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   update_ = std::make_unique<ProgramUpdate>(
       *form1_, ProgramUpdate::Services{files_, dialogs_, systemFolders_, locale_, codePage_, *registry_, programFile,
                                        clock_, pump_, application_});
-  components_ = std::make_unique<ProgramComponents>(*update_, update_->ComponentServices(), SetupServices{
-      *registry_, dialogs_, codePage_, application_, desktopMenu_, readFileVersion_, firstArgument,
-      ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()});
+  components_ = std::make_unique<ProgramComponents>(
+      *update_, update_->ComponentServices(),
+      SetupServices{*registry_, dialogs_, codePage_, application_, desktopMenu_, readFileVersion_, firstArgument,
+                    ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()},
+      updates);
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
   form1_->Attach(wizard_->Form1());
   wizard_->Form1().SetStartupComponents(components_.get());
@@ -74,7 +77,11 @@ SorvaneProgram::~SorvaneProgram() {
 }
 
 void SorvaneProgram::Show() {
-  if (!application_.Terminated()) form1_->Show();
+  if (application_.Terminated()) return;
+  form1_->Show();
+  form1_->CallAfter([this] {
+    RunHandler(dialogs_, [this] { wizard_->Form1().OpenCommandLineFile(firstArgument_); });
+  });
 }
 
 }  // namespace sorvane

@@ -41,8 +41,11 @@ class SorvaneProgram {
  public:
   // programFile says where the program lives, and so which containers the
   // first page lists; firstArgument is the first command-line argument
-  // ("" when there is none).
-  SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument);
+  // ("" when there is none). Under package management the program neither
+  // updates itself nor enters itself in the user's desktop menu: the
+  // package brings the system's menu entry.
+  SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument,
+                 ProgramUpdates updates = ProgramUpdates::SelfUpdate);
   SorvaneProgram(const SorvaneProgram&) = delete;
   SorvaneProgram& operator=(const SorvaneProgram&) = delete;
   ~SorvaneProgram();
@@ -54,7 +57,9 @@ class SorvaneProgram {
   static constexpr std::int64_t kPumpIntervalMs = 50;
 
   // Shows the main window; the message loop runs after this. Not after an
-  // uninstall run, which has asked the application to end.
+  // uninstall run, which has asked the application to end. A container named
+  // as the first argument is opened once the loop runs, so that its load
+  // has the wait window and a failure shows over the shown main window.
   void Show();
   bool Terminated() const { return application_.Terminated(); }
 
@@ -99,6 +104,7 @@ class SorvaneProgram {
   std::unique_ptr<Wizard> wizard_;
   std::unique_ptr<TInfo> tinfo_;
   std::unique_ptr<InfoBox> infoBox_;
+  std::string firstArgument_;
 };
 
 }  // namespace sorvane

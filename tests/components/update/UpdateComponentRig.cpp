@@ -9,18 +9,21 @@
 
 namespace sorvane {
 
+UpdateComponentServices UpdateComponentRig::Services() {
+  return UpdateComponentServices{NetServices{network, clock, pump, files},
+                                 owner,
+                                 *registry,
+                                 program,
+                                 drive,
+                                 calendar,
+                                 codePage,
+                                 files,
+                                 resources,
+                                 kSystem};
+}
+
 std::unique_ptr<TOrvelUpdateFile> UpdateComponentRig::Start() {
-  UpdateComponentServices services{NetServices{network, clock, pump, files},
-                                   owner,
-                                   *registry,
-                                   program,
-                                   drive,
-                                   calendar,
-                                   codePage,
-                                   files,
-                                   resources,
-                                   kSystem};
-  auto component = std::make_unique<TOrvelUpdateFile>(owner, services);
+  auto component = std::make_unique<TOrvelUpdateFile>(owner, Services());
   ApplyMainWindowValues(*component);
   component->ZIPFileName = "ZVQ2.zip";
   return component;

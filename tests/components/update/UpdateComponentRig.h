@@ -87,6 +87,7 @@ class UpdateComponentRig : public ::testing::Test {
   }
 
   std::unique_ptr<TOrvelUpdateFile> Start();
+  UpdateComponentServices Services();
 
   // Runs on the user's SQLite store in a fresh folder instead of the memory.
   void UseSqliteStore();
