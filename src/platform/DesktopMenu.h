@@ -25,6 +25,17 @@ class DesktopMenu {
 
   // Removes the entry and its icon; missing files are no error.
   virtual void Remove(const std::string& name) = 0;
+
+  // Enters the file type mimeType, described by mimeInfo (a shared-mime-info
+  // package), under name in the MIME database, with iconPng as the icon of
+  // its files, so that the file manager shows such files with it and opens
+  // them with the entry that names the type. Replaces an earlier one; throws
+  // EFCreateError as Install does.
+  virtual void InstallFileType(const std::string& name, const std::string& mimeType, const std::string& mimeInfo,
+                               std::span<const std::uint8_t> iconPng) = 0;
+
+  // Removes what InstallFileType wrote; missing files are no error.
+  virtual void RemoveFileType(const std::string& name, const std::string& mimeType) = 0;
 };
 
 }  // namespace sorvane

@@ -1,11 +1,11 @@
 // Runs the real program under an X server with a private registry and data
 // folder (ORVEL_REGISTRY_DIR, XDG_DATA_HOME, set by setup-smoke.sh), in one
 // of three ways given as argument:
-//   start   a normal start: the uninstall entry and the desktop entry are
-//           written; the About box shows the logo strip as painted.
+//   start   a normal start: the uninstall entry, the desktop entry and the
+//           .zvq file type are written; the About box shows the logo strip as painted.
 //   no      started with /uninstall, answered "&Nein": nothing changes.
-//   yes     started with /uninstall, answered "&Ja": entry, settings and
-//           the desktop entry go, nothing else.
+//   yes     started with /uninstall, answered "&Ja": entry, settings, the
+//           desktop entry and the file type go, nothing else.
 // Usage: setup_smoke ARTIFACT_FOLDER start|no|yes
 #include <gtk/gtk.h>
 #include <wx/bmpbuttn.h>
@@ -129,6 +129,7 @@ void SetupSmokeApp::StartSteps() {
           d.Expect(fs::exists(data_ / "icons/hicolor/32x32/apps/orvel-sorvane.png"), "the menu icon");
           d.Expect(std::system(("desktop-file-validate '" + entry.string() + "'").c_str()) == 0,
                    "a desktop entry that desktop-file-validate accepts");
+          d.Expect(fs::exists(data_ / "mime/application/x-zvq.xml"), "the MIME database knows .zvq files");
           d.Click(Program()->MainWindow().SpeedButton_Info);
         });
   d.Add("About box shown",
@@ -202,12 +203,19 @@ int SetupSmokeApp::OnRun() {
            "SOFTWARE\\Orvel kept (or made) in both roots");
   std::set<std::string> gone;
   const std::set<std::string> now = FilesBelow(data_.parent_path());
+  const std::string package = (data_ / "mime/packages/orvel-sorvane.xml").string();
+  const std::string database = (data_ / "mime/").string();
   for (const std::string& file : filesBefore_) {
-    if (!now.count(file) && file.find("/registry/") == std::string::npos) gone.insert(file);
+    // The MIME database's own files follow its packages.
+    const bool derived = file.rfind(database, 0) == 0 && file != package;
+    if (!now.count(file) && file.find("/registry/") == std::string::npos && !derived) gone.insert(file);
   }
   const std::set<std::string> menuFiles{(data_ / "applications/orvel-sorvane.desktop").string(),
-                                        (data_ / "icons/hicolor/32x32/apps/orvel-sorvane.png").string()};
-  d.Expect(gone == (yes ? menuFiles : std::set<std::string>{}), "only the desktop entry and its icon deleted");
+                                        (data_ / "icons/hicolor/32x32/apps/orvel-sorvane.png").string(),
+                                        (data_ / "icons/hicolor/32x32/mimetypes/application-x-zvq.png").string(),
+                                        package};
+  d.Expect(gone == (yes ? menuFiles : std::set<std::string>{}),
+           "only the desktop entry, the file type and their icons deleted");
   return status;
 }
 

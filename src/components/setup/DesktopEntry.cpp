@@ -48,17 +48,18 @@ std::string ExecArgument(const std::string& argument) {
 }
 
 std::string DesktopEntryText(const std::string& name, const std::string& programPath, const std::string& iconPath,
-                             const std::string& uninstallParam) {
+                             const std::string& uninstallParam, const std::string& mimeType) {
   // The quoting applies inside the value; the key file's own escaping comes
   // on top of it (readers undo the key file's first).
   const std::string exec = ExecArgument(programPath);
   return "[Desktop Entry]\n"
          "Type=Application\n"
          "Name=" + KeyFileValue(name) + "\n"
-         "Exec=" + KeyFileValue(exec) + "\n"
+         "Exec=" + KeyFileValue(exec + " %f") + "\n"
          "Icon=" + KeyFileValue(iconPath) + "\n"
          "Terminal=false\n"
          "Categories=Utility;Archiving;\n"
+         "MimeType=" + KeyFileValue(mimeType) + ";\n"
          "Actions=Deinstallieren;\n"
          "\n"
          "[Desktop Action Deinstallieren]\n"

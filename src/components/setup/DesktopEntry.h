@@ -18,8 +18,15 @@ std::string DesktopEntryName(const std::string& title);
 // program exactly this path whatever it contains.
 std::string ExecArgument(const std::string& argument);
 
-// The entry's text. name and all paths are UTF-8.
+// The entry's text: it starts the program with the file that the desktop
+// opens with it and offers it for files of mimeType. name and all paths are
+// UTF-8.
 std::string DesktopEntryText(const std::string& name, const std::string& programPath, const std::string& iconPath,
-                             const std::string& uninstallParam);
+                             const std::string& uninstallParam, const std::string& mimeType);
+
+// The container files' type in the shared MIME database, and its
+// description there (a shared-mime-info package: by name only).
+inline constexpr char kContainerMimeType[] = "application/x-zvq";
+std::string ContainerMimeInfo();
 
 }  // namespace sorvane

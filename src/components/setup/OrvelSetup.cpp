@@ -67,7 +67,9 @@ void TOrvelSetup::Uninstall() {
       DeleteSubKey(registry, texts::kOrvelKey, OrvelRegKeyName);
     }
     try {
-      services_.desktopMenu.Remove(DesktopEntryName(services_.applicationTitle));
+      const std::string entry = DesktopEntryName(services_.applicationTitle);
+      services_.desktopMenu.Remove(entry);
+      services_.desktopMenu.RemoveFileType(entry, kContainerMimeType);
     } catch (const std::exception&) {
     }
     uninstalled_ = true;
@@ -123,8 +125,11 @@ void TOrvelSetup::WriteDesktopEntry() {
   // path may have lost characters to the ANSI code page).
   menu.Install(entry,
                DesktopEntryText(services_.codePage.AnsiToUtf8(DisplayName), services_.programPath,
-                                menu.IconPath(entry), UninstallParam),
+                                menu.IconPath(entry), UninstallParam, kContainerMimeType),
                services_.iconPng);
+  // The entry opens containers from the file manager, which must know the
+  // type for that.
+  menu.InstallFileType(entry, kContainerMimeType, ContainerMimeInfo(), services_.iconPng);
 }
 
 }  // namespace sorvane

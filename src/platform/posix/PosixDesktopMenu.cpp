@@ -1,11 +1,15 @@
 #include "platform/posix/PosixDesktopMenu.h"
 
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <utility>
 
 #include "platform/Errors.h"
@@ -15,6 +19,10 @@ namespace {
 
 constexpr char kIconFolder[] = "/icons/hicolor/32x32/apps/";
 constexpr char kEntryFolder[] = "/applications/";
+constexpr char kMimeFolder[] = "/mime";
+constexpr char kFileTypeIconFolder[] = "/icons/hicolor/32x32/mimetypes/";
+
+extern "C" char** environ;
 
 std::string ParentOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -55,6 +63,36 @@ void ReplaceFile(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (!ok) throw EFCreateError(FormatText(texts::kFCreateError, path));
 }
 
+std::span<const std::uint8_t> BytesOf(const std::string& text) {
+  return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+bool HasContent(const std::string& path, const std::string& content) {
+  std::ifstream in(path, std::ios::binary);
+  return in && std::string(std::istreambuf_iterator<char>(in), {}) == content;
+}
+
+// Rebuilds the MIME database below mimeFolder with the system's tool and
+// waits for it. Without the tool (a system without shared-mime-info) the
+// package stays for the next rebuild; the file manager then just does not
+// know the type yet.
+void UpdateMimeDatabase(const std::string& mimeFolder) {
+  posix_spawn_file_actions_t actions;
+  if (posix_spawn_file_actions_init(&actions) != 0) return;
+  posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  std::string tool = "update-mime-database", folder = mimeFolder;
+  char* argv[] = {tool.data(), folder.data(), nullptr};
+  pid_t child = 0;
+  if (posix_spawnp(&child, tool.c_str(), &actions, nullptr, argv, environ) == 0) {
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  posix_spawn_file_actions_destroy(&actions);
+}
+
 }  // namespace
 
 PosixDesktopMenu::PosixDesktopMenu(std::string dataHome) : dataHome_(std::move(dataHome)) {}
@@ -83,12 +121,44 @@ void PosixDesktopMenu::Install(const std::string& name, const std::string& entry
   MakeFolders(ParentOf(icon), 0755);
   ReplaceFile(icon, iconPng);
   MakeFolders(ParentOf(entry), 0755);
-  ReplaceFile(entry, {reinterpret_cast<const std::uint8_t*>(entryText.data()), entryText.size()});
+  ReplaceFile(entry, BytesOf(entryText));
 }
 
 void PosixDesktopMenu::Remove(const std::string& name) {
   unlink(EntryPath(name).c_str());
   unlink(IconPath(name).c_str());
+}
+
+std::string PosixDesktopMenu::MimePackagePath(const std::string& name) {
+  return DataHome() + kMimeFolder + "/packages/" + name + ".xml";
+}
+
+std::string PosixDesktopMenu::FileTypeIconPath(const std::string& mimeType) {
+  // The icon name the MIME database gives a type without its own: the
+  // type with "-" for "/".
+  std::string icon = mimeType;
+  for (char& c : icon) {
+    if (c == '/') c = '-';
+  }
+  return DataHome() + kFileTypeIconFolder + icon + ".png";
+}
+
+void PosixDesktopMenu::InstallFileType(const std::string& name, const std::string& mimeType,
+                                       const std::string& mimeInfo, std::span<const std::uint8_t> iconPng) {
+  MakeFolders(DataHome(), 0700);
+  const std::string icon = FileTypeIconPath(mimeType);
+  MakeFolders(ParentOf(icon), 0755);
+  ReplaceFile(icon, iconPng);
+  const std::string package = MimePackagePath(name);
+  if (HasContent(package, mimeInfo)) return;
+  MakeFolders(ParentOf(package), 0755);
+  ReplaceFile(package, BytesOf(mimeInfo));
+  UpdateMimeDatabase(DataHome() + kMimeFolder);
+}
+
+void PosixDesktopMenu::RemoveFileType(const std::string& name, const std::string& mimeType) {
+  unlink(FileTypeIconPath(mimeType).c_str());
+  if (unlink(MimePackagePath(name).c_str()) == 0) UpdateMimeDatabase(DataHome() + kMimeFolder);
 }
 
 }  // namespace sorvane

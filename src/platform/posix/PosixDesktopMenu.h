@@ -21,8 +21,17 @@ class PosixDesktopMenu : public DesktopMenu {
   std::string IconPath(const std::string& name) override;
   void Install(const std::string& name, const std::string& entryText, std::span<const std::uint8_t> iconPng) override;
   void Remove(const std::string& name) override;
+  // The package goes to <data>/mime/packages/name.xml and the icon to
+  // <data>/icons/hicolor/32x32/mimetypes/ under the type's icon name; the
+  // database is rebuilt with update-mime-database, but only when the
+  // package changed, since every start registers again.
+  void InstallFileType(const std::string& name, const std::string& mimeType, const std::string& mimeInfo,
+                       std::span<const std::uint8_t> iconPng) override;
+  void RemoveFileType(const std::string& name, const std::string& mimeType) override;
 
   std::string EntryPath(const std::string& name);
+  std::string MimePackagePath(const std::string& name);
+  std::string FileTypeIconPath(const std::string& mimeType);
 
  private:
   std::string DataHome();

@@ -22,8 +22,8 @@ TEST(DesktopEntryTest, ExecQuotingKeepsEveryReservedCharacterLiteral) {
   EXPECT_EQ(ExecArgument("/opt/a b/sorvane"), "\"/opt/a b/sorvane\"");
   EXPECT_EQ(ExecArgument("/x/\"$HOME`id`\\100%"), "\"/x/\\\"\\$HOME\\`id\\`\\\\100%%\"");
   // The key file escapes the quoting's backslashes once more.
-  const std::string text = DesktopEntryText("Sorvane", "/x/a\\b", "/i.png", "/uninstall");
-  EXPECT_NE(text.find("\nExec=\"/x/a\\\\\\\\b\"\n"), std::string::npos) << text;
+  const std::string text = DesktopEntryText("Sorvane", "/x/a\\b", "/i.png", "/uninstall", "application/x-zvq");
+  EXPECT_NE(text.find("\nExec=\"/x/a\\\\\\\\b\" %f\n"), std::string::npos) << text;
   EXPECT_EQ(DesktopEntryName("Sorvane"), "orvel-sorvane");
   EXPECT_EQ(DesktopEntryName("Mein Tool 2"), "orvel-mein-tool-2");
 }
@@ -49,7 +49,7 @@ TEST_F(PosixDesktopMenuTest, WritesAValidEntryAndRemovesItAgain) {
   const std::string icon = menu.IconPath("orvel-sorvane");
   EXPECT_EQ(icon, (root_ / "data/icons/hicolor/32x32/apps/orvel-sorvane.png").string());
   const std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
-  const std::string text = DesktopEntryText("Sorvane", program, icon, "/uninstall");
+  const std::string text = DesktopEntryText("Sorvane", program, icon, "/uninstall", kContainerMimeType);
   menu.Install("orvel-sorvane", text, png);
   const std::string entry = menu.EntryPath("orvel-sorvane");
   EXPECT_EQ(fs::file_size(icon), sizeof png);
@@ -65,11 +65,21 @@ TEST_F(PosixDesktopMenuTest, WritesAValidEntryAndRemovesItAgain) {
   EXPECT_FALSE(fs::is_symlink(entry));
   EXPECT_FALSE(fs::exists(root_ / "target"));
 
+  // The file type goes through the real MIME database.
+  menu.InstallFileType("orvel-sorvane", kContainerMimeType, ContainerMimeInfo(), png);
+  const fs::path known = root_ / "data/mime/application/x-zvq.xml";
+  EXPECT_TRUE(fs::exists(known)) << "update-mime-database did not take the package";
+  EXPECT_EQ(fs::file_size(root_ / "data/icons/hicolor/32x32/mimetypes/application-x-zvq.png"), sizeof png);
+
   menu.Remove("orvel-sorvane");
+  menu.RemoveFileType("orvel-sorvane", kContainerMimeType);
   EXPECT_FALSE(fs::exists(entry));
   EXPECT_FALSE(fs::exists(icon));
+  EXPECT_FALSE(fs::exists(known));
+  EXPECT_FALSE(fs::exists(root_ / "data/icons/hicolor/32x32/mimetypes/application-x-zvq.png"));
   EXPECT_TRUE(fs::exists(root_ / "data/applications")) << "folders stay";
   menu.Remove("orvel-sorvane");
+  menu.RemoveFileType("orvel-sorvane", kContainerMimeType);
 }
 
 TEST_F(PosixDesktopMenuTest, AnUnwritableFolderIsACreateError) {

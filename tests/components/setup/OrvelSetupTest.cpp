@@ -3,6 +3,8 @@
 // writes, deletes and leaves alone.
 #include <gmock/gmock.h>
 
+#include <algorithm>
+
 #include "SetupFixture.h"
 #include "app/Form1Components.h"
 #include "platform/Registry.h"
@@ -52,7 +54,7 @@ TEST_F(UninstallTest, AnswerYesRemovesEntryAndSettingsInBothRootsOnly) {
   EXPECT_TRUE(store.KeyExists(HKLM, std::string(kUninstall) + "\\Anderes"));
   EXPECT_TRUE(store.KeyExists(HKLM, "SOFTWARE\\Orvel\\Andere"));
   EXPECT_TRUE(store.KeyExists(HKCU, "SOFTWARE\\Orvel"));
-  EXPECT_THAT(menu.log, ElementsAre("remove orvel-sorvane"));
+  EXPECT_THAT(menu.log, ElementsAre("remove orvel-sorvane", "remove type orvel-sorvane application/x-zvq"));
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].title, "Deinstallation abgeschlossen");
   EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
@@ -96,7 +98,7 @@ TEST_F(UninstallTest, OnlyTheExactFirstArgumentStartsIt) {
   }
   EXPECT_TRUE(dialogs.log.empty());
   EXPECT_EQ(application.terminateCalls, 0);
-  EXPECT_THAT(menu.log, ElementsAre("install orvel-sorvane", "install orvel-sorvane", "install orvel-sorvane"));
+  EXPECT_EQ(std::count(menu.log.begin(), menu.log.end(), "install orvel-sorvane"), 3);
 
   dialogs.yesNoAnswers = {DialogAnswer::Closed};
   EXPECT_FALSE(Start("/uninstall")->Uninstalled());
@@ -201,12 +203,15 @@ TEST_F(RegisterTest, HkcuAndAFailedWrite) {
   EXPECT_TRUE(menu.log.empty()) << "no menu entry for a failed registration";
 }
 
-TEST_F(RegisterTest, DesktopEntryStartsTheRealPathAndOffersTheUninstall) {
+TEST_F(RegisterTest, DesktopEntryStartsTheRealPathOpensContainersAndOffersTheUninstall) {
   NormalStart()->RegisterProgram();
-  EXPECT_THAT(menu.log, ElementsAre("install orvel-sorvane"));
+  EXPECT_THAT(menu.log, ElementsAre("install orvel-sorvane", "install type orvel-sorvane application/x-zvq"));
   EXPECT_EQ(menu.iconSize, icon.size());
   EXPECT_THAT(menu.entryText, HasSubstr("\nName=Sorvane\n"));
-  EXPECT_THAT(menu.entryText, HasSubstr("\nExec=\"/opt/Über/sorvane\"\n"));
+  EXPECT_THAT(menu.entryText, HasSubstr("\nExec=\"/opt/Über/sorvane\" %f\n"));
+  EXPECT_THAT(menu.entryText, HasSubstr("\nMimeType=application/x-zvq;\n"));
+  EXPECT_THAT(menu.mimeInfo, HasSubstr("<mime-type type=\"application/x-zvq\">"));
+  EXPECT_THAT(menu.mimeInfo, HasSubstr("<glob pattern=\"*.zvq\"/>"));
   EXPECT_THAT(menu.entryText, HasSubstr("\nIcon=/icons/orvel-sorvane.png\n"));
   EXPECT_THAT(menu.entryText, HasSubstr("[Desktop Action Deinstallieren]\nName=Deinstallieren\n"
                                         "Exec=\"/opt/Über/sorvane\" /uninstall\n"));

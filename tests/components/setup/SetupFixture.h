@@ -50,6 +50,15 @@ class FakeDesktopMenu : public DesktopMenu {
     iconSize = icon.size();
   }
   void Remove(const std::string& name) override { log.push_back("remove " + name); }
+  void InstallFileType(const std::string& name, const std::string& type, const std::string& info,
+                       std::span<const std::uint8_t>) override {
+    log.push_back("install type " + name + " " + type);
+    mimeInfo = info;
+  }
+  void RemoveFileType(const std::string& name, const std::string& type) override {
+    log.push_back("remove type " + name + " " + type);
+  }
+  std::string mimeInfo;
 };
 
 // One program start: the services of a program at /opt/Über/sorvane whose
