@@ -3,10 +3,13 @@
 // About strip's gradient shows through) and the 32 × 32 program icon (as
 // RGBA pixels and as a PNG file for the desktop menu). The pictures are
 // also written as Logo.bmp and Icon.png beside the source for a look.
-// Usage: make_program_art OUTPUT_FOLDER
+// Usage: make_program_art OUTPUT_FOLDER [ICON_SIZE...]
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -81,22 +84,65 @@ Canvas DrawLogo() {
   return logo;
 }
 
-Canvas DrawIcon() {
+// The icon is designed on a 32 × 32 grid; unit coordinates are scaled to
+// the canvas, so every size is drawn from the same shapes.
+class GridPen {
+ public:
+  explicit GridPen(Canvas& canvas) : canvas_(canvas), scale_(canvas.width / 32.0) {}
+  void Fill(int left, int top, int right, int bottom, Rgba color) {
+    canvas_.Fill(At(left), At(top), At(right), At(bottom), color);
+  }
+
+ private:
+  int At(int unit) const { return static_cast<int>(unit * scale_ + 0.5); }
+  Canvas& canvas_;
+  double scale_;
+};
+
+// A canvas factor times smaller, each pixel the average of its block, so
+// that sizes off the grid get smooth edges instead of lost outlines.
+Canvas Shrink(const Canvas& big, int factor) {
+  Canvas small(big.width / factor, big.height / factor, Rgba{0, 0, 0, 0});
+  const int n = factor * factor;
+  for (int y = 0; y < small.height; ++y)
+    for (int x = 0; x < small.width; ++x) {
+      unsigned r = 0, g = 0, b = 0, a = 0;
+      for (int dy = 0; dy < factor; ++dy)
+        for (int dx = 0; dx < factor; ++dx) {
+          const Rgba p = big.pixels[(y * factor + dy) * big.width + x * factor + dx];
+          r += p.r * p.a;
+          g += p.g * p.a;
+          b += p.b * p.a;
+          a += p.a;
+        }
+      if (a > 0) {
+        small.pixels[y * small.width + x] = Rgba{static_cast<std::uint8_t>(r / a), static_cast<std::uint8_t>(g / a),
+                                                 static_cast<std::uint8_t>(b / a), static_cast<std::uint8_t>(a / n)};
+      }
+    }
+  return small;
+}
+
+Canvas DrawIcon(int size) {
+  // Multiples of the grid are drawn exactly; other sizes four times as large
+  // and shrunk.
+  const int factor = size % 32 == 0 ? 1 : 4;
   constexpr Rgba clear{0, 0, 0, 0}, outline{70, 40, 10, 255}, box{214, 150, 70, 255}, lid{236, 180, 100, 255},
       arrow{30, 110, 220, 255}, arrowEdge{10, 50, 120, 255};
-  Canvas icon(32, 32, clear);
+  Canvas icon(size * factor, size * factor, clear);
+  GridPen pen(icon);
   // A carton with its lid, an arrow leaving it upwards.
-  icon.Fill(4, 14, 28, 30, outline);
-  icon.Fill(5, 15, 27, 29, box);
-  icon.Fill(2, 10, 30, 15, outline);
-  icon.Fill(3, 11, 29, 14, lid);
-  icon.Fill(13, 7, 19, 22, arrowEdge);
-  icon.Fill(14, 7, 18, 21, arrow);
+  pen.Fill(4, 14, 28, 30, outline);
+  pen.Fill(5, 15, 27, 29, box);
+  pen.Fill(2, 10, 30, 15, outline);
+  pen.Fill(3, 11, 29, 14, lid);
+  pen.Fill(13, 7, 19, 22, arrowEdge);
+  pen.Fill(14, 7, 18, 21, arrow);
   for (int row = 0; row < 7; ++row) {
-    icon.Fill(16 - row - 1, 1 + row, 16 + row + 1, 2 + row, arrowEdge);
-    if (row > 0) icon.Fill(16 - row, 1 + row, 16 + row, 2 + row, arrow);
+    pen.Fill(16 - row - 1, 1 + row, 16 + row + 1, 2 + row, arrowEdge);
+    if (row > 0) pen.Fill(16 - row, 1 + row, 16 + row, 2 + row, arrow);
   }
-  return icon;
+  return factor == 1 ? icon : Shrink(icon, factor);
 }
 
 void Put16(Bytes& out, std::uint32_t v) {
@@ -157,8 +203,8 @@ void PngChunk(Bytes& out, const char type[5], const Bytes& data) {
   PutBig32(out, Crc32(body.data(), body.size()));
 }
 
-// An RGBA PNG whose image data is one stored (uncompressed) deflate block:
-// small pictures need no compressor.
+// An RGBA PNG whose image data is stored (uncompressed) deflate blocks of at
+// most 65535 bytes each: icons need no compressor.
 Bytes PngFile(const Canvas& canvas) {
   Bytes raw;
   for (int y = 0; y < canvas.height; ++y) {
@@ -168,10 +214,15 @@ Bytes PngFile(const Canvas& canvas) {
       raw.insert(raw.end(), {p.r, p.g, p.b, p.a});
     }
   }
-  Bytes zlib{0x78, 0x01, 0x01};
-  Put16(zlib, static_cast<std::uint32_t>(raw.size()));
-  Put16(zlib, static_cast<std::uint32_t>(~raw.size() & 0xFFFF));
-  zlib.insert(zlib.end(), raw.begin(), raw.end());
+  Bytes zlib{0x78, 0x01};
+  for (std::size_t at = 0; at < raw.size() || at == 0; at += 65535) {
+    const std::size_t length = std::min<std::size_t>(65535, raw.size() - at);
+    zlib.push_back(at + length == raw.size() ? 1 : 0);  // the last block says so
+    Put16(zlib, static_cast<std::uint32_t>(length));
+    Put16(zlib, static_cast<std::uint32_t>(~length & 0xFFFF));
+    zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
+                raw.begin() + static_cast<std::ptrdiff_t>(at + length));
+  }
   std::uint32_t a = 1, b = 0;
   for (const std::uint8_t byte : raw) {
     a = (a + byte) % 65521;
@@ -211,12 +262,15 @@ bool WriteFile(const std::string& path, const Bytes& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "Aufruf: make_program_art AUSGABEORDNER\n");
+  std::vector<int> sizes;
+  for (int i = 2; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+  if (argc < 2 || std::find_if(sizes.begin(), sizes.end(), [](int size) { return size < 1 || size > 1024; }) !=
+                      sizes.end()) {
+    std::fprintf(stderr, "Aufruf: make_program_art AUSGABEORDNER [SYMBOLGRÖSSE...]\n");
     return 2;
   }
   const std::string folder = argv[1];
-  const Canvas logo = DrawLogo(), icon = DrawIcon();
+  const Canvas logo = DrawLogo(), icon = DrawIcon(32);
   const Bytes logoFile = BitmapFile(logo), iconFile = PngFile(icon);
   std::ofstream out(folder + "/ProgramArtData.cpp");
   out << "// Made by make_program_art; do not edit.\n#include <cstddef>\n\nnamespace sorvane::art {\n";
@@ -225,6 +279,9 @@ int main(int argc, char** argv) {
   WriteArray(out, "kIconRgba", RgbaPixels(icon));
   out << "}  // namespace sorvane::art\n";
   out.close();
-  const bool ok = out && WriteFile(folder + "/Logo.bmp", logoFile) && WriteFile(folder + "/Icon.png", iconFile);
+  bool ok = out && WriteFile(folder + "/Logo.bmp", logoFile) && WriteFile(folder + "/Icon.png", iconFile);
+  for (const int size : sizes) {
+    ok = ok && WriteFile(folder + "/Icon-" + std::to_string(size) + ".png", PngFile(DrawIcon(size)));
+  }
   return ok ? 0 : 1;
 }
