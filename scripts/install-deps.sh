@@ -18,6 +18,7 @@ packages=(
   nginx-light curl
   openssl
   time
+  help2man dpkg-dev lintian appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 missing=()
