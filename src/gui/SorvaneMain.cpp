@@ -1,5 +1,7 @@
 // The sorvane program: the wizard that opens .zvq containers.
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "gui/SorvaneApp.h"
 
@@ -14,11 +16,33 @@ class BuiltApp : public sorvane::SorvaneApp {
   }
 };
 
+constexpr char kHelp[] =
+    "Öffnet Sorvane-Container (.zvq): Anmeldung als Gast oder mit den Benutzerdaten vom Ersteller der Datei,\n"
+    "dann die freigegebenen Dateien extrahieren, öffnen oder als Bild ansehen.\n"
+    "Aufruf: sorvane [DATEI.zvq | /uninstall]\n"
+    "\n"
+    "  DATEI.zvq     diese Datei wie mit \"Öffnen\" laden und die Anmeldung zeigen\n"
+    "  /uninstall    das Programm aus der Liste der installierten Programme nehmen und seine\n"
+    "                Einstellungen löschen (fragt vorher)\n"
+    "  -h, --help    diese Hilfe zeigen\n"
+    "  --version     die Version zeigen\n"
+    "\n"
+    "Ohne Argument zeigt das Programm die ZVQ-Dateien seines Ordners zur Auswahl.\n";
+
 }  // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(BuiltApp);
 
 int main(int argc, char** argv) {
+  // Answered before the toolkit starts, so that they need no display.
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("sorvane %s\n", SORVANE_VERSION);
+    return 0;
+  }
   // Without a session bus (a bare X server, a remote display) GTK's settings
   // store cannot be reached and its file choosers fill stderr with warnings;
   // settings kept in memory do no harm there.

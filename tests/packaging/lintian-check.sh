@@ -1,6 +1,6 @@
 #!/bin/sh
-# lintian on the Debian package: no errors. Warnings are shown; the ones the
-# package keeps are explained in the README's packaging section.
+# lintian on the Debian package: no errors. Warnings and notes are shown for
+# the log (the README's packaging section says which notes remain and why).
 # Usage: lintian-check.sh PACKAGES
 set -u
 lintian --fail-on error --display-info "$1"/sorvane_*.deb
