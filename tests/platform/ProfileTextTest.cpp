@@ -39,7 +39,15 @@ TEST(ProfileTextTest, ValuesFollowTheWindowsRules) {
       {"[ZVQ] trailing\nFile=a\n", "ZVQ", "File", "a"},
       {"[ZV]Q]\nFile=a\n", "ZV]Q", "File", "a"},           // up to the last "]"
       {"[ZVQ\nFile=a\n", "ZVQ", "File", std::nullopt},      // no "]": no section
-      {"[ ZVQ ]\nFile=a\n", "ZVQ", "File", std::nullopt},   // blanks in brackets count
+      {"[ ZVQ ]\nFile=a\n", "ZVQ", "File", "a"},  // blanks inside the brackets are dropped
+      {"[ZVQ ]\nFile=a\n", "zvq", "File", "a"},
+      {"[  ZVQ]\nFile=a\n", "ZVQ", "File", "a"},
+      {"[\tZVQ\t]\nFile=a\n", "ZVQ", "File", "a"},
+      {"[ \t ZVQ \t ] x\nFile=a\n", " ZVQ\t", "File", "a"},
+      {"[Z VQ]\nFile=a\n", "Z VQ", "File", "a"},         // blanks within the name stay
+      {"[Z VQ]\nFile=a\n", "ZVQ", "File", std::nullopt},
+      {"[ ]\nFile=a\n[ZVQ]\nFile=b\n", "ZVQ", "File", "b"},
+      {"[ ZVQ ]\nFile=a\n[ZVQ]\nFile=b\n", "ZVQ", "File", "a"},  // the first of two equal names
       {"[ZVQ]\nFile=a\n", "  ZVQ ", " File ", "a"},        // the names asked for are trimmed
       {"[\xC4nderung]\nFile=a\n", "\xE4nderung", "file", "a"},  // code page 1252 letters fold
   };

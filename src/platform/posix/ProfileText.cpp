@@ -60,7 +60,7 @@ ProfileText::ProfileText(std::string_view bytes) {
     if (line.front() == '[') {
       const std::size_t close = line.rfind(']');
       if (close != std::string_view::npos) {
-        sections_.push_back({AnsiString(line.substr(1, close - 1)), {}});
+        sections_.push_back({AnsiString(Trim(line.substr(1, close - 1))), {}});
         current = &sections_.back();
         continue;
       }

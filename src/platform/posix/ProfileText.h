@@ -15,8 +15,9 @@ namespace sorvane {
 //   start is skipped. Blanks (space, tab, the other C blanks and Ctrl+Z) at
 //   both ends of a line are dropped, and empty lines are skipped.
 // - A line beginning with "[" names a section: the text up to the last "]"
-//   of the line, blanks inside the brackets included; text after that "]" is
-//   ignored. A "[" line without "]" is an ordinary line.
+//   of the line without the blanks at its ends, so "[ ZVQ ]" names "ZVQ";
+//   text after that "]" is ignored. A "[" line without "]" is an ordinary
+//   line.
 // - Lines beginning with ";" are comments.
 // - Any other line is a key: the text before the first "=" without the blanks
 //   before the "=", the value after it without the blanks after the "=". A
