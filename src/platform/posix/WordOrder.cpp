@@ -9,6 +9,8 @@
 namespace sorvane {
 namespace {
 
+using namespace std::string_view_literals;
+
 // Second-level weights, in the order in which they sort.
 enum Accent : std::uint8_t {
   kPlain,
@@ -23,8 +25,6 @@ enum Accent : std::uint8_t {
   kCaron,
   kStroke,
   kHook,
-  kExpanded,  // ß æ œ þ, which count as two letters
-  kVariant,   // the no-break space beside the space
 };
 
 struct Element {
@@ -37,24 +37,35 @@ struct ByteWeights {
   bool assigned = false;
   std::uint8_t count = 0;  // elements; 0 marks a character skipped on levels 1 to 3
   Element elements[2];
-  std::uint8_t skipped = 0;  // order among the skipped characters
+  std::uint8_t skipped = 0;  // order among the skipped characters; 0 for one ignored on every level
 };
 
-// Punctuation and symbols after the space, in their order (the order of
-// Windows' word sort). The five bytes that the code page leaves undefined
-// sort here as well.
+// Punctuation and symbols, in their order (the order of Windows' word sort):
+// the blanks first, then the rest. The modifier circumflex is the circumflex
+// (kAliases).
 constexpr std::string_view kSymbols =
-    "!\"#$%&()*,./:;?@[\\]^\x88_`{|}~\xA1\xA6\xA8\xAF\xB4\xB8\xBF\x98\x91\x92\x82\x93\x94\x84\x8B\x9B"
-    "\xA2\xA3\xA4\xA5\x80+<=>\xB1\xAB\xBB\xD7\xF7\xA7\xA9\xAC\xAE\xB0\xB5\xB6\xB7\x85\x86\x87\x95\x89"
-    "\x81\x8D\x8F\x90\x9D";
+    " \xA0\t\n\v\f\r!\"#$%&()*,./:;?@[\\]^_`{|}~\xA1\xA6\xA8\xAF\xB4\xB8\xBF\x98\x91\x92\x82\x93\x94\x84\x8B\x9B"
+    "\xA2\xA3\xA4\xA5\x80+<=>\xB1\xAB\xBB\xD7\xF7\xA7\xA9\xAC\xAE\xB0\xB5\xB6\xB7\x85\x86\x87\x95\x89";
+
+// The five bytes that the code page leaves undefined follow the symbols as
+// one character, told apart only by their accent weight, in this order.
+constexpr std::string_view kUndefined = "\x81\x8D\x8F\x90\x9D";
 
 // The digits with the fractions, which sort between 0 and 1; the
 // superscript digits are variants of their digit (kVariants).
 constexpr std::string_view kDigits = "0\xBC\xBD\xBE" "123456789";
 
-// Characters skipped on levels 1 to 3, in the order of level 4 after the
-// control characters: soft hyphen, apostrophe, hyphen, en dash, em dash.
-constexpr std::string_view kSkipped = "\xAD'-\x96\x97";
+// Characters skipped on levels 1 to 3, in their order on level 4: the
+// control characters, then apostrophe, hyphen, en dash, em dash.
+constexpr std::string_view kSkipped =
+    "\x00\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F"
+    "\x7F'-\x96\x97"sv;
+
+// The soft hyphen is not there for the order at all.
+constexpr unsigned char kIgnored = 0xAD;
+
+// Bytes that sort exactly as another byte: the modifier circumflex.
+constexpr std::pair<unsigned char, char> kAliases[] = {{0x88, '^'}};
 
 struct Variant {
   unsigned char byte;
@@ -91,27 +102,30 @@ struct Expansion {
 
 constexpr Expansion kExpansions[] = {
     {0xDF, 's', 's', false}, {0xC6, 'a', 'e', true}, {0xE6, 'a', 'e', false}, {0x8C, 'o', 'e', true},
-    {0x9C, 'o', 'e', false}, {0xDE, 't', 'h', true}, {0xFE, 't', 'h', false}, {0x99, 't', 'm', true},
+    {0x9C, 'o', 'e', false}, {0xDE, 't', 'h', true}, {0xFE, 't', 'h', false},
 };
+
+// The trade mark sign is a letter of its own after t.
+constexpr unsigned char kTradeMark = 0x99;
 
 class WeightTable {
  public:
   WeightTable() {
-    for (int b = 0; b < 0x20; ++b) Skip(static_cast<unsigned char>(b), 1);
-    Skip(0x7F, 1);
-    std::uint8_t skipped = 2;
+    Skip(kIgnored, 0);
+    std::uint8_t skipped = 1;
     for (const char c : kSkipped) Skip(static_cast<unsigned char>(c), skipped++);
 
     std::uint8_t primary = 1;
-    const std::uint8_t space = primary++;
-    Single(' ', {space, kPlain, 0});
-    Single(0xA0, {space, kVariant, 0});
     for (const char c : kSymbols) Single(static_cast<unsigned char>(c), {primary++, kPlain, 0});
+    std::uint8_t accent = kPlain;
+    for (const char c : kUndefined) Single(static_cast<unsigned char>(c), {primary, accent++, 0});
+    ++primary;
     for (const char d : kDigits) Single(static_cast<unsigned char>(d), {primary++, kPlain, 0});
     for (char l = 'a'; l <= 'z'; ++l) {
       const std::uint8_t p = primary++;
       Single(static_cast<unsigned char>(l), {p, kPlain, 0});
       Single(static_cast<unsigned char>(l - 'a' + 'A'), {p, kPlain, 1});
+      if (l == 't') Single(kTradeMark, {primary++, kPlain, 0});
     }
     for (const Variant& v : kVariants) {
       const std::uint8_t p = PrimaryOf(v.base);
@@ -121,8 +135,9 @@ class WeightTable {
     }
     for (const Expansion& e : kExpansions) {
       const auto upper = static_cast<std::uint8_t>(e.upper);
-      Double(e.byte, {PrimaryOf(e.first), kExpanded, upper}, {PrimaryOf(e.second), kExpanded, upper});
+      Double(e.byte, {PrimaryOf(e.first), kPlain, upper}, {PrimaryOf(e.second), kPlain, upper});
     }
+    for (const auto& [byte, same] : kAliases) weights_[byte] = weights_[static_cast<unsigned char>(same)];
     for (const ByteWeights& w : weights_) {
       if (!w.assigned) throw std::logic_error("word order: a byte has no weight");
     }
@@ -206,7 +221,7 @@ class SkippedCursor {
   bool Next(std::size_t& position, std::uint8_t& order) {
     while (byte_ < text_.size()) {
       const ByteWeights& w = Table()[text_[byte_++]];
-      if (w.count == 0) {
+      if (w.count == 0 && w.skipped != 0) {
         position = elements_;
         order = w.skipped;
         return true;
@@ -230,7 +245,8 @@ int CompareSkipped(std::string_view a, std::string_view b) {
     const bool hasA = ca.Next(pa, oa);
     const bool hasB = cb.Next(pb, ob);
     if (!hasA || !hasB) return static_cast<int>(hasA) - static_cast<int>(hasB);
-    if (pa != pb) return pa < pb ? -1 : 1;
+    // One further back sorts first: "c-" before "-c".
+    if (pa != pb) return pa > pb ? -1 : 1;
     if (oa != ob) return oa < ob ? -1 : 1;
   }
 }

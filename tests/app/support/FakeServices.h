@@ -10,6 +10,7 @@
 #include "platform/ProgramFile.h"
 #include "platform/Shell.h"
 #include "platform/SystemFolders.h"
+#include "platform/posix/WordOrder.h"
 
 namespace sorvane {
 
@@ -62,15 +63,13 @@ class FakeProgramFile : public ProgramFile {
   std::string ProgramPath() override { return path; }
 };
 
-// The comma as decimal separator and a simple word order: letters without
-// regard to case first, the bytes themselves to break ties (so "a" and "A"
-// are told apart only when the words are otherwise equal).
+// The comma as decimal separator and the system's word order.
 class FakeLocale : public Locale {
  public:
   std::string DecimalSeparator() override { return ","; }
   std::string ShortDateFormat() override { return "dd.MM.yyyy"; }
   std::string LongTimeFormat() override { return "HH:mm:ss"; }
-  int CompareStrings(std::string_view a, std::string_view b) override;
+  int CompareStrings(std::string_view a, std::string_view b) override { return CompareWordOrder(a, b); }
 };
 
 // Decodes "files" written as "PIC <width> <height>" (what the tests store in
