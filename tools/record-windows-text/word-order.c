@@ -36,26 +36,29 @@ static void Add(const char* name) {
   if (count < MAX_NAMES && name[0] != '\0') strcpy(names[count++], name);
 }
 
-/* Names as people give files: words, numbers, separators, extensions. */
-static const char* const kWords[] = {"Bild", "bild", "Foto", "foto", "Urlaub", "urlaub", "Scan", "IMG", "img",
-                                     "Dokument", "Brief", "brief", "Rechnung", "co", "op", "Co", "Op", "re", "Re",
-                                     "Datei", "datei", "Kopie", "kopie", "neu", "Neu", "alt", "Alt", "a", "A", "b"};
-static const char* const kExtensions[] = {"", ".txt", ".jpg", ".JPG", ".zip", ".doc", ".bmp", ".tar.gz"};
-static const char kSeparators[] = " -_.'";
+/* Names as people give files: words, numbers, separators, extensions. The
+ * words come in forms that Windows finds alike on the letters, so that many
+ * names tie there and the later levels decide. */
+static const char* const kWords[] = {"Bild", "bild", "Foto", "IMG", "img", "Urlaub", "Scan", "Brief", "co", "op",
+                                     "Co", "coop", "co-op", "re", "Re", "read", "reread", "re-read", "don't", "dont",
+                                     "Stra\xDF" "e", "Strasse", "K\xE4se", "Kaese", "\xC6rger", "Aerger",
+                                     "\x8Cuvre", "oeuvre", "Caf\xE9", "Cafe", "a", "A", "b", "l'", "-"};
+static const char* const kExtensions[] = {"", "", ".txt", ".jpg", ".JPG", ".tar.gz"};
+static const char kSeparators[] = " -_.''-";
 
 static void FileNames(void) {
   while (count < 1500) {
     char name[MAX_NAME] = "";
     const int parts = 1 + (int)Random(3);
     for (int p = 0; p < parts; ++p) {
-      if (p > 0 && Random(4) != 0) {
+      if (p > 0 && Random(3) != 0) {
         const size_t at = strlen(name);
         name[at] = Pick(kSeparators);
         name[at + 1] = '\0';
       }
-      if (Random(3) == 0) {
+      if (Random(4) == 0) {
         char number[8];
-        sprintf(number, Random(2) ? "%u" : "%03u", Random(120));
+        sprintf(number, Random(2) ? "%u" : "%02u", Random(12));
         strcat(name, number);
       } else {
         strcat(name, kWords[Random(sizeof kWords / sizeof kWords[0])]);
