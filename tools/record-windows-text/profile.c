@@ -41,6 +41,10 @@ static const struct {
     {"[ZVQ]\r\nFile=\r\n", "ZVQ", "File"},
     {"[ZVQ]\r\nFile= \t \r\n", "ZVQ", "File"},
     {"[ZVQ]\r\n = a\r\nFile=b\r\n", "ZVQ", "File"},
+    {"[ZVQ]\r\n\vFile\f=\va\f\r\n", "ZVQ", "File"},
+    {"[\x1AZVQ]\r\nFile=a\x1A\r\n", "ZVQ", "File"},
+    {"[ZVQ]\r\nFile=a\xA0\r\n", "ZVQ", "File"},
+    {"[\xA0ZVQ]\r\nFile=a\r\n", "ZVQ", "File"},
 };
 
 static void Field(FILE* out, const char* text) {
