@@ -105,14 +105,15 @@ StatusFormDialog::StatusFormDialog(wxWindow* parent)
     wxDialog::Show(false);
     form_->FormClose();
   });
-  // Esc is a request to close like the close box.
+  // Esc and Enter mean what the wizard's page makes of them. A focused
+  // button takes Enter itself, as in any dialog.
   SetEscapeId(wxID_NONE);
   Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_ESCAPE) {
-      wxDialog::Close();
-    } else {
-      event.Skip();
-    }
+    const int key = event.GetKeyCode();
+    const bool enter = key == WXK_RETURN || key == WXK_NUMPAD_ENTER;
+    const bool forwarded = form_ != nullptr && event.GetModifiers() == wxMOD_NONE &&
+                           (key == WXK_ESCAPE || (enter && dynamic_cast<wxButton*>(FindFocus()) == nullptr));
+    if (!forwarded || !form_->FormKeyDown(enter ? StatusKey::Enter : StatusKey::Escape)) event.Skip();
   });
   auto on = [this](wxWindow* control, auto handler) {
     control->Bind(wxEVT_BUTTON, [this, handler](wxCommandEvent&) {

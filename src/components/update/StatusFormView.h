@@ -30,6 +30,9 @@ enum class StatusControl {
 
 enum class StatusRadio { RadioButton_NoAutoUpdt, RadioButton_AutoUpdt };
 
+// The keys the window hands to TStatusForm.
+enum class StatusKey { Escape, Enter };
+
 // The pages of the button book Notebook_StdButtons.
 enum class StatusButtonPage { Standard, Einstellungen };
 

@@ -56,6 +56,8 @@ void TStatusForm::FormShow() {
 }
 
 void TStatusForm::Button_NextClick() {
+  // A click let in by a running check or download moves nothing on.
+  if (busy_) return;
   const int s = stepCounter_;
   stepCounter_ = s + 1;
   try {
@@ -129,22 +131,34 @@ void TStatusForm::ShowStep() {
 }
 
 void TStatusForm::Button_CheckClick() {
+  // A second click while the list is on its way: the first check goes on.
+  if (busy_) return;
   const std::string host = services_.http.Host();
   if (!services_.list.Connected(host)) {
     services_.dialogs.ShowMessage(texts::kNoConnection, texts::kNoConnectionTitle, MessageIcon::Warning);
     return;
   }
   updateAvailable_ = true;
-  try {
-    // A check repeated in one run fetches a fresh copy; the last one goes.
-    services_.list.Close();
-    if (!updateListCopy_.empty()) services_.files.DeleteFile(updateListCopy_);
-    updateListCopy_.clear();
-    updateListCopy_ = services_.list.MakeListCopy(tempFolder_);
-    services_.http.Get("http://" + host + "/Updates.ini", updateListCopy_);
-    if (updateAvailable_) services_.list.Open(updateListCopy_);
-  } catch (const std::exception&) {
-    updateAvailable_ = false;
+  {
+    const BusyScope busy(busy_);
+    UpdateHttp& http = services_.http;
+    // A list is a few lines; a longer body is no list, and it is not
+    // fetched to its end.
+    http.OnBlockReceived = [&http] {
+      if (http.ExpectedBytes() > kMaxUpdateListBytes || http.ReceivedBytes() > kMaxUpdateListBytes) http.Abort();
+    };
+    try {
+      // A check repeated in one run fetches a fresh copy; the last one goes.
+      services_.list.Close();
+      if (!updateListCopy_.empty()) services_.files.DeleteFile(updateListCopy_);
+      updateListCopy_.clear();
+      updateListCopy_ = services_.list.MakeListCopy(tempFolder_);
+      http.Get("http://" + host + "/Updates.ini", updateListCopy_);
+      if (updateAvailable_) services_.list.Open(updateListCopy_);
+    } catch (const std::exception&) {
+      updateAvailable_ = false;
+    }
+    http.OnBlockReceived = nullptr;
   }
   if (!updateAvailable_) {
     services_.dialogs.ShowMessage(texts::kNoConnection, texts::kNoConnectionTitle, MessageIcon::Warning);
@@ -156,7 +170,28 @@ void TStatusForm::Button_CheckClick() {
 }
 
 void TStatusForm::Button_CancelClick() {
-  if (FormCloseQuery()) view_.Close();
+  if (FormCloseQuery()) CloseWindow();
+}
+
+bool TStatusForm::FormKeyDown(StatusKey key) {
+  if (settingsShowing_) {
+    // The settings page's own buttons, whatever the step's buttons allow.
+    if (key == StatusKey::Escape) {
+      Button_SettingsCancelClick();
+    } else {
+      Button_SettingsSaveClick();
+    }
+    return true;
+  }
+  if (key != StatusKey::Escape) return false;
+  if (FormCloseQuery()) CloseWindow();
+  return true;
+}
+
+void TStatusForm::CloseWindow() {
+  // As the close box does: the window goes, then what closing means now.
+  view_.Close();
+  FormClose();
 }
 
 bool TStatusForm::FormCloseQuery() {

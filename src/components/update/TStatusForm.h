@@ -72,6 +72,11 @@ class TStatusForm {
   // Yes the window closes by itself once the download has ended.
   bool FormCloseQuery();
   void FormClose();
+  // A key pressed anywhere in the window. On the settings page Esc is its
+  // "Abbrechen" and Enter its "Speichern"; elsewhere Esc asks to close like
+  // the close box. False when the window's own handling applies (Enter on
+  // the step pages: the default button).
+  bool FormKeyDown(StatusKey key);
   void FormDestroy();
   void HTTPFailure();
   void HTTPConnectionFailed();
@@ -103,6 +108,15 @@ class TStatusForm {
   bool DownloadArchive();
   void ShowProgress(std::int64_t total, std::int64_t received);
   void WaitPumping(std::int64_t ms);
+  void CloseWindow();
+  // Holds busy_ for its own life.
+  struct BusyScope {
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    bool& flag_;
+  };
   bool AskAbort();
   void SetNextEnabled(bool enabled);
   void SetCancelEnabled(bool enabled);
@@ -121,7 +135,9 @@ class TStatusForm {
   bool downloadFailed_ = false;  // an HTTP failure event came during the download
   bool installPrepared_ = false;
   bool closeWanted_ = false;     // close once the running download has ended
-  bool waitingAfterAbort_ = false;
+  // A check or a download step runs. Its transfer lets clicks in; none of
+  // them may start the same work again below it.
+  bool busy_ = false;
   bool settingsShowing_ = false;
   bool ending_ = false;
   int page_ = 0;                 // the page shown
@@ -131,6 +147,7 @@ class TStatusForm {
   double startTime_ = 0;
   bool progressShown_ = false;
   std::int64_t progressShownMs_ = 0;
+  std::int64_t shownTotal_ = 0, shownReceived_ = 0;
   std::string refusal_;
 };
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <exception>
@@ -17,6 +18,7 @@ constexpr unsigned kQuestionSound = 0x20;
 }  // namespace
 
 void TStatusForm::RunDownloadStep() {
+  const BusyScope busy(busy_);
   SetNextEnabled(false);
   // A retry or a later showing starts from an empty display.
   view_.SetText(StatusControl::Label_Download, texts::kDownloadPage);
@@ -41,7 +43,7 @@ void TStatusForm::RunDownloadStep() {
   }
   if (closeWanted_) {
     closeWanted_ = false;
-    view_.Close();
+    CloseWindow();
   }
 }
 
@@ -63,6 +65,11 @@ bool TStatusForm::DownloadArchive() {
   }
   downloading_ = false;
   http.OnBlockReceived = nullptr;
+  // The throttle may have held back the last block, and with an unknown
+  // or untrue size no block is known to be the last while it arrives.
+  if (progressShown_ && (http.ExpectedBytes() != shownTotal_ || http.ReceivedBytes() != shownReceived_)) {
+    ShowProgress(http.ExpectedBytes(), http.ReceivedBytes());
+  }
 
   if (downloadAborted_) {
     // The user may still click "Download abbrechen" meanwhile; the button
@@ -107,7 +114,6 @@ void TStatusForm::OnUpdateTimer() {
   const std::int64_t nowMs = services_.clock.NowMs();
   const bool last = total > 0 && received >= total;
   if (last || !progressShown_ || nowMs - progressShownMs_ >= kProgressIntervalMs) {
-    progressShown_ = true;
     progressShownMs_ = nowMs;
     ShowProgress(total, received);
   }
@@ -121,10 +127,15 @@ void TStatusForm::OnUpdateTimer() {
 }
 
 void TStatusForm::ShowProgress(std::int64_t total, std::int64_t received) {
+  progressShown_ = true;
+  shownTotal_ = total;
+  shownReceived_ = received;
+  // With an unknown size (0) the estimate would be minus the time elapsed:
+  // no time is known to be left.
   double remaining = 0;
-  if (startTime_ != 0 && received > 0) {
+  if (startTime_ != 0 && received > 0 && total > 0) {
     const double elapsed = services_.calendar.Now() - startTime_;
-    remaining = static_cast<double>(total) / static_cast<double>(received) * elapsed - elapsed;
+    remaining = std::max(0.0, static_cast<double>(total) / static_cast<double>(received) * elapsed - elapsed);
   }
   view_.SetProgress(total, received);
   // The runtime's Round: halves to the even neighbour.
@@ -145,7 +156,9 @@ void TStatusForm::CancelDownloadClick() {
     AskAbort();
     return;
   }
-  // "Erneut versuchen": the download from the start.
+  // "Erneut versuchen": the download from the start, once the last one has
+  // wholly ended (its abort wait lets clicks in).
+  if (busy_) return;
   stepCounter_ = 2;
   downloadAborted_ = false;
   cancelRequested_ = false;

@@ -29,6 +29,10 @@ class UpdateHttp {
   virtual std::int64_t ReceivedBytes() = 0;
 };
 
+// The largest update list taken, in bytes: a list holds a few lines per
+// program, and anything larger is refused like a failed check.
+inline constexpr std::int64_t kMaxUpdateListBytes = 1048576;
+
 // The update list and what surrounds its exchange: whether a connection
 // exists, the local copy it is fetched into, the program's entry, and
 // whether a downloaded archive may be installed.

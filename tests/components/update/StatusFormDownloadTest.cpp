@@ -45,6 +45,29 @@ TEST(StatusFormDownload, ProgressTexts) {
   }
 }
 
+TEST(StatusFormDownload, TheLastBlockIsShownAlsoWithAnUnknownOrUntrueSize) {
+  for (const std::int64_t announced : {0, 1000}) {
+    StatusFormRig rig;
+    // 100 blocks, 5 ms apart: the throttle shows only every twentieth.
+    rig.http.answers[StatusFormRig::kArchive] = {std::string(400, 'x'), announced};
+    rig.pump.step = 5;
+    // An hour passes before the first block.
+    rig.pump.onTurn = [&] {
+      rig.pump.onTurn = [&] { rig.calendar.now += 1.0 / 24; };
+    };
+    ToDownload(rig);
+    EXPECT_EQ(rig.view.position, 400);
+    EXPECT_EQ(rig.Text(C::StatusLabel), "400 Byte von " + std::to_string(announced) + " Byte gedownloadet");
+    if (announced == 0) {
+      EXPECT_EQ(rig.Text(C::PerCent), "100 %");
+      EXPECT_EQ(rig.Text(C::TimeLeft), "verbleibende Zeit: 00:00:00") << "not the time elapsed";
+    } else {
+      EXPECT_EQ(rig.Text(C::PerCent), "40 %");
+      EXPECT_EQ(rig.Text(C::TimeLeft), "verbleibende Zeit: 01:30:00");
+    }
+  }
+}
+
 TEST(StatusFormDownload, ShortOrFailedDownloadIsNotCompletedAndLeavesNoFile) {
   const std::function<void(StatusFormRig&)> faults[] = {
       [](StatusFormRig& rig) { rig.http.answers[StatusFormRig::kArchive].announced = 100; },

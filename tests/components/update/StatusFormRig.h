@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "components/update/TStatusForm.h"
@@ -71,6 +72,7 @@ class FakeHttp : public UpdateHttp {
   std::size_t blockSize = 4;
   std::int64_t expected = 0, received = 0;
   bool aborted = false;
+  std::function<void()> onWait;  // once, while the next Get waits for its answer
 
   explicit FakeHttp(FakeFileSystem& fs) : files(fs) {}
   std::string Host() override { return "updates.test:8080"; }
@@ -81,6 +83,7 @@ class FakeHttp : public UpdateHttp {
     urls.push_back(url);
     aborted = false;
     expected = received = 0;
+    if (onWait) std::exchange(onWait, nullptr)();
     const auto found = answers.find(url);
     if (found == answers.end()) {
       if (OnConnectionFailed) OnConnectionFailed();
@@ -181,10 +184,11 @@ class ScriptedPump : public MessagePump {
   FakeClock& clock;
   std::function<void()> onTurn;
   int turns = 0;
+  std::int64_t step = 250;  // ms per turn
   explicit ScriptedPump(FakeClock& c) : clock(c) {}
   void ProcessMessages() override {
     ++turns;
-    clock.Advance(250);
+    clock.Advance(step);
     if (onTurn) {
       auto action = std::move(onTurn);
       onTurn = nullptr;

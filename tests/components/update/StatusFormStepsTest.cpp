@@ -120,6 +120,46 @@ TEST(StatusFormSteps, FailedCheckWarnsAndStaysOnTheCheckPage) {
   EXPECT_TRUE(rig.files.HasFile("/tmp/user/$2.tmp"));
 }
 
+TEST(StatusFormSteps, ClicksLetInByARunningCheckOrDownloadStartNothing) {
+  StatusFormRig rig;
+  rig.form.Button_NextClick();
+  // The second click of a double click arrives while the list is on its way.
+  rig.http.onWait = [&] { rig.form.Button_CheckClick(); };
+  rig.form.Button_CheckClick();
+  EXPECT_TRUE(rig.dialogs.messages.empty());
+  EXPECT_EQ(rig.form.StepCounter(), 2);
+  EXPECT_EQ(rig.view.page, 2);
+
+  rig.pump.onTurn = [&] {
+    rig.form.Button_NextClick();
+    rig.form.Button_CheckClick();
+  };
+  rig.form.Button_NextClick();
+  EXPECT_EQ(rig.http.urls, (std::vector<std::string>{StatusFormRig::kList, StatusFormRig::kArchive}));
+  EXPECT_EQ(rig.view.page, 3);
+  EXPECT_EQ(rig.Text(C::Label_Download), texts::kCompleted);
+}
+
+TEST(StatusFormSteps, AListLargerThanOneMebibyteIsAFailedCheck) {
+  struct Case {
+    std::int64_t size, announced;
+    bool taken;
+  };
+  for (const Case c : {Case{kMaxUpdateListBytes, -1, true}, Case{kMaxUpdateListBytes + 1, 0, false},
+                       Case{2 * kMaxUpdateListBytes, -1, false}}) {
+    StatusFormRig rig;
+    rig.http.answers[StatusFormRig::kList] = {std::string(static_cast<std::size_t>(c.size), ';'), c.announced};
+    rig.http.blockSize = 65536;
+    rig.Check();
+    EXPECT_EQ(rig.view.page, c.taken ? 2 : 1) << c.size;
+    EXPECT_EQ(rig.dialogs.messages.size(), c.taken ? 0u : 1u);
+    // An announced size too large stops the transfer at its first block.
+    if (c.announced < 0 && !c.taken) {
+      EXPECT_EQ(rig.http.received, 65536);
+    }
+  }
+}
+
 TEST(StatusFormSteps, FailingStepsLeaveTheWizardWhereItWas) {
   StatusFormRig rig;
   rig.list.news = "bad";
@@ -159,7 +199,7 @@ TEST(StatusFormSteps, MissingArchiveStopsOnTheInstallPage) {
   EXPECT_FALSE(rig.view.Enabled(C::Button_Next));
   // Only "Abbrechen" remains, and closing then ends the program.
   rig.form.Button_CancelClick();
-  rig.form.FormClose();
+  EXPECT_EQ(rig.view.closes, 1);
   EXPECT_EQ(rig.application.terminated, 1);
   rig.form.FormDestroy();
   EXPECT_FALSE(rig.Value("Update").has_value());
@@ -216,6 +256,32 @@ TEST(StatusFormSettings, SaveNeverOrAnIntervalAndReturnToTheStep) {
   rig.form.Button_NextClick();
   rig.form.FormDestroy();
   EXPECT_EQ(rig.UpdateValue(), rig.calendar.Today() + 14 - 1);
+}
+
+TEST(StatusFormSettings, EscCancelsAndEnterSavesTheSettingsPage) {
+  StatusFormRig rig;
+  rig.list.date = rig.calendar.Today() - 20;
+  rig.Check();  // no update: the step's "Abbrechen" is disabled
+  rig.form.Button_SettingsClick();
+  rig.view.spin = 30;
+  EXPECT_TRUE(rig.form.FormKeyDown(StatusKey::Escape));
+  EXPECT_EQ(rig.view.page, 2);
+  EXPECT_EQ(rig.view.buttonPage, StatusButtonPage::Standard);
+  EXPECT_EQ(rig.view.closes, 0);
+  EXPECT_FALSE(rig.Value("UpdateInterval"));
+
+  rig.form.Button_SettingsClick();
+  rig.view.spin = 30;
+  EXPECT_TRUE(rig.form.FormKeyDown(StatusKey::Enter));
+  EXPECT_EQ(rig.Value("UpdateInterval")->data, std::string("\x1e\0\0\0", 4));
+  EXPECT_EQ(rig.view.page, 2);
+
+  // On the step's pages Enter is the default button's, and Esc the close box.
+  EXPECT_FALSE(rig.form.FormKeyDown(StatusKey::Enter));
+  EXPECT_TRUE(rig.form.FormKeyDown(StatusKey::Escape));
+  EXPECT_EQ(rig.view.closes, 1);
+  rig.form.FormDestroy();
+  EXPECT_FALSE(rig.Value("Update")) << "closed, not left with \"Beenden\"";
 }
 
 TEST(StatusFormSettings, StoredIntervalBelowOneCountsAsSeven) {
