@@ -27,7 +27,6 @@
 #include "platform/posix/PosixInternetConnection.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/PosixNetwork.h"
-#include "platform/posix/PosixProfileReader.h"
 #include "platform/posix/PosixSystemFolders.h"
 #include "platform/posix/PosixTempFiles.h"
 #include "platform/posix/SteadyClock.h"
@@ -154,8 +153,7 @@ class DownloadBenchApp : public wxApp {
       HttpUpdateClient http(NetServices{network, clock, pump, files}, host);
       PosixInternetConnection connection;
       PosixTempFiles tempFiles;
-      PosixProfileReader profiles(files);
-      UpdateListExchange list(UpdateListServices{connection, tempFiles, profiles, files, codePage, locale, calendar, ""});
+      UpdateListExchange list(UpdateListServices{connection, tempFiles, files, codePage, locale, calendar, ""});
       NoInstallation installation;
       NoScripts scripts;
       NoEnd end;

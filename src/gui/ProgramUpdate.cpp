@@ -16,9 +16,8 @@ ProgramUpdate::ProgramUpdate(wxFrame& mainWindow, const Services& services)
     : main_(mainWindow),
       services_(services),
       systemFolder_(OrvelSystemFolder()),
-      profiles_(services.files),
       http_(NetServices{network_, services.clock, services.pump, services.files}, UpdateHost()),
-      list_(UpdateListServices{connection_, tempFiles_, profiles_, services.files, services.codePage,
+      list_(UpdateListServices{connection_, tempFiles_, services.files, services.codePage,
                                services.locale, calendar_, ProgramUpdateKey()}),
       zip_(systemFolder_),
       installation_(zip_, services.files, services.program) {}

@@ -14,7 +14,6 @@
 #include "platform/posix/PosixDriveTypes.h"
 #include "platform/posix/PosixInternetConnection.h"
 #include "platform/posix/PosixNetwork.h"
-#include "platform/posix/PosixProfileReader.h"
 #include "platform/posix/PosixScriptRunner.h"
 #include "platform/posix/PosixTempFiles.h"
 
@@ -71,7 +70,6 @@ class ProgramUpdate : public UpdateComponentOwner {
   PosixCalendar calendar_;
   PosixInternetConnection connection_;
   PosixTempFiles tempFiles_;
-  PosixProfileReader profiles_;
   PosixScriptRunner scripts_;
   HttpUpdateClient http_;
   UpdateListExchange list_;

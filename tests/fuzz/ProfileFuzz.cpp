@@ -10,7 +10,7 @@
 
 #include "platform/CommaText.h"
 #include "platform/ProfileReader.h"
-#include "platform/posix/ProfileText.h"
+#include "platform/ProfileText.h"
 
 namespace {
 

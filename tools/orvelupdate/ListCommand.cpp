@@ -9,7 +9,6 @@
 #include "platform/posix/PosixCalendar.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
-#include "platform/posix/PosixProfileReader.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -51,8 +50,11 @@ std::optional<double> ParseReferenceDate(std::string_view text) {
 
 int RunList(const ListOptions& options, ListServices& services) {
   std::ostream& out = services.output.out;
-  if (!services.files.FileExists(options.updatesIni)) {
-    Report(services.output, FormatText(texts::kFOpenError, options.updatesIni));
+  std::shared_ptr<const ProfileText> profile;
+  try {
+    profile = ReadUpdateList(services.files, options.updatesIni);
+  } catch (const Exception& e) {
+    Report(services.output, e.what());
     return kRefused;
   }
   const std::optional<double> reference =
@@ -63,8 +65,7 @@ int RunList(const ListOptions& options, ListServices& services) {
   }
   const double today = services.calendar.Today();
   const DateSettings dates = DateSettings::FromLocale(services.locale, DecodeDate(today).year);
-  PosixProfileReader profiles(services.files);
-  UpdateList list(profiles, options.updatesIni, services.codePage.Utf8ToAnsi(options.program));
+  UpdateList list(profile, services.codePage.Utf8ToAnsi(options.program));
 
   out << "Section: " << (list.SectionPresent() ? "present" : "absent") << '\n'
                << "Date: " << DateToStr(list.Date(dates, today), dates) << '\n'

@@ -4,7 +4,9 @@
 #include <optional>
 #include <vector>
 
+#include "components/update/UpdateSteps.h"
 #include "platform/CommaText.h"
+#include "platform/Errors.h"
 
 namespace sorvane {
 
@@ -14,11 +16,26 @@ std::string ArchiveUrl(const std::string& host, const AnsiString& file) {
   return "http://" + host + "/Updates/" + file;
 }
 
-AnsiString UpdateList::Read(const char* key, const AnsiString& defaultValue) {
-  return profiles_.ReadString(path_, programName_, key, defaultValue);
+std::shared_ptr<const ProfileText> ReadUpdateList(FileSystem& files, const std::string& path) {
+  const std::unique_ptr<Stream> stream = files.OpenRead(path);
+  // One byte more than taken tells a list that is too large.
+  std::string bytes(static_cast<std::size_t>(kMaxUpdateListBytes) + 1, '\0');
+  std::size_t size = 0;
+  while (size < bytes.size()) {
+    const std::size_t count = stream->Read(bytes.data() + size, bytes.size() - size);
+    if (count == 0) break;
+    size += count;
+  }
+  if (size > static_cast<std::size_t>(kMaxUpdateListBytes)) throw EReadError(FormatText(texts::kListTooLarge, path));
+  bytes.resize(size);
+  return std::make_shared<const ProfileText>(bytes);
 }
 
-bool UpdateList::SectionPresent() { return !profiles_.ReadSection(path_, programName_).empty(); }
+AnsiString UpdateList::Read(const char* key, const AnsiString& defaultValue) {
+  return profile_->String(programName_, key, defaultValue);
+}
+
+bool UpdateList::SectionPresent() { return !profile_->Keys(programName_).empty(); }
 
 double UpdateList::Date(const DateSettings& dates, double today) {
   const AnsiString text = Read("Date", "");

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/CodePage.h"
 #include "platform/DateConversion.h"
-#include "platform/ProfileReader.h"
+#include "platform/FileSystem.h"
+#include "platform/ProfileText.h"
 #include "platform/Text.h"
 
 namespace sorvane {
@@ -17,21 +19,26 @@ std::string ArchiveUrl(const std::string& host, const AnsiString& file);
 namespace texts {
 // The "News" value when the program's section has none.
 inline constexpr char kNoNews[] = "\"keine Angaben gefunden\"";
+inline constexpr char kListTooLarge[] = "Die Update-Liste %s ist größer als 1 MB";
 }  // namespace texts
+
+// The update list at path, read once and whole: what changes on disk later
+// is not seen. Raises EFOpenError when it cannot be opened and EReadError
+// kListTooLarge when it holds more than kMaxUpdateListBytes.
+std::shared_ptr<const ProfileText> ReadUpdateList(FileSystem& files, const std::string& path);
 
 // The local copy of the update list, as the program reads it: one section per
 // program, named after it, with the keys "Date" (release date of the newest
 // update, in the user's short date format), "File" (the archive's name on the
 // server), "News" (comma text of "date: description" entries) and "Signature"
 // (Base64 Ed25519 signature of the offer, see ArchiveSignature.h). Every
-// read goes to the file on disk, which therefore stays in place while the
-// list is in use.
+// key comes from the one reading of the file (ReadUpdateList), so all of
+// them belong to the same list, whatever happens to the copy on disk
+// meanwhile.
 class UpdateList {
  public:
-  UpdateList(ProfileReader& profiles, std::string path, AnsiString programName)
-      : profiles_(profiles), path_(std::move(path)), programName_(std::move(programName)) {}
-
-  const std::string& Path() const { return path_; }
+  UpdateList(std::shared_ptr<const ProfileText> profile, AnsiString programName)
+      : profile_(std::move(profile)), programName_(std::move(programName)) {}
 
   // The program's section holds at least one key.
   bool SectionPresent();
@@ -57,8 +64,7 @@ class UpdateList {
  private:
   AnsiString Read(const char* key, const AnsiString& defaultValue);
 
-  ProfileReader& profiles_;
-  std::string path_;
+  std::shared_ptr<const ProfileText> profile_;
   AnsiString programName_;
 };
 

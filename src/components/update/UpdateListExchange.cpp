@@ -11,24 +11,22 @@ std::string UpdateListExchange::MakeListCopy(const std::string& tempFolder) {
   return services_.tempFiles.CreateUniqueFile(tempFolder, "$");
 }
 
-void UpdateListExchange::Open(const std::string& path) {
-  if (!services_.files.FileExists(path)) throw EFOpenError(FormatText(texts::kFOpenError, path));
-  path_ = path;
-}
+void UpdateListExchange::Open(const std::string& path) { profile_ = ReadUpdateList(services_.files, path); }
 
-void UpdateListExchange::Close() { path_.reset(); }
+void UpdateListExchange::Close() { profile_.reset(); }
 
 UpdateList UpdateListExchange::List(const std::string& program) {
   // Before Open the list reads as empty, like a profile file that is not
   // there.
-  return UpdateList(services_.profiles, path_.value_or(std::string()), program);
+  static const auto kNone = std::make_shared<const ProfileText>("");
+  return UpdateList(profile_ != nullptr ? profile_ : kNone, program);
 }
 
 DateSettings UpdateListExchange::Dates() {
   return DateSettings::FromLocale(services_.locale, DecodeDate(services_.calendar.Today()).year);
 }
 
-bool UpdateListExchange::SectionPresent(const std::string& program) { return path_ && List(program).SectionPresent(); }
+bool UpdateListExchange::SectionPresent(const std::string& program) { return List(program).SectionPresent(); }
 
 double UpdateListExchange::Date(const std::string& program) {
   return List(program).Date(Dates(), services_.calendar.Today());

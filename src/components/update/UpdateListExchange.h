@@ -1,7 +1,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "components/update/UpdateList.h"
@@ -11,7 +10,6 @@
 #include "platform/FileSystem.h"
 #include "platform/InternetConnection.h"
 #include "platform/Locale.h"
-#include "platform/ProfileReader.h"
 #include "platform/TempFiles.h"
 
 namespace sorvane {
@@ -20,7 +18,6 @@ namespace sorvane {
 struct UpdateListServices {
   InternetConnection& connection;
   TempFiles& tempFiles;
-  ProfileReader& profiles;
   FileSystem& files;
   CodePage& codePage;
   Locale& locale;
@@ -30,7 +27,7 @@ struct UpdateListServices {
 
 // The update wizard's update list over the system's services: the
 // connected-state query, the "$" temporary file the list is fetched into,
-// the profile reader on that copy, the runtime's date reading in the
+// the copy read once by the profile rules, the runtime's date reading in the
 // user's short date format, and the signature check of the archive. The
 // list holds Windows-1252 text; the news leave it as UTF-8 for the screen.
 class UpdateListExchange : public UpdateExchange {
@@ -39,7 +36,8 @@ class UpdateListExchange : public UpdateExchange {
 
   bool Connected(const std::string& host) override;
   std::string MakeListCopy(const std::string& tempFolder) override;
-  // Raises EFOpenError when there is no file at path.
+  // Reads the list once; raises EFOpenError when there is no file at path,
+  // EReadError when it is larger than kMaxUpdateListBytes.
   void Open(const std::string& path) override;
   void Close() override;
   bool SectionPresent(const std::string& program) override;
@@ -64,7 +62,7 @@ class UpdateListExchange : public UpdateExchange {
   DateSettings Dates();
 
   UpdateListServices services_;
-  std::optional<std::string> path_;
+  std::shared_ptr<const ProfileText> profile_;  // null: no list open
 };
 
 }  // namespace sorvane

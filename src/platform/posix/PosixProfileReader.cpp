@@ -1,7 +1,7 @@
 #include "platform/posix/PosixProfileReader.h"
 
 #include "platform/Errors.h"
-#include "platform/posix/ProfileText.h"
+#include "platform/ProfileText.h"
 
 namespace sorvane {
 
@@ -19,11 +19,7 @@ std::string PosixProfileReader::Load(const std::string& path) {
 
 AnsiString PosixProfileReader::ReadString(const std::string& path, const AnsiString& section, const AnsiString& key,
                                           const AnsiString& defaultValue) {
-  if (std::optional<AnsiString> value = ProfileText(Load(path)).Value(section, key)) return *value;
-  // Windows hands out the default without its trailing blanks.
-  AnsiString fallback = defaultValue.substr(0, kMaxProfileValue);
-  while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
-  return fallback;
+  return ProfileText(Load(path)).String(section, key, defaultValue);
 }
 
 std::vector<AnsiString> PosixProfileReader::ReadSection(const std::string& path, const AnsiString& section) {

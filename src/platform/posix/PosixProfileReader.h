@@ -6,7 +6,7 @@
 namespace sorvane {
 
 // The profile reader on Linux: reads the whole file through the file
-// services on every call and applies the Windows rules (ProfileText.h). A
+// services on every call and applies the Windows rules (platform/ProfileText.h). A
 // file that cannot be read counts as empty, as the Windows reader treats a
 // missing file.
 class PosixProfileReader : public ProfileReader {

@@ -10,7 +10,6 @@
 #include "fakes/FakeTempFiles.h"
 #include "platform/posix/Cp1252CodePage.h"
 #include "platform/MemoryStream.h"
-#include "platform/posix/PosixProfileReader.h"
 #include "support/FakeServices.h"
 #include "tools/zvq/RunProgram.h"
 
@@ -20,13 +19,12 @@ namespace {
 class UpdateListExchangeTest : public ::testing::Test {
  protected:
   UpdateListExchange Exchange(const std::string& key) {
-    return UpdateListExchange({connection, tempFiles, profiles, files, codePage, locale, calendar, key});
+    return UpdateListExchange({connection, tempFiles, files, codePage, locale, calendar, key});
   }
 
   FakeFileSystem files;
   FakeInternetConnection connection;
   FakeTempFiles tempFiles{files};
-  PosixProfileReader profiles{files};
   Cp1252CodePage codePage;
   FakeLocale locale;
   FakeCalendar calendar;  // 2025-12-09
@@ -54,7 +52,13 @@ TEST_F(UpdateListExchangeTest, FetchesIntoAFreshCopyAndReadsTheProgramsEntry) {
   // first entry falls apart at its blank, and its last word keeps a quote.
   EXPECT_EQ(exchange.News("ZVQ", calendar.Today()), "- alt\"\r\n- 9.12.25: Menü neu\r\n");
 
-  files.AddFile(copy, "[ZVQ]\nNews=\"Neu: x\"\n");
+  // The list is read once: a copy changed or gone on disk changes nothing.
+  files.AddFile(copy, "[ZVQ]\nFile=other.zip\nNews=\"Neu: x\"\n");
+  EXPECT_EQ(exchange.File("ZVQ"), "ZVQ1.zip");
+  files.DeleteFile(copy);
+  EXPECT_TRUE(exchange.SectionPresent("ZVQ"));
+  files.AddFile(copy, "[ZVQ]\nFile=other.zip\nNews=\"Neu: x\"\n");
+  exchange.Open(copy);
   EXPECT_THROW(exchange.News("ZVQ", calendar.Today()), EConvertError);
   exchange.Close();
   EXPECT_FALSE(exchange.SectionPresent("ZVQ"));
@@ -154,6 +158,16 @@ openssl pkeyutl -sign -inkey key.pem -rawin -in statement | base64 -w0
   exchange.Open("/tmp/list");
   EXPECT_EQ(exchange.RefuseArchive("ZVQ", kArchive), "");
   EXPECT_EQ(files.FileBytes(exchange.CheckedCopy("ZVQ", kArchive, "/tmp/")), kBytes);
+}
+
+TEST_F(UpdateListExchangeTest, AListLargerThanOneMebibyteIsRefused) {
+  UpdateListExchange exchange = Exchange("");
+  const std::string list = "[ZVQ]\r\nFile=ZVQ1.zip\r\n";
+  files.AddFile("/tmp/list", list + std::string(kMaxUpdateListBytes - list.size(), ';'));
+  exchange.Open("/tmp/list");
+  EXPECT_EQ(exchange.File("ZVQ"), "ZVQ1.zip");
+  files.AddFile("/tmp/list", list + std::string(kMaxUpdateListBytes - list.size() + 1, ';'));
+  EXPECT_THROW(exchange.Open("/tmp/list"), EReadError);
 }
 
 }  // namespace

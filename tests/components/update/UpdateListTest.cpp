@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/FakeFileSystem.h"
 #include "platform/posix/Cp1252CodePage.h"
-#include "platform/posix/PosixProfileReader.h"
 
 namespace sorvane {
 namespace {
@@ -14,13 +12,10 @@ double Day(int year, int month, int day) { return *TryEncodeDate(year, month, da
 class UpdateListTest : public ::testing::Test {
  protected:
   UpdateList List(const std::string& contents) {
-    files.AddFile("/tmp/$1.tmp", contents);
-    return UpdateList(profiles, "/tmp/$1.tmp", "ZVQ");
+    return UpdateList(std::make_shared<const ProfileText>(contents), "ZVQ");
   }
   AnsiString Filter(const AnsiString& news) { return FilterNews(news, reference, dates, codePage); }
 
-  FakeFileSystem files;
-  PosixProfileReader profiles{files};
   Cp1252CodePage codePage;
   DateSettings dates{"dd.MM.yyyy", '.', 2026};
   const double today = Day(2026, 3, 10);

@@ -9,7 +9,8 @@
 namespace sorvane {
 
 // The contents of a profile file, read by the rules of the Windows profile
-// reader (ProfileReader.h). Where those rules leave room, this reader decides
+// reader (ProfileReader.h), held in memory: what changes on disk later is
+// not seen. Where those rules leave room, this reader decides
 // as Windows does:
 // - Lines end at CR, LF or any run of them; a UTF-8 byte order mark at the
 //   start is skipped. Blanks (space, tab, the other C blanks and Ctrl+Z) at
@@ -38,6 +39,10 @@ class ProfileText {
   // The value, or nothing when section or key is missing or the key has no
   // value; an empty value is a value.
   std::optional<AnsiString> Value(std::string_view section, std::string_view key) const;
+
+  // The value as the profile reader hands it out: when there is none,
+  // defaultValue cut after 2047 characters and without trailing blanks.
+  AnsiString String(std::string_view section, std::string_view key, const AnsiString& defaultValue) const;
 
   // The key names of the section in file order, a repeated key as often as
   // it stands there.

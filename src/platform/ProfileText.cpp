@@ -1,4 +1,4 @@
-#include "platform/posix/ProfileText.h"
+#include "platform/ProfileText.h"
 
 #include "platform/ProfileReader.h"
 
@@ -91,6 +91,15 @@ std::optional<AnsiString> ProfileText::Value(std::string_view section, std::stri
     if (ProfileNamesEqual(entry.key, key)) return entry.value;
   }
   return std::nullopt;
+}
+
+AnsiString ProfileText::String(std::string_view section, std::string_view key,
+                                const AnsiString& defaultValue) const {
+  if (std::optional<AnsiString> value = Value(section, key)) return *value;
+  // Windows hands out the default without its trailing blanks.
+  AnsiString fallback = defaultValue.substr(0, kMaxProfileValue);
+  while (!fallback.empty() && fallback.back() == ' ') fallback.pop_back();
+  return fallback;
 }
 
 std::vector<AnsiString> ProfileText::Keys(std::string_view section) const {
