@@ -155,7 +155,15 @@ void StatusFormDialog::PaintSidePanel() {
   if (form_ != nullptr) form_->PaintBox_ProcessPaint(canvas, size.x, size.y);
 }
 
-void StatusFormDialog::ShowPage(int index) { Pages->ChangeSelection(static_cast<std::size_t>(index)); }
+void StatusFormDialog::ShowPage(int index) {
+  Pages->ChangeSelection(static_cast<std::size_t>(index));
+  // A control that left the view (the "Einstellungen" button, a control of
+  // the page before) keeps the focus under GTK, and keys then reach no
+  // window: the new page takes it, on its first control that wants it (the
+  // chosen one of a radio group).
+  const wxWindow* focus = FindFocus();
+  if (IsShown() && (focus == nullptr || !focus->IsShownOnScreen())) Pages->GetCurrentPage()->SetFocus();
+}
 
 void StatusFormDialog::ShowButtonPage(StatusButtonPage page) {
   Notebook_StdButtons->ChangeSelection(page == StatusButtonPage::Standard ? 0 : 1);

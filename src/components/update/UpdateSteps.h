@@ -45,7 +45,9 @@ class UpdateExchange {
   // A new, empty file of a unique name with the prefix "$" in tempFolder,
   // nobody else's; its path.
   virtual std::string MakeListCopy(const std::string& tempFolder) = 0;
-  // Takes the file at path as the update list; raises when it cannot.
+  // Reads the file at path, once, as the update list: later keys come from
+  // this reading. Raises when it cannot, or when the file is larger than
+  // kMaxUpdateListBytes.
   virtual void Open(const std::string& path) = 0;
   // Releases the list; harmless when none is open.
   virtual void Close() = 0;
