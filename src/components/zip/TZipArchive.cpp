@@ -89,6 +89,7 @@ void TZipArchive::Extract() {
     };
     command.context = this;
   }
+  command.modeFolder = ModeBaseDir.c_str();
   ZipEngineResult result{};
   result.size = sizeof result;
   const int32_t error = engine_->Exec()(&command, &result);

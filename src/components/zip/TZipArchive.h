@@ -59,6 +59,9 @@ class TZipArchive {
 
   std::string ZipFileName;     // the archive
   std::string ExtractBaseDir;  // the folder Extract writes into
+  // A folder whose files give their modes to the members of their names
+  // that are unpacked to replace them (ZipEngineApi.h); empty: none.
+  std::string ModeBaseDir;
 
   // Unpacks the archive. Throws EZipError: the engine cannot be loaded, or
   // its German error text.

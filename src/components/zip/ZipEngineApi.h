@@ -25,7 +25,7 @@ extern "C" {
 #endif
 
 /* Version of this interface: major in the high 16 bits, minor in the low. */
-#define ZIP_ENGINE_VERSION 0x00010000u
+#define ZIP_ENGINE_VERSION 0x00010001u
 #define ZIP_ENGINE_VERSION_MAJOR(v) ((v) >> 16)
 
 /* Error numbers. */
@@ -61,6 +61,13 @@ typedef void (*ZipEngineReport)(void* context, int32_t kind, const char* text);
  * name is replaced, never written through, and a member whose data fails its
  * check leaves no file behind. Symbolic-link members are written as plain
  * files holding the link's text. The first failure ends the call.
+ *
+ * Modes, set as they stand whatever the umask: a file replaced in target
+ * keeps its mode; else a file of the member's name in modeFolder lends its
+ * mode (the unpacked file is to replace it); else a stored Unix mode counts,
+ * always with the owner's read and write bits; else 0644. A member that
+ * yields more data than its announced size fails as damaged before the
+ * excess is written.
  */
 typedef struct UnzipEngineCommand {
   uint32_t size;          /* sizeof(UnzipEngineCommand) */
@@ -69,6 +76,9 @@ typedef struct UnzipEngineCommand {
   uint32_t options;       /* UZ_OPT_* */
   ZipEngineReport report; /* may be NULL */
   void* context;          /* handed to report */
+  /* Since version 1.1: a folder whose files lend their modes to the members
+     of their names that will replace them (see below); NULL or "": none. */
+  const char* modeFolder;
 } UnzipEngineCommand;
 
 typedef struct ZipEngineResult {

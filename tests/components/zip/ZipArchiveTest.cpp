@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <string>
@@ -55,6 +58,87 @@ TEST_F(ZipArchiveTest, FirstMemberOfANameWinsAndLeftoversAreReplaced) {
   zip->ExtractOptions.Overwrite = true;
   Extract("d.zip");
   EXPECT_EQ(Read(out + "x.txt"), "second");
+}
+
+int Mode(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 ? static_cast<int>(info.st_mode & 07777) : -1;
+}
+
+TEST_F(ZipArchiveTest, ArchivesOfStreamingWritersAndWithRepeatedNamesAreAccepted) {
+  Source("a.txt", "the first member, stored");
+  Source("one/x", "first");
+  Source("two/x", "second");
+  Zip("fd.zip", {"-0", "-fd", "a.txt"});  // data descriptors after each member
+  Extract("fd.zip");
+  EXPECT_EQ(Read(out + "a.txt"), "the first member, stored");
+
+  // Their CRC is still checked.
+  Patch(root + "fd.zip", "member, stored", "member, STORED");
+  EXPECT_THROW(Extract("fd.zip"), EZipError);
+
+  Zip("dup.zip", {"-D", "one/x", "two/x"});
+  Patch(root + "dup.zip", "two/x", "one/x");  // two members named "one/x"
+  std::filesystem::remove(out + "x");
+  Extract("dup.zip");
+  EXPECT_EQ(Read(out + "x"), "first");
+  EXPECT_EQ(zip->SkippedCount(), 1u);
+}
+
+TEST_F(ZipArchiveTest, ModesKeepTheReplacedFileAndTheOwnersReadAndWrite) {
+  // Stored as 0751 and 0753, then patched to 0 and 0444: zip could not read
+  // such files itself unless it ran as root.
+  Source("zero", "z", 0751);
+  Source("readonly", "r", 0753);
+  Source("kept", "k", 0644);
+  Zip("m.zip", {"zero", "readonly", "kept"});
+  Patch(root + "m.zip", "\xe9\x81", std::string("\x00\x80", 2));
+  Patch(root + "m.zip", "\xeb\x81", "\x24\x81");
+  Write(out + "kept", "old");
+  ::chmod((out + "kept").c_str(), 0700);
+
+  // Made on Windows: no Unix modes at all. The program folder's file of a
+  // member's name lends its mode.
+  Source("sorvane", "#!/bin/sh\n");
+  Source("liesmich", "neu");
+  Zip("w.zip", {"sorvane", "liesmich"});
+  Patch(root + "w.zip", "PK\x01\x02\x1e\x03", std::string("PK\x01\x02\x14\x00", 6));
+  Write(root + "sorvane", "old program");
+  ::chmod((root + "sorvane").c_str(), 0750);
+
+  const mode_t mask = ::umask(077);  // modes as they stand, whatever the umask
+  Extract("m.zip");
+  zip->ModeBaseDir = root;
+  Extract("w.zip");
+  ::umask(mask);
+  EXPECT_EQ(Mode(out + "zero"), 0600);
+  EXPECT_EQ(Mode(out + "readonly"), 0644);
+  EXPECT_EQ(Mode(out + "kept"), 0700);
+  EXPECT_EQ(Read(out + "kept"), "k");
+  EXPECT_EQ(Mode(out + "sorvane"), 0750);
+  EXPECT_EQ(Mode(out + "liesmich"), 0644);
+}
+
+TEST_F(ZipArchiveTest, MemberLargerThanAnnouncedStopsBeforeTheExcessIsWritten) {
+  Source("big", std::string(5000017, '\0'));  // 0x004c4b51 bytes, deflated to little
+  Zip("big.zip", {"big"});
+  Patch(root + "big.zip", std::string("\x51\x4b\x4c\x00", 4), std::string("\x0a\x00\x00\x00", 4));
+  // Writing past 1 MB fails with EFBIG instead: only a check that stops at
+  // the announced size gives the damage message.
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{1 << 20, limit.rlim_max};
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  try {
+    Extract("big.zip");
+    ADD_FAILURE() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Die Daten von big im Archiv " + root + "big.zip sind beschädigt");
+  }
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_TRUE(Names(out).empty());
 }
 
 TEST_F(ZipArchiveTest, OnlyTheLastNamePartCounts) {

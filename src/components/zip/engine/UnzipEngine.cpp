@@ -57,8 +57,16 @@ class Unpacker {
     if (target_.fd < 0) {
       return Fail(&result_, ZE_ERR_TARGET, "Der Zielordner %s kann nicht geöffnet werden", command_.target);
     }
+    if (command_.modeFolder != nullptr && command_.modeFolder[0] != '\0') {
+      // A mode folder that cannot be opened lends no modes.
+      modeFolder_.fd = ::open(command_.modeFolder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    }
     int error = 0;
-    archive_.reset(zip_open(command_.archive, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+    // Without libzip's strict consistency check, which refuses two members of
+    // one name and the data descriptors of streaming writers; the checks that
+    // keep the target safe are this engine's own: names reduced to plain
+    // parts, no link followed, every member's CRC and size.
+    archive_.reset(zip_open(command_.archive, ZIP_RDONLY, &error));
     if (!archive_) {
       if (error == ZIP_ER_NOENT || error == ZIP_ER_OPEN || error == ZIP_ER_READ || error == ZIP_ER_MEMORY) {
         return Fail(&result_, ZE_ERR_OPEN_ARCHIVE, "Das Archiv %s kann nicht geöffnet werden", command_.archive);
@@ -115,26 +123,46 @@ class Unpacker {
       if (folder.fd >= 0) ::close(folder.fd);
       folder.fd = into = next;
     }
-    return Write(index, stat, name, into, parts.back(), path);
+    return Write(index, stat, name, into, parts.back(), relative, path);
+  }
+
+  // The mode of a member's file, set as it stands, whatever the umask. A
+  // file that the member replaces keeps its mode: the one in the target, else
+  // the one of its name in the mode folder, which the unpacked file is to
+  // replace (a program made on Windows stays executable). Otherwise a stored
+  // Unix mode counts, always with the owner's read and write, so that the
+  // file can be rewritten and replaced by the next update; without one the
+  // file is an ordinary 0644.
+  mode_t ModeOf(zip_uint64_t index, int folder, const std::string& leaf, const std::string& relative) {
+    struct stat info {};
+    if (::fstatat(folder, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)) {
+      return info.st_mode & 0777;
+    }
+    if (modeFolder_.fd >= 0 && ::fstatat(modeFolder_.fd, relative.c_str(), &info, 0) == 0 && S_ISREG(info.st_mode)) {
+      return info.st_mode & 0777;
+    }
+    zip_uint8_t system = 0;
+    zip_uint32_t attributes = 0;
+    if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) == 0 &&
+        system == ZIP_OPSYS_UNIX && (attributes >> 16) != 0) {
+      return static_cast<mode_t>((attributes >> 16) & 0777) | S_IRUSR | S_IWUSR;
+    }
+    return 0644;
   }
 
   int32_t Write(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, int folder,
-                const std::string& leaf, const std::string& path) {
+                const std::string& leaf, const std::string& relative, const std::string& path) {
     // A fresh file beside the final one, renamed over it once its data has
     // passed the checks: nothing planted under the final name is written
     // through, and damaged data never takes the name.
     static std::atomic<unsigned> serial{0};
     const std::string scratch = ".unzipengine-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-    mode_t mode = 0666;
-    zip_uint8_t system = 0;
-    zip_uint32_t attributes = 0;
-    if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) == 0 &&
-        system == ZIP_OPSYS_UNIX && (attributes >> 16) != 0) {
-      mode = static_cast<mode_t>((attributes >> 16) & 0777);
-    }
     Descriptor out;
-    out.fd = ::openat(folder, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (out.fd < 0) return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+    out.fd = ::openat(folder, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (out.fd < 0 || ::fchmod(out.fd, ModeOf(index, folder, leaf, relative)) != 0) {
+      if (out.fd >= 0) ::unlinkat(folder, scratch.c_str(), 0);
+      return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+    }
 
     const int32_t copied = Copy(index, stat, name, out.fd, path);
     int32_t outcome = copied;
@@ -175,6 +203,12 @@ class Unpacker {
       }
       if (got == 0) break;
       total += static_cast<zip_uint64_t>(got);
+      // Data beyond the announced size is never written: a member that
+      // claims a few bytes cannot fill the disk before its check fails.
+      if ((stat.valid & ZIP_STAT_SIZE) != 0 && total > stat.size) {
+        outcome = Damaged(name);
+        break;
+      }
       for (zip_int64_t done = 0; done < got;) {
         const ssize_t put = ::write(out, buffer_.get() + done, static_cast<std::size_t>(got - done));
         if (put < 0 && errno == EINTR) continue;
@@ -211,6 +245,7 @@ class Unpacker {
   const UnzipEngineCommand& command_;
   ZipEngineResult& result_;
   Descriptor target_;
+  Descriptor modeFolder_;
   std::unique_ptr<zip_t, ArchiveCloser> archive_;
   std::unique_ptr<char[]> buffer_;
   std::set<std::string> written_;
