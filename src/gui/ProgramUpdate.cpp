@@ -20,7 +20,7 @@ ProgramUpdate::ProgramUpdate(wxFrame& mainWindow, const Services& services)
       list_(UpdateListServices{connection_, tempFiles_, services.files, services.codePage,
                                services.locale, calendar_, ProgramUpdateKey()}),
       zip_(systemFolder_),
-      installation_(zip_, services.files, services.program) {}
+      installation_(zip_, services.files, services.program, dialect_) {}
 
 ProgramUpdate::~ProgramUpdate() = default;
 

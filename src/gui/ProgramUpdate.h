@@ -15,6 +15,7 @@
 #include "platform/posix/PosixInternetConnection.h"
 #include "platform/posix/PosixNetwork.h"
 #include "platform/posix/PosixScriptRunner.h"
+#include "platform/posix/ShellScriptDialect.h"
 #include "platform/posix/PosixTempFiles.h"
 
 class wxFrame;
@@ -71,6 +72,7 @@ class ProgramUpdate : public UpdateComponentOwner {
   PosixInternetConnection connection_;
   PosixTempFiles tempFiles_;
   PosixScriptRunner scripts_;
+  ShellScriptDialect dialect_;  // what scripts_ runs
   HttpUpdateClient http_;
   UpdateListExchange list_;
   TZipArchive zip_;  // the wizard's `Zip`

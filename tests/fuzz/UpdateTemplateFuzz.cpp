@@ -10,6 +10,7 @@
 
 #include "components/update/UpdateInstallation.h"
 #include "platform/Format.h"
+#include "platform/posix/ShellScriptDialect.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   std::string script;
   try {
-    script = BuildUpdateScript(input, paths, restart);
+    script = BuildUpdateScript(input, paths, restart, ShellScriptDialect());
   } catch (const EStringListError&) {
     return 0;
   } catch (const EConvertError&) {
@@ -70,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Expect(script.size() >= removal.size() && script.compare(script.size() - removal.size(), removal.size(), removal) == 0);
   Expect(Unquote(ShellQuote(paths.tempFolder + kUpdateScriptName)) == paths.tempFolder + kUpdateScriptName);
   if (restart) {
-    const std::string start = ShellQuote(paths.programFile) + "\n" + removal;
+    const std::string start = "setsid -f " + ShellQuote(paths.programFile) + " </dev/null >/dev/null 2>&1\n" + removal;
     Expect(script.compare(script.size() - start.size(), start.size(), start) == 0);
     Expect(Unquote(ShellQuote(paths.programFile)) == paths.programFile);
   }

@@ -4,6 +4,7 @@
 #include "components/update/UpdateInstallation.h"
 #include "platform/FilePath.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/ShellScriptDialect.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -32,7 +33,7 @@ int RunTemplate(const TemplateOptions& options, Services& services) {
     std::string text;
     char block[16384];
     for (std::size_t got; (got = in->Read(block, sizeof block)) > 0;) text.append(block, got);
-    const std::string script = BuildUpdateScript(text, paths, !options.noRestart);
+    const std::string script = BuildUpdateScript(text, paths, !options.noRestart, ShellScriptDialect());
     services.out.write(script.data(), static_cast<std::streamsize>(script.size()));
     return kDone;
   } catch (const Exception& e) {

@@ -8,6 +8,7 @@
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramFile.h"
+#include "platform/ScriptDialect.h"
 
 namespace sorvane {
 
@@ -39,52 +40,50 @@ std::vector<std::string> SplitTemplateLines(const std::string& text);
 // as "Update.bat": groups of four lines (the first copied, the second and
 // third formatted with P, the fourth with T and P) up to a line at a group
 // position that begins with a blank, which starts the tail (every line
-// formatted with T); then, with restart, the program path as one quoted
-// word, and the script's own removal. Every line ends with LF alone, because
-// the shell would take a CR as part of the command. The appended lines quote
-// their paths so that the shell takes them literally.
+// formatted with T); then, with restart, the dialect's restart of the
+// program, and the script's own removal. P and T enter the lines as the
+// dialect writes paths, and every line ends as the dialect's lines do.
 //
 // Throws EStringListError "Listenindex überschreitet das Maximum (i)" for an
 // empty template or an incomplete group (i the missing line's index), and
 // Format's EConvertError for a line that does not fit its arguments.
-std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths& paths, bool restart);
-
-// A path as one shell word that the shell takes literally: in single quotes,
-// a single quote inside as '\''.
-std::string ShellQuote(const std::string& path);
+std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths& paths, bool restart,
+                              const ScriptDialect& dialect);
 
 enum class InstallationResult {
   ArchiveMissing,  // TempFolder + archive name does not exist: nothing was done
   Prepared,        // unpacked, "Update.bat" written, the archive deleted
 };
 
-// Prepares the installation of a downloaded update: unpacks the archive
-// (TempFolder + zipFileName) with zip into the temporary folder (engine
-// directory: the program's folder), turns the archive's "Update.bat" into
-// the installation script in its place, and deletes the archive. The script
-// is started when the program ends (ScriptRunner). paths.tempFolder is the
-// temporary folder.
+// Prepares the installation of a downloaded update: removes any earlier
+// "Update.bat" (in any case) from the temporary folder, unpacks the archive
+// (TempFolder + zipFileName) with zip into it (engine directory and mode
+// folder: the program's folder, so that a member replacing a program file
+// gets that file's mode), turns the archive's "Update.bat" (its name in any
+// case, as Windows finds it) into the installation script "Update.bat",
+// and deletes the archive. The script is started when the program ends
+// (ScriptRunner). paths.tempFolder is the temporary folder.
 //
 // Errors leave as exceptions with the runtime's German texts: the ZIP
 // component's EZipError; EFOpenError "Datei %s kann nicht geöffnet werden"
 // when the archive brought no "Update.bat"; the template errors of
 // BuildUpdateScript; EFCreateError "Datei %s kann nicht erstellt werden"
-// when the script cannot be written; check's errors. The archive stays then
-// (unless check deleted it).
+// when an earlier script cannot be removed or the script cannot be written;
+// check's errors. The archive stays then (unless check deleted it).
 //
 // With check, what is unpacked is the file check makes of the archive (its
 // checked private copy), deleted once unpacked; without, the archive itself,
 // for tools and tests that have nothing to check.
 InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, const ScriptPaths& paths,
-                                       const std::string& zipFileName, bool restart,
+                                       const std::string& zipFileName, bool restart, const ScriptDialect& dialect,
                                        const ArchiveCheck& check = nullptr);
 
 // The update wizard's installation step over PrepareInstallation: P and F
 // from the running program, T the wizard's temporary folder.
 class ZipUpdateInstallation : public UpdateInstallation {
  public:
-  ZipUpdateInstallation(TZipArchive& zip, FileSystem& files, ProgramFile& program)
-      : zip_(zip), files_(files), program_(program) {}
+  ZipUpdateInstallation(TZipArchive& zip, FileSystem& files, ProgramFile& program, const ScriptDialect& dialect)
+      : zip_(zip), files_(files), program_(program), dialect_(dialect) {}
 
   bool Prepare(const std::string& tempFolder, const std::string& zipFileName, bool restart,
                const ArchiveCheck& check) override;
@@ -93,6 +92,7 @@ class ZipUpdateInstallation : public UpdateInstallation {
   TZipArchive& zip_;
   FileSystem& files_;
   ProgramFile& program_;
+  const ScriptDialect& dialect_;
 };
 
 }  // namespace sorvane

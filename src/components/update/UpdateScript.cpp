@@ -37,16 +37,10 @@ std::vector<std::string> SplitTemplateLines(const std::string& text) {
   return lines;
 }
 
-std::string ShellQuote(const std::string& path) {
-  std::string word = "'";
-  for (const char c : path) {
-    if (c == '\'') word += "'\\''";
-    else word += c;
-  }
-  return word + "'";
-}
-
-std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths& paths, bool restart) {
+std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths& paths, bool restart,
+                              const ScriptDialect& dialect) {
+  const std::string programFolder = dialect.Path(paths.programFolder);
+  const std::string tempFolder = dialect.Path(paths.tempFolder);
   std::vector<std::string> lines = SplitTemplateLines(templateText);
   const std::size_t count = lines.size();
   // Groups of four; G is 1 even for an empty template, whose line 0 is then
@@ -59,17 +53,17 @@ std::string BuildUpdateScript(const std::string& templateText, const ScriptPaths
       tail = first;
       break;
     }
-    lines[first + 1] = Format(LineAt(lines, first + 1), {paths.programFolder});
-    lines[first + 2] = Format(LineAt(lines, first + 2), {paths.programFolder});
-    lines[first + 3] = Format(LineAt(lines, first + 3), {paths.tempFolder, paths.programFolder});
+    lines[first + 1] = Format(LineAt(lines, first + 1), {programFolder});
+    lines[first + 2] = Format(LineAt(lines, first + 2), {programFolder});
+    lines[first + 3] = Format(LineAt(lines, first + 3), {tempFolder, programFolder});
   }
-  for (std::size_t i = tail; i < count; ++i) lines[i] = Format(lines[i], {paths.tempFolder});
+  for (std::size_t i = tail; i < count; ++i) lines[i] = Format(lines[i], {tempFolder});
 
-  if (restart) lines.push_back(ShellQuote(paths.programFile));
-  lines.push_back("rm -f " + ShellQuote(paths.tempFolder + kUpdateScriptName));
+  if (restart) lines.push_back(dialect.RestartLine(paths.programFile));
+  lines.push_back(dialect.RemovalLine(paths.tempFolder + kUpdateScriptName));
 
   std::string script;
-  for (const auto& line : lines) script += line + '\n';
+  for (const auto& line : lines) script += line + dialect.LineEnd();
   return script;
 }
 

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "components/update/UpdateInstallation.h"
+#include "platform/BatchScriptDialect.h"
 #include "platform/Format.h"
+#include "platform/posix/ShellScriptDialect.h"
 
 namespace sorvane {
 namespace {
@@ -12,7 +14,7 @@ namespace {
 const ScriptPaths kPaths{"/opt/Prog/", "/tmp/t/", "/opt/Prog/sorvane"};
 
 std::string Script(const std::string& text, bool restart = true, const ScriptPaths& paths = kPaths) {
-  return BuildUpdateScript(text, paths, restart);
+  return BuildUpdateScript(text, paths, restart, ShellScriptDialect());
 }
 
 TEST(UpdateScriptTest, GroupsFormatTheirLinesWithProgramAndTempFolder) {
@@ -23,19 +25,20 @@ TEST(UpdateScriptTest, GroupsFormatTheirLinesWithProgramAndTempFolder) {
                    "second group %s\r\n"
                    "a\r\nb\r\nc"),
             "echo start\n"
-            "cp /opt/Prog/\n"
-            "ls /opt/Prog/ x\n"
-            "mv /tmp/t/ /opt/Prog/\n"
+            "cp '/opt/Prog/'\n"
+            "ls '/opt/Prog/' x\n"
+            "mv '/tmp/t/' '/opt/Prog/'\n"
             "second group %s\n"  // first lines of a group are copied as they stand
             "a\nb\nc\n"
-            "'/opt/Prog/sorvane'\n"
+            "setsid -f '/opt/Prog/sorvane' </dev/null >/dev/null 2>&1\n"
             "rm -f '/tmp/t/Update.bat'\n");
 }
 
 TEST(UpdateScriptTest, LineAtGroupPositionBeginningWithBlankStartsTheTail) {
-  EXPECT_EQ(Script(" cd %s\n rm %s*\n%%x", false), " cd /tmp/t/\n rm /tmp/t/*\n%x\nrm -f '/tmp/t/Update.bat'\n");
+  EXPECT_EQ(Script(" cd %s\n rm %s*\n%%x", false), " cd '/tmp/t/'\n rm '/tmp/t/'*\n%x\nrm -f '/tmp/t/Update.bat'\n");
   // A blank inside a group is no tail.
-  EXPECT_EQ(Script("a\n b %s\nc\nd\n e %s\n", false), "a\n b /opt/Prog/\nc\nd\n e /tmp/t/\nrm -f '/tmp/t/Update.bat'\n");
+  EXPECT_EQ(Script("a\n b %s\nc\nd\n e %s\n", false),
+            "a\n b '/opt/Prog/'\nc\nd\n e '/tmp/t/'\nrm -f '/tmp/t/Update.bat'\n");
 }
 
 TEST(UpdateScriptTest, EmptyTemplateOrIncompleteGroupIsAMissingLine) {
@@ -65,11 +68,20 @@ TEST(UpdateScriptTest, LinesAsTheStringListReadsThem) {
   EXPECT_TRUE(SplitTemplateLines("").empty());
 }
 
-TEST(UpdateScriptTest, AppendedLinesQuotePathsForTheShell) {
+TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesTakeThemRaw) {
   const ScriptPaths odd{"/opt/$(x) `y`/", "/tmp/it's \"ö\"/", "/opt/$(x) `y`/sorvane"};
-  EXPECT_EQ(Script(" true", true, odd),
-            " true\n'/opt/$(x) `y`/sorvane'\nrm -f '/tmp/it'\\''s \"ö\"/Update.bat'\n");
+  EXPECT_EQ(Script("a\nmv %ssorvane x\nb\ncp %s%s\n %sz", true, odd),
+            "a\nmv '/opt/$(x) `y`/'sorvane x\nb\ncp '/tmp/it'\\''s \"ö\"/''/opt/$(x) `y`/'\n"
+            " '/tmp/it'\\''s \"ö\"/'z\n"
+            "setsid -f '/opt/$(x) `y`/sorvane' </dev/null >/dev/null 2>&1\n"
+            "rm -f '/tmp/it'\\''s \"ö\"/Update.bat'\n");
   EXPECT_EQ(ShellQuote("''"), "''\\'''\\'''");
+
+  // The example of a Windows installation: the paths as they stand.
+  const ScriptPaths windows{"C:\\Programme\\", "C:\\Temp\\", "C:\\Programme\\ZVQExtr.exe"};
+  EXPECT_EQ(BuildUpdateScript("x\ncopy \"%sa\"\nb\nc %s %s", windows, true, BatchScriptDialect()),
+            "x\r\ncopy \"C:\\Programme\\a\"\r\nb\r\nc C:\\Temp\\ C:\\Programme\\\r\n"
+            "start \"\" \"C:\\Programme\\ZVQExtr.exe\"\r\ndel C:\\Temp\\Update.bat\r\n");
 }
 
 }  // namespace

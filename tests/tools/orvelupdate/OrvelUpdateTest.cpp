@@ -8,6 +8,7 @@
 
 #include "OrvelUpdate.h"
 #include "components/update/UpdateInstallation.h"
+#include "platform/posix/ShellScriptDialect.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -46,11 +47,11 @@ TEST_F(OrvelUpdateTest, TemplatePrintsTheScriptTheInstallationSaves) {
   const std::string text = "# neu\r\ncp %s\r\nls %s\r\nmv %s %s\r\n";
   const std::string path = Template(text);
   EXPECT_EQ(Run({"template", path, "--program", "/opt/Prog//sorvane", "--temp", "/tmp/t//"}), kDone);
-  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"/opt/Prog/", "/tmp/t/", "/opt/Prog//sorvane"}, true));
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"/opt/Prog/", "/tmp/t/", "/opt/Prog//sorvane"}, true, ShellScriptDialect()));
   EXPECT_EQ(err.str(), "");
 
   EXPECT_EQ(Run({"template", path, "--program", "sorvane", "--temp", "/", "--no-restart"}), kDone);
-  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false));
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false, ShellScriptDialect()));
 }
 
 TEST_F(OrvelUpdateTest, RefusedTemplateGivesTheProgramsMessage) {
