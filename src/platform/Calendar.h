@@ -18,8 +18,9 @@ class Calendar {
   virtual double Now() = 0;
 
   // The file's last modification in local time at the two-second resolution
-  // of a DOS file date; nothing when the file cannot be examined or its date
-  // lies outside what a DOS date holds (1980 to 2107).
+  // of a DOS file date, a date outside what a DOS date holds clamped to the
+  // first or last moment of the years 1980 to 2107; nothing when the file
+  // cannot be examined.
   virtual std::optional<double> FileDate(const std::string& path) = 0;
 };
 

@@ -45,9 +45,13 @@ TEST(PosixCalendarTest, FileDatesTakeTwoSecondStepsWithinDosYears) {
   moment.tm_sec = 59;
   moment.tm_isdst = -1;
   const double expected = *TryEncodeDate(2024, 2, 29) + (13 * 3600 + 7 * 60 + 58) / 86400.0;
-  EXPECT_DOUBLE_EQ(*DosDateTimeOf(std::mktime(&moment)), expected);
+  EXPECT_DOUBLE_EQ(DosDateTimeOf(std::mktime(&moment)), expected);
+  // Outside the DOS years: the nearest moment inside, never 0.
   moment.tm_year = 1979 - 1900;
-  EXPECT_FALSE(DosDateTimeOf(std::mktime(&moment)));
+  EXPECT_DOUBLE_EQ(DosDateTimeOf(std::mktime(&moment)), *TryEncodeDate(1980, 1, 1));
+  moment.tm_year = 2200 - 1900;
+  EXPECT_DOUBLE_EQ(DosDateTimeOf(std::mktime(&moment)), *TryEncodeDate(2107, 12, 31) + 86398 / 86400.0);
+  EXPECT_DOUBLE_EQ(DosDateTimeOf(0), *TryEncodeDate(1980, 1, 1));
 
   PosixCalendar calendar;
   const double today = calendar.Today();

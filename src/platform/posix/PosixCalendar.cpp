@@ -43,10 +43,14 @@ std::optional<double> PosixCalendar::FileDate(const std::string& path) {
   return DosDateTimeOf(info.st_mtime);
 }
 
-std::optional<double> DosDateTimeOf(std::time_t moment) {
-  const std::tm local = Local(moment);
+double DosDateTimeOf(std::time_t moment) {
+  std::tm local{};
+  const bool known = localtime_r(&moment, &local) != nullptr;
   const int year = local.tm_year + 1900;
-  if (year < 1980 || year > 2107) return std::nullopt;
+  // A date outside the DOS years is taken as the nearest one inside: as 0 it
+  // would make every update look newer, for ever.
+  if ((!known && moment < 0) || (known && year < 1980)) return *TryEncodeDate(1980, 1, 1);
+  if (!known || year > 2107) return *TryEncodeDate(2107, 12, 31) + (23 * 3600 + 59 * 60 + 58) / 86400.0;
   // A DOS time keeps seconds in units of two, and a leap second as 58.
   const int second = local.tm_sec > 59 ? 58 : local.tm_sec / 2 * 2;
   return DateAndTime(local, second);

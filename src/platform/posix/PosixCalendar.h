@@ -17,7 +17,7 @@ class PosixCalendar : public Calendar {
 };
 
 // A moment in local time as a date-time at the two-second resolution of a
-// DOS date; nothing outside 1980 to 2107.
-std::optional<double> DosDateTimeOf(std::time_t moment);
+// DOS date, clamped into the years 1980 to 2107.
+double DosDateTimeOf(std::time_t moment);
 
 }  // namespace sorvane
