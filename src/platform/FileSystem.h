@@ -59,6 +59,11 @@ class FileSystem {
 
   // Removes a file; false when it could not be removed.
   virtual bool DeleteFile(const std::string& path) = 0;
+
+  // Gives the file at from the name to in one step: a file at to is
+  // replaced, so that nobody ever finds it half written. False when that
+  // could not be done (from missing, a folder at to, another file system).
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
 };
 
 }  // namespace sorvane

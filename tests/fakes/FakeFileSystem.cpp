@@ -210,6 +210,16 @@ std::optional<FileEntry> FakeFileSystem::FindEntry(const std::string& path) {
 
 std::string FakeFileSystem::ExpandFileName(const std::string& path) { return Full(path); }
 
+bool FakeFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  const Node* source = Find(from);
+  const Node* target = Find(to);
+  if (source == nullptr || source->directory || (target != nullptr && target->directory)) return false;
+  Node moved = *source;
+  nodes_.erase(Full(from));
+  Add(Full(to), false, moved.hidden).contents = moved.contents;
+  return true;
+}
+
 bool FakeFileSystem::DeleteFile(const std::string& path) {
   const Node* node = Find(path);
   if (node == nullptr || node->directory || FaultsOf(Full(path)).failDelete) return false;

@@ -59,6 +59,7 @@ class FakeFileSystem : public FileSystem {
   std::optional<FileEntry> FindEntry(const std::string& path) override;
   std::string ExpandFileName(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
 
   // What open streams share with the file system; see the .cpp.
   struct Contents;

@@ -56,11 +56,11 @@ struct UpdateComponentServices {
 // part; the action list "ActionList_" + Name (Name is still empty while the
 // constructor runs, as for every component read from a form) with the Ctrl+U
 // action, which calls AutomaticUpdate("", true, 0); the engine libraries
-// written into the system folder when "UnzipEngine.dll" is missing there
-// (EFCreateError "Datei %s kann nicht erstellt werden" when one cannot be
-// written); the HTTP defaults (Host = UpdateHost(), Port 21, Body and Header
-// empty, TimeOut 10000, BodyToFile true) and HKCU false; then the update
-// wizard, created once through the owner and kept.
+// written into the system folder unless "UnzipEngine.dll" there is the one
+// the program carries (EFCreateError "Datei %s kann nicht erstellt werden" when
+// one cannot be written); the HTTP defaults (Host = UpdateHost(), Port 21,
+// Body and Header empty, TimeOut 10000, BodyToFile true) and HKCU false; then
+// the update wizard, created once through the owner and kept.
 //
 // The owner's stored values replace the construction values afterwards:
 // ApplyMainWindowValues.

@@ -16,12 +16,17 @@ inline constexpr char kZipEngineFile[] = "ZipEngine.dll";
 inline constexpr char kUnzipEngineFile[] = "UnzipEngine.dll";
 
 // Writes the two engine resources unchanged as "ZipEngine.dll" and then
-// "UnzipEngine.dll" into systemFolder (ending with "/") when
-// "UnzipEngine.dll" is missing there; when it is present, neither file is
-// touched. True when the files were written. Throws EFCreateError
-// "Datei %s kann nicht erstellt werden" for a file that cannot be written
-// (a resource the program lacks counts as one). The unpacking engine is
-// written last, so a placement cut short is made again at the next start.
+// "UnzipEngine.dll" into systemFolder (ending with "/") unless
+// "UnzipEngine.dll" there holds exactly the unpacking engine this program
+// carries; then neither file is touched. A damaged engine or one of another
+// version is thus replaced, not only a missing one. The bytes are compared
+// rather than the library loaded: loading a file cut short can crash the
+// program. Each file is written beside its place and renamed over it, so
+// that no engine is ever found half written. True when the files were
+// written. Throws EFCreateError "Datei %s kann nicht erstellt werden" for a
+// file that cannot be written (a resource the program lacks counts as one).
+// The unpacking engine is written last, so a placement cut short is made
+// again at the next start.
 bool PlaceZipEngines(FileSystem& files, ProgramResources& resources, const std::string& systemFolder);
 
 // The engines embedded in this program at build time.

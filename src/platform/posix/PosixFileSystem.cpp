@@ -257,4 +257,10 @@ std::string PosixFileSystem::ExpandFileName(const std::string& path) {
 
 bool PosixFileSystem::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+bool PosixFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  struct stat info;
+  // rename would move a folder too; only files are renamed here.
+  return ::lstat(from.c_str(), &info) == 0 && !S_ISDIR(info.st_mode) && ::rename(from.c_str(), to.c_str()) == 0;
+}
+
 }  // namespace sorvane

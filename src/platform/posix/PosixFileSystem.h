@@ -39,6 +39,7 @@ class PosixFileSystem : public FileSystem {
   std::string ExpandFileName(const std::string& path) override;
   // Files only; folders are not removed.
   bool DeleteFile(const std::string& path) override;
+  bool RenameFile(const std::string& from, const std::string& to) override;
 };
 
 // Whether a file name matches a search pattern as the Windows search does:

@@ -38,27 +38,36 @@ TEST_F(UpdateComponentTest, ConstructionInstallsCtrlUPlacesEnginesThenCreatesWiz
   EXPECT_FALSE(component->HKCU);
 }
 
-TEST_F(UpdateComponentTest, EnginesAreWrittenOnlyWhenTheUnpackingEngineIsMissing) {
-  files.AddFile("/system/UnzipEngine.dll", "old unzip");
+TEST_F(UpdateComponentTest, EnginesAreWrittenOnlyWhenTheUnpackingEngineIsMissingOrUnusable) {
+  files.AddFile("/system/UnzipEngine.dll", "unzip engine");
   Start();
   EXPECT_FALSE(files.HasFile("/system/ZipEngine.dll"));
-  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "old unzip");
+
+  files.AddFile("/system/UnzipEngine.dll", "damaged or of another version");
+  Start();
+  EXPECT_EQ(files.FileBytes("/system/ZipEngine.dll"), "zip engine bytes");
+  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "unzip engine");
 
   files.DeleteFile("/system/UnzipEngine.dll");
   files.AddFile("/system/ZipEngine.dll", "old zip");
   Start();
   EXPECT_EQ(files.FileBytes("/system/ZipEngine.dll"), "zip engine bytes");
   EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "unzip engine");
+  EXPECT_FALSE(files.HasFile("/system/ZipEngine.dll.neu"));  // no scratch file stays
+  EXPECT_FALSE(files.HasFile("/system/UnzipEngine.dll.neu"));
 }
 
-TEST_F(UpdateComponentTest, EngineThatCannotBeWrittenFailsTheConstruction) {
-  files.FailOpen("/system/UnzipEngine.dll");
+TEST_F(UpdateComponentTest, EngineThatCannotBeWrittenFailsTheConstructionAndKeepsTheOldFile) {
+  files.AddFile("/system/UnzipEngine.dll", "old unzip");
+  files.LimitWrites("/system/UnzipEngine.dll.neu", 3);  // the disk fills up
   try {
     Start();
     FAIL() << "no error";
   } catch (const EFCreateError& e) {
     EXPECT_STREQ(e.what(), "Datei /system/UnzipEngine.dll kann nicht erstellt werden");
   }
+  EXPECT_EQ(files.FileBytes("/system/UnzipEngine.dll"), "old unzip");
+  EXPECT_FALSE(files.HasFile("/system/UnzipEngine.dll.neu"));
   resources.byName.erase("ZIPENGINE");
   EXPECT_THROW(Start(), EFCreateError);
 }

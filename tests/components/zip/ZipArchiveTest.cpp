@@ -240,6 +240,26 @@ TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
   EXPECT_THROW(Extract("x.zip"), EZipError);
 }
 
+TEST_F(ZipArchiveTest, EngineThatIsDamagedOrOfAnotherKindIsReplaced) {
+  PosixFileSystem files;
+  const std::string engine = system + "UnzipEngine.dll";
+  const std::string carried = Read(engine);
+  EXPECT_FALSE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
+  // Cut short (loading it would crash), then the packing engine in its
+  // place (loads, but has no unpacking entry points).
+  for (const std::string& bytes : {carried.substr(0, 4096), Read(system + "ZipEngine.dll")}) {
+    ::unlink(engine.c_str());
+    Write(engine, bytes);
+    EXPECT_TRUE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
+    EXPECT_TRUE(Read(engine) == carried);
+  }
+  EXPECT_EQ(Names(system), (std::vector<std::string>{"UnzipEngine.dll", "ZipEngine.dll"}));
+  Source("x", "x");
+  Zip("x.zip", {"x"});
+  Extract("x.zip");
+  EXPECT_EQ(Read(out + "x"), "x");
+}
+
 }  // namespace
 }  // namespace sorvane
 
