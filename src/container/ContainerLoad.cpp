@@ -47,30 +47,79 @@ std::int32_t ReadCount(Stream& file, std::size_t entrySize) {
   return count;
 }
 
+// One member record's fields as they lie in a record head.
+struct RecordHead {
+  const unsigned char* name;
+  std::size_t nameLength;
+  const unsigned char* flagValues;  // 32-bit values, column 0 first
+  std::int32_t storedSize;
+};
+
+// The name is unscrambled and the flags narrowed straight into the table.
+inline void AddMember(const RecordHead& head, std::size_t columns, MemberTable& members) {
+  const MemberTable::Room room = members.Append(head.nameLength, head.storedSize);
+  UnscrambleBytes(head.name, head.nameLength, room.name);
+  for (std::size_t c = 0; c < columns; ++c) room.flags[c] = head.flagValues[4 * c];
+}
+
+// Reads the records from member index first on that lie whole (head and
+// data) in the read-ahead buffer, and returns the index of the first that
+// does not. Whatever is odd about a record (a negative length, a record
+// reaching past the buffer) is left to ReadOneMember, which decides and
+// reports exactly as reading record by record does. All a record's bytes lie
+// in the file when they lie in the buffer.
+std::int32_t ReadBufferedMembers(RecordReadAhead& records, std::int32_t first, std::int32_t memberCount,
+                                 std::size_t columns, MemberTable& members, LoadEffects& effects) {
+  const unsigned char* const start = records.Ahead();
+  const unsigned char* at = start;
+  const unsigned char* const end = start + records.AheadSize();
+  const std::size_t fixedBytes = 4 * columns + 12;  // NameLength, flags, StoredSize, DataLength
+  std::int32_t i = first;
+  for (; i < memberCount && end - at >= 4; ++i) {
+    const std::int32_t nameLength = DecodeInt32(at);
+    if (nameLength < 0) break;
+    const std::size_t headSize = static_cast<std::size_t>(nameLength) + fixedBytes;
+    if (headSize > static_cast<std::size_t>(end - at)) break;
+    const std::int32_t dataLength = DecodeInt32(at + headSize - 4);
+    if (dataLength < 0 || static_cast<std::size_t>(dataLength) > static_cast<std::size_t>(end - at) - headSize) break;
+    AddMember({at + 4, static_cast<std::size_t>(nameLength), at + 4 + nameLength, DecodeInt32(at + headSize - 8)},
+              columns, members);
+    at += headSize + static_cast<std::size_t>(dataLength);
+    effects.SetProgressPosition(i + 1);
+    effects.ProcessMessages();
+  }
+  records.Advance(static_cast<std::size_t>(at - start));
+  return i;
+}
+
+// Reads member record i, refilling the buffer or passing over data by
+// seeking as needed.
+void ReadOneMember(RecordReadAhead& records, std::int64_t fileSize, std::int32_t i, std::size_t columns,
+                   MemberTable& members, LoadEffects& effects) {
+  const std::int64_t flagBytes = 4 * static_cast<std::int64_t>(columns);
+  const std::int32_t nameLength = DecodeInt32(records.Take(4));
+  if (nameLength < 0) ThrowReadError();
+  const std::int64_t headSize = nameLength + flagBytes + 8;
+  if (headSize > fileSize - records.Position()) ThrowReadError();
+  const unsigned char* head = records.Take(static_cast<std::size_t>(headSize));
+
+  const unsigned char* flagValues = head + nameLength;
+  const std::int32_t dataLength = DecodeInt32(flagValues + flagBytes + 4);
+  if (dataLength < 0 || dataLength > fileSize - records.Position()) ThrowReadError();
+  records.Skip(dataLength);
+  AddMember({head, static_cast<std::size_t>(nameLength), flagValues, DecodeInt32(flagValues + flagBytes)}, columns,
+            members);
+  effects.SetProgressPosition(i + 1);
+  effects.ProcessMessages();
+}
+
 void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
                  MemberTable& members, LoadEffects& effects) {
   RecordReadAhead records(file);
   const auto columns = static_cast<std::size_t>(accountCount);
-  const std::int64_t flagBytes = 4 * static_cast<std::int64_t>(accountCount);
-  for (std::int32_t i = 0; i < memberCount; ++i) {
-    const std::int32_t nameLength = DecodeInt32(records.Take(4));
-    if (nameLength < 0) ThrowReadError();
-    const std::int64_t headSize = nameLength + flagBytes + 8;
-    if (headSize > fileSize - records.Position()) ThrowReadError();
-    const unsigned char* head = records.Take(static_cast<std::size_t>(headSize));
-
-    const unsigned char* flagValues = head + nameLength;
-    const std::int32_t dataLength = DecodeInt32(flagValues + flagBytes + 4);
-    if (dataLength < 0 || dataLength > fileSize - records.Position()) ThrowReadError();
-    records.Skip(dataLength);
-    // The name is unscrambled and the flags narrowed straight into the table.
-    const MemberTable::Room room =
-        members.Append(static_cast<std::size_t>(nameLength), DecodeInt32(flagValues + flagBytes));
-    UnscrambleBytes(head, static_cast<std::size_t>(nameLength), room.name);
-    for (std::size_t c = 0; c < columns; ++c) room.flags[c] = flagValues[4 * c];
-
-    effects.SetProgressPosition(i + 1);
-    effects.ProcessMessages();
+  for (std::int32_t i = 0; i < memberCount;) {
+    i = ReadBufferedMembers(records, i, memberCount, columns, members, effects);
+    if (i < memberCount) ReadOneMember(records, fileSize, i++, columns, members, effects);
   }
   records.HandBack();
 }

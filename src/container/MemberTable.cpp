@@ -1,25 +1,11 @@
 #include "container/MemberTable.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <stdexcept>
 
 #include "platform/Errors.h"
 
 namespace sorvane {
-
-GrowingBytes::~GrowingBytes() { std::free(data_); }
-
-void GrowingBytes::Grow(std::size_t more) {
-  if (more > SIZE_MAX / 2 - size_) throw std::bad_alloc();
-  const std::size_t wanted = std::max({size_ + more, 2 * capacity_, std::size_t{256}});
-  // realloc moves large blocks by remapping their pages, not by copying.
-  void* grown = std::realloc(data_, wanted);
-  if (grown == nullptr) throw std::bad_alloc();
-  data_ = static_cast<char*>(grown);
-  capacity_ = wanted;
-}
 
 void MemberTable::Add(std::string_view name, MemberFlags flags, std::int32_t storedSize) {
   if (sizes_.empty()) {
@@ -35,8 +21,8 @@ void MemberTable::Add(std::string_view name, MemberFlags flags, std::int32_t sto
 void MemberTable::Reserve(std::size_t count, std::size_t nameBytes) {
   names_.Reserve(nameBytes);
   flags_.Reserve(count * columns_);
-  nameEnds_.reserve(nameEnds_.size() + count);
-  sizes_.reserve(sizes_.size() + count);
+  nameEnds_.Reserve(count);
+  sizes_.Reserve(count);
 }
 
 void MemberTable::ThrowTooLarge() { throw ERangeError(texts::kRangeError); }

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <utility>
 #include <vector>
 
+#include "container/GrowingBytes.h"
 #include "platform/Text.h"
 
 namespace sorvane {
@@ -43,47 +43,6 @@ struct ContainerMember {
   std::string_view Name;   // unscrambled file name, Windows-1252 bytes
   MemberFlags Flags;       // one per visibility column; non-zero: visible
   std::int64_t StoredSize = 0;  // the size the member list shows
-};
-
-// Bytes that grow without being initialised first; large blocks grow in
-// place where the system allows, so a table of a million names is not
-// copied as it grows.
-class GrowingBytes {
- public:
-  GrowingBytes() = default;
-  GrowingBytes(GrowingBytes&& other) noexcept { Swap(other); }
-  GrowingBytes& operator=(GrowingBytes&& other) noexcept {
-    GrowingBytes gone(std::move(other));
-    Swap(gone);
-    return *this;
-  }
-  ~GrowingBytes();
-
-  std::size_t size() const { return size_; }
-  const char* data() const { return data_; }
-  // count more bytes at the end, for the caller to fill; valid until the
-  // next Append or Reserve.
-  char* Append(std::size_t count) {
-    if (capacity_ - size_ < count) Grow(count);
-    char* room = data_ + size_;
-    size_ += count;
-    return room;
-  }
-  void Reserve(std::size_t more) {
-    if (capacity_ - size_ < more) Grow(more);
-  }
-
- private:
-  void Grow(std::size_t more);
-  void Swap(GrowingBytes& other) noexcept {
-    std::swap(data_, other.data_);
-    std::swap(size_, other.size_);
-    std::swap(capacity_, other.capacity_);
-  }
-
-  char* data_ = nullptr;
-  std::size_t size_ = 0;
-  std::size_t capacity_ = 0;
 };
 
 // The catalogue's members, in file order. A container may hold a million
@@ -167,9 +126,9 @@ class MemberTable {
   std::size_t columns_ = 0;
   GrowingBytes names_;
   GrowingBytes flags_;
-  std::vector<std::uint32_t> nameEnds_;
+  GrowingArray<std::uint32_t> nameEnds_;
   // StoredSize is a 32-bit field of the file, widened when handed out.
-  std::vector<std::int32_t> sizes_;
+  GrowingArray<std::int32_t> sizes_;
 };
 
 }  // namespace sorvane

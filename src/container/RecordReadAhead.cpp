@@ -12,8 +12,10 @@ namespace {
 // dozen accounts. Reading it costs about what a read of four bytes costs.
 constexpr std::size_t kSmallRefill = 1024;
 // Dense records: large enough that the system calls no longer count, small
-// enough to stay in the processor's cache while the records are parsed.
-constexpr std::size_t kLargeRefill = 256 * 1024;
+// enough to stay in the processor's nearer caches while the records are
+// parsed (a record's length decides where the next one starts, so the parse
+// waits for every load).
+constexpr std::size_t kLargeRefill = 64 * 1024;
 
 }  // namespace
 
@@ -47,11 +49,7 @@ void RecordReadAhead::Refill(std::size_t count) {
   nextRefill_ = std::min(nextRefill_ * 2, kLargeRefill);
 }
 
-void RecordReadAhead::Skip(std::int64_t count) {
-  if (count <= static_cast<std::int64_t>(end_ - position_)) {
-    position_ += static_cast<std::size_t>(count);
-    return;
-  }
+void RecordReadAhead::SkipBeyondBuffer(std::int64_t count) {
   bufferStart_ = source_.Seek(Position() + count, SeekOrigin::Begin);
   position_ = end_ = 0;
   nextRefill_ = kSmallRefill;

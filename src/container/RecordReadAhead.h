@@ -32,7 +32,18 @@ class RecordReadAhead {
     return bytes;
   }
   // Passes over count bytes (count >= 0) without reading them.
-  void Skip(std::int64_t count);
+  void Skip(std::int64_t count) {
+    if (count <= static_cast<std::int64_t>(end_ - position_)) {
+      position_ += static_cast<std::size_t>(count);
+    } else {
+      SkipBeyondBuffer(count);
+    }
+  }
+  // The bytes already in the buffer ahead of the reader, for a caller that
+  // parses records in place; Advance(count) consumes count of them.
+  const unsigned char* Ahead() const { return buffer_.data() + position_; }
+  std::size_t AheadSize() const { return end_ - position_; }
+  void Advance(std::size_t count) { position_ += count; }
   // Where the reader stands in the source.
   std::int64_t Position() const { return bufferStart_ + static_cast<std::int64_t>(position_); }
   // Moves the source to Position(), for whoever reads on from there.
@@ -40,6 +51,7 @@ class RecordReadAhead {
 
  private:
   void Refill(std::size_t count);
+  void SkipBeyondBuffer(std::int64_t count);
 
   Stream& source_;
   std::vector<unsigned char> buffer_;

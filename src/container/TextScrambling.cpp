@@ -11,12 +11,6 @@ std::uint8_t Shift(std::size_t i, std::size_t n) { return static_cast<std::uint8
 
 }  // namespace
 
-void UnscrambleBytes(const unsigned char* scrambled, std::size_t n, char* plain) {
-  // The shift grows by 3 per byte; kept as a byte, the loop vectorises.
-  std::uint8_t shift = Shift(0, n);
-  for (std::size_t i = 0; i < n; ++i, shift += 3) plain[i] = static_cast<char>(scrambled[i] - shift);
-}
-
 AnsiString UnscrambleText(const AnsiString& scrambled) {
   AnsiString plain(scrambled.size(), '\0');
   UnscrambleBytes(reinterpret_cast<const unsigned char*>(scrambled.data()), scrambled.size(), plain.data());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "platform/Text.h"
 
@@ -15,8 +16,14 @@ namespace sorvane {
 AnsiString UnscrambleText(const AnsiString& scrambled);
 
 // The same for n stored bytes, written to plain (room for n bytes), for
-// callers that keep names in a block of their own.
-void UnscrambleBytes(const unsigned char* scrambled, std::size_t n, char* plain);
+// callers that keep names in a block of their own. Inline, as a load calls
+// it for a million short names.
+inline void UnscrambleBytes(const unsigned char* scrambled, std::size_t n, char* plain) {
+  // The shift of byte i is 3·i + n + 1; grown by 3 per byte and kept as a
+  // byte, the loop vectorises.
+  auto shift = static_cast<std::uint8_t>(n + 1);
+  for (std::size_t i = 0; i < n; ++i, shift += 3) plain[i] = static_cast<char>(scrambled[i] - shift);
+}
 
 // Plain text to stored bytes; n is the plain length.
 AnsiString ScrambleText(const AnsiString& plain);

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+#include <utility>
+
+namespace sorvane {
+
+// Bytes that grow at the end without being initialised first, for tables
+// that a load fills with a million entries. The block is sized once where
+// the final size is known (Reserve); growing beyond that moves large blocks
+// by remapping their pages, not by copying their bytes. Pages are taken a
+// stretch at a time just ahead of the bytes being appended, one system call
+// for many pages instead of a fault for each, and never far beyond what is
+// used.
+class GrowingBytes {
+ public:
+  GrowingBytes() = default;
+  GrowingBytes(GrowingBytes&& other) noexcept
+      : data_(std::exchange(other.data_, nullptr)),
+        size_(std::exchange(other.size_, 0)),
+        ready_(std::exchange(other.ready_, 0)),
+        capacity_(std::exchange(other.capacity_, 0)) {}
+  GrowingBytes& operator=(GrowingBytes&& other) noexcept {
+    GrowingBytes gone(std::move(other));
+    std::swap(data_, gone.data_);
+    std::swap(size_, gone.size_);
+    std::swap(ready_, gone.ready_);
+    std::swap(capacity_, gone.capacity_);
+    return *this;
+  }
+  ~GrowingBytes();
+
+  std::size_t size() const { return size_; }
+  const char* data() const { return data_; }
+  // count more bytes at the end, for the caller to fill; valid until the
+  // next Append or Reserve.
+  char* Append(std::size_t count) {
+    if (ready_ - size_ < count) Prepare(count);
+    char* room = data_ + size_;
+    size_ += count;
+    return room;
+  }
+  // Room for more bytes at the end without growing.
+  void Reserve(std::size_t more);
+
+ private:
+  void Grow(std::size_t more);
+  void Prepare(std::size_t count);
+
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+  std::size_t ready_ = 0;  // bytes [0, ready_) lie on pages already taken
+  std::size_t capacity_ = 0;
+};
+
+// A growing array of plain values kept in GrowingBytes.
+template <class T>
+class GrowingArray {
+  static_assert(std::is_trivially_copyable_v<T>);
+
+ public:
+  std::size_t size() const { return bytes_.size() / sizeof(T); }
+  bool empty() const { return bytes_.size() == 0; }
+  T operator[](std::size_t index) const {
+    T value;
+    std::memcpy(&value, bytes_.data() + index * sizeof(T), sizeof(T));
+    return value;
+  }
+  void push_back(T value) { std::memcpy(bytes_.Append(sizeof(T)), &value, sizeof(T)); }
+  // Room for count more values without growing.
+  void Reserve(std::size_t count) { bytes_.Reserve(count * sizeof(T)); }
+
+ private:
+  GrowingBytes bytes_;
+};
+
+}  // namespace sorvane
