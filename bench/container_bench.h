@@ -49,13 +49,14 @@ long PeakKiB(const ChildRun& run);
 int ChildCopy(const std::string& container, const std::string& member, const std::string& target);
 int ChildIdle();
 // Runs argv[0] with argv, its output thrown away, and prints its wall time
-// in seconds and its peak resident memory in KiB.
+// in seconds, its peak resident memory in KiB, the pages it was handed
+// (minor faults) and the page faults it trapped into (-1: not counted).
 int ChildMeasure(char** argv);
 
 // The figures, each with its peer: they print as they run.
 void LoadFigures(const std::string& folder);
 void CopyFigures(const std::string& folder, const std::string& self);
-// zvq (the program at zvq) as a whole process against cat.
+// zvq (the program at zvq) as a whole process against cat: time, pages, memory.
 void ProcessFigures(const std::string& folder, const std::string& self, const std::string& zvq);
 
 }  // namespace sorvane::bench
