@@ -3,9 +3,9 @@
 #include "app/TForm1.h"
 
 #include "app/DefaultErrorDisplay.h"
-#include "app/FormatSize.h"
 #include "components/setup/OrvelSetup.h"
 #include "platform/FilePath.h"
+#include "platform/FormatSize.h"
 
 namespace sorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/FormatSize.h"
+#include "platform/FormatSize.h"
 
 namespace sorvane::zvq {
 namespace {

@@ -2,7 +2,7 @@
 #include "ExitStatus.h"
 #include "TypedText.h"
 #include "ZvqCommands.h"
-#include "app/FormatSize.h"
+#include "platform/FormatSize.h"
 #include "app/Login.h"
 
 namespace sorvane::zvq {

@@ -4,8 +4,8 @@
 #include <exception>
 #include <thread>
 
-#include "app/FormatSize.h"
-#include "app/FormatTime.h"
+#include "platform/FormatSize.h"
+#include "platform/FormatTime.h"
 #include "components/update/StatusFormTexts.h"
 #include "components/update/TStatusForm.h"
 

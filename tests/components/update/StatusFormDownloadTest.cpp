@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "StatusFormRig.h"
-#include "app/FormatTime.h"
+#include "platform/FormatTime.h"
 #include "components/update/StatusFormTexts.h"
 
 namespace sorvane {

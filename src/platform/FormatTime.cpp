@@ -1,4 +1,4 @@
-#include "app/FormatTime.h"
+#include "platform/FormatTime.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "app/FormatSize.h"
+#include "platform/FormatSize.h"
 
 #include <gtest/gtest.h>
 
