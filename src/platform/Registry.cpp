@@ -42,6 +42,8 @@ bool Registry::OpenKey(const std::string& key, bool canCreate) {
     if (!canCreate) return false;
     try {
       store_.CreateKey(root_, path);
+    } catch (const ERegistryDamaged&) {
+      throw;
     } catch (const ERegistryException&) {
       return false;
     }
@@ -60,6 +62,8 @@ void Registry::Write(const std::string& name, const RegistryValue& value) {
   bool written = false;
   try {
     written = open_ && store_.WriteValue(root_, path_, name, value);
+  } catch (const ERegistryDamaged&) {
+    throw;
   } catch (const ERegistryException&) {
   }
   if (!written) Fail(texts::kRegSetDataFailed, name);
@@ -126,6 +130,8 @@ bool Registry::DeleteValue(const std::string& name) {
   if (!open_) return false;
   try {
     return store_.DeleteValue(root_, path_, name);
+  } catch (const ERegistryDamaged&) {
+    throw;
   } catch (const ERegistryException&) {
     return false;
   }
@@ -141,6 +147,8 @@ bool Registry::DeleteKey(const std::string& key) {
   if (path.empty() || !store_.KeyExists(root_, path)) return false;
   try {
     store_.DeleteKey(root_, path);
+  } catch (const ERegistryDamaged&) {
+    throw;
   } catch (const ERegistryException&) {
     return false;
   }

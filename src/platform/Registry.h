@@ -14,6 +14,13 @@ class ERegistryException : public Exception {
   using Exception::Exception;
 };
 
+// A store whose file is damaged: it is neither read as empty nor written.
+// Its text names the file; it passes through every layer that would turn a
+// refused write into the value's own failure or a plain "no".
+class ERegistryDamaged : public ERegistryException {
+  using ERegistryException::ERegistryException;
+};
+
 namespace texts {
 inline constexpr char kRegSetDataFailed[] = "Fehler beim Setzen der Daten für '%s'";
 inline constexpr char kRegInvalidDataType[] = "Ungültiger Datentyp für '%s'";

@@ -27,7 +27,9 @@ struct RegistryValue {
 //
 // Every call is complete in itself: a write is stored (or not at all) when it
 // returns. A failed write throws ERegistryException with a text naming what
-// failed; reads of a store that cannot be read behave as an empty tree.
+// failed; reads of a store that cannot be read behave as an empty tree. A
+// store that is damaged is another matter: every call, read or write,
+// throws ERegistryDamaged (Registry.h) and nothing is written to it.
 class RegistryStore {
  public:
   virtual ~RegistryStore() = default;

@@ -13,9 +13,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 
+#include "fakes/DamagedRegistryFile.h"
 #include "platform/Registry.h"
 #include "platform/posix/UserRegistry.h"
 
@@ -193,6 +195,30 @@ TEST_F(SqliteRegistryStoreTest, AFileThatIsNoRegistryIsRefusedAndLeftAsItWas) {
     EXPECT_EQ(ReadFile(File()), bytes);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
   }
+}
+
+TEST_F(SqliteRegistryStoreTest, ADamagedFileIsNamedOnEveryUseAndNeverWritten) {
+  const std::string bytes = MakeDamagedRegistryFile(folder_.string());
+  const std::string damaged = "Die Registrierung " + File().string() + " ist beschädigt; sie bleibt unverändert";
+  const auto expectDamaged = [&](const std::function<void()>& use, const char* what) {
+    try {
+      use();
+      ADD_FAILURE() << what << ": damage taken for an empty registry";
+    } catch (const ERegistryDamaged& e) {
+      EXPECT_EQ(e.what(), damaged) << what;
+    }
+  };
+  SqliteRegistryStore store(folder_.string());
+  Registry registry(store);
+  registry.SetRootKey(RegistryRoot::LocalMachine);
+  // The registration's first step opens a key that no write ever made.
+  expectDamaged([&] { registry.OpenKey("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sorvane", true); },
+                "opening for the registration");
+  expectDamaged([&] { store.ReadValue(RegistryRoot::CurrentUser, kKey + 1, "Wert1"); }, "reading a value");
+  expectDamaged([&] { store.CreateKey(RegistryRoot::CurrentUser, "Neu"); }, "making a key");
+  expectDamaged([&] { store.DeleteKey(RegistryRoot::CurrentUser, "SOFTWARE"); }, "deleting a key");
+  EXPECT_EQ(ReadFile(File()), bytes);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1) << "no journal left";
 }
 
 TEST_F(SqliteRegistryStoreTest, TheUsersFolderFollowsTheEnvironment) {

@@ -16,7 +16,9 @@ constexpr char kHelp[] =
     "Befehle:\n"
     "  query SCHLÜSSEL [WERT]           die Werte des Schlüssels zeigen (Name, Typ, Daten durch\n"
     "                                   Tabulatoren getrennt), danach seine Unterschlüssel;\n"
-    "                                   mit WERT nur diesen Wert\n"
+    "                                   mit WERT nur diesen Wert. In Namen und Texten stehen\n"
+    "                                   \\\\, \\t, \\r und \\n für Backslash, Tabulator,\n"
+    "                                   Wagenrücklauf und Zeilenvorschub\n"
     "  add SCHLÜSSEL [/v NAME | /ve] [/t TYP] [/d DATEN] [/f]\n"
     "                                   den Schlüssel anlegen und den Wert setzen; TYP ist\n"
     "                                   REG_SZ (Vorgabe), REG_DWORD (dezimal oder 0x...) oder\n"
@@ -37,7 +39,7 @@ constexpr char kHelp[] =
     "  --version                        die Version zeigen\n"
     "\n"
     "Exit-Status: 0 erledigt; 1 der Schlüssel oder Wert fehlt; 2 falscher Aufruf;\n"
-    "3 die Registrierung konnte nicht geschrieben werden.\n";
+    "3 die Registrierung konnte nicht geschrieben werden oder ist beschädigt.\n";
 
 constexpr char kVersion[] = "orvelreg " SORVANE_VERSION "\n";
 

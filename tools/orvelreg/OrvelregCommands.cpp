@@ -19,12 +19,6 @@ struct Target {
   std::string display;  // the key as the user wrote it, for messages
 };
 
-std::string Folded(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 int Report(OrvelregServices& services, int status, const std::string& text) {
   services.err << "orvelreg: " << text << ".\n";
   return status;
@@ -49,11 +43,28 @@ std::string Hex(const std::string& bytes) {
   return out;
 }
 
-// Name<TAB>type<TAB>data; texts up to their first NUL, as a reader of the
-// value gets them.
+// A name or text with the characters that would break a line of the query
+// output apart escaped: "\\", "\t", "\r", "\n". Within a key path the
+// backslash is only ever the separator and stays as it is.
+std::string Escaped(const std::string& text, bool keyPath = false) {
+  std::string out;
+  for (char c : text) {
+    if (c == '\\' && !keyPath) out += "\\\\";
+    else if (c == '\t') out += "\\t";
+    else if (c == '\r') out += "\\r";
+    else if (c == '\n') out += "\\n";
+    else out += c;
+  }
+  return out;
+}
+
+// Name<TAB>type<TAB>data, names and texts escaped; texts up to their first
+// NUL, as a reader of the value gets them.
 std::string QueryLine(CodePage& codePage, const std::string& name, const RegistryValue& value) {
-  std::string line = (name.empty() ? std::string("(Standard)") : codePage.AnsiToUtf8(name)) + '\t' + TypeName(value.type) + '\t';
-  if (value.type == RegistryType::String) return line + codePage.AnsiToUtf8(value.data.substr(0, value.data.find('\0')));
+  std::string line =
+      (name.empty() ? std::string("(Standard)") : Escaped(codePage.AnsiToUtf8(name))) + '\t' + TypeName(value.type) + '\t';
+  if (value.type == RegistryType::String)
+    return line + Escaped(codePage.AnsiToUtf8(value.data.substr(0, value.data.find('\0'))));
   if (value.type == RegistryType::DWord && value.data.size() == 4) {
     unsigned long number = 0;
     for (int i = 3; i >= 0; --i) number = (number << 8) | static_cast<unsigned char>(value.data[i]);
@@ -108,7 +119,7 @@ int Query(const Target& target, OrvelregServices& services) {
       services.out << QueryLine(services.codePage, name, *value) << '\n';
   const std::string prefix = std::string(RootName(target.root)) + '\\' + (target.key.empty() ? "" : target.key + '\\');
   for (const std::string& sub : store.SubKeyNames(target.root, target.key))
-    services.out << services.codePage.AnsiToUtf8(prefix + sub) << '\n';
+    services.out << Escaped(services.codePage.AnsiToUtf8(prefix + sub), true) << '\n';
   return kDone;
 }
 
@@ -142,6 +153,12 @@ int Delete(const Target& target, OrvelregServices& services) {
 }
 
 }  // namespace
+
+std::string Folded(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
 
 int RunOrvelreg(const std::vector<std::string>& arguments, OrvelregServices& services) {
   auto parsed = ParseArguments(arguments, services.out, services.err);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 
 #include "OrvelregArguments.h"
@@ -76,6 +77,22 @@ std::string ValueLine(const std::string& name, const RegistryValue& value) {
   return line + HexData("hex(" + std::to_string(static_cast<unsigned>(value.type)) + "):", value.data, line.size());
 }
 
+// The path of key as the registry spells it, whatever case the user typed:
+// each component as its key was created.
+std::string StoredSpelling(RegistryStore& store, RegistryRoot root, const std::string& key) {
+  std::string stored;
+  std::size_t start = 0;
+  while (start < key.size()) {
+    const std::size_t end = std::min(key.find('\\', start), key.size());
+    std::string component = key.substr(start, end - start);
+    for (const std::string& sub : store.SubKeyNames(root, stored))
+      if (Folded(sub) == Folded(component)) component = sub;
+    stored += (stored.empty() ? "" : "\\") + component;
+    start = end + 1;
+  }
+  return stored;
+}
+
 void ExportKey(RegistryStore& store, RegistryRoot root, const std::string& key, std::ostream& out) {
   out << '[' << RootName(root) << (key.empty() ? "" : "\\") << KeyLine(key) << ']' << kLineEnd;
   for (const std::string& name : store.ValueNames(root, key))
@@ -91,7 +108,7 @@ void ExportRegedit4(RegistryStore& store, const std::optional<RegistryRoot>& roo
                     std::ostream& out) {
   out << "REGEDIT4" << kLineEnd << kLineEnd;
   if (root) {
-    ExportKey(store, *root, key, out);
+    ExportKey(store, *root, StoredSpelling(store, *root, key), out);
     return;
   }
   ExportKey(store, RegistryRoot::LocalMachine, "", out);

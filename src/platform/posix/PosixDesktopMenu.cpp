@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "platform/Errors.h"
+#include "platform/posix/HomeFolder.h"
 
 namespace sorvane {
 namespace {
@@ -98,11 +99,7 @@ void UpdateMimeDatabase(const std::string& mimeFolder) {
 PosixDesktopMenu::PosixDesktopMenu(std::string dataHome) : dataHome_(std::move(dataHome)) {}
 
 std::string PosixDesktopMenu::DataHome() {
-  if (!dataHome_.empty()) return dataHome_;
-  // Relative values are invalid by the base directory rules and ignored.
-  if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/') return data;
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : "") + "/.local/share";
+  return dataHome_.empty() ? UserDataFolder() : dataHome_;
 }
 
 std::string PosixDesktopMenu::IconPath(const std::string& name) { return DataHome() + kIconFolder + name + ".png"; }

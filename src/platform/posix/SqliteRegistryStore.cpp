@@ -66,11 +66,19 @@ bool MakeFolders(const std::string& folder) {
   return mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-// One prepared statement with its bindings, finalised on every way out.
+[[noreturn]] void ReportDamaged(const std::string& file) {
+  throw ERegistryDamaged(FormatText(texts::kRegistryDamaged, file));
+}
+
+// One prepared statement with its bindings, finalised on every way out. A
+// step on which SQLite finds the file corrupt throws ERegistryDamaged.
 class Statement {
  public:
-  Statement(sqlite3* db, const char* sql) : db_(db) {
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) stmt_ = nullptr;
+  Statement(sqlite3* db, const std::string& file, const char* sql) : db_(db), file_(file) {
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) != SQLITE_OK) {
+      if (sqlite3_errcode(db) == SQLITE_CORRUPT) ReportDamaged(file);
+      stmt_ = nullptr;
+    }
   }
   ~Statement() { sqlite3_finalize(stmt_); }
   Statement(const Statement&) = delete;
@@ -88,7 +96,11 @@ class Statement {
     return *this;
   }
   // SQLITE_ROW, SQLITE_DONE or an error code.
-  int Step() { return stmt_ ? sqlite3_step(stmt_) : sqlite3_errcode(db_); }
+  int Step() {
+    const int result = stmt_ ? sqlite3_step(stmt_) : sqlite3_errcode(db_);
+    if (result == SQLITE_CORRUPT) ReportDamaged(file_);
+    return result;
+  }
   bool Run() { return Step() == SQLITE_DONE; }
   int Int(int column) { return sqlite3_column_int(stmt_, column); }
   std::string Bytes(int column) {
@@ -99,6 +111,7 @@ class Statement {
 
  private:
   sqlite3* db_;
+  const std::string& file_;
   sqlite3_stmt* stmt_ = nullptr;
 };
 
@@ -130,6 +143,9 @@ class SqliteRegistryStore::Transaction {
         break;
       case Kind::Foreign:
         Refuse();
+      case Kind::Damaged:
+        Rollback();
+        ReportDamaged(store_.file_);
     }
     store.ours_ = true;
   }
@@ -154,6 +170,10 @@ class SqliteRegistryStore::Transaction {
     open_ = false;
   }
   [[noreturn]] void Fail() {
+    if (sqlite3_errcode(store_.db_) == SQLITE_CORRUPT) {
+      Rollback();
+      ReportDamaged(store_.file_);
+    }
     std::string text = FormatText(texts::kRegistryNotWritable, store_.file_) + " (" + sqlite3_errmsg(store_.db_) + ")";
     Rollback();
     throw ERegistryException(text);
@@ -197,29 +217,45 @@ bool SqliteRegistryStore::Open(bool forWrite) {
 
 SqliteRegistryStore::Kind SqliteRegistryStore::Identify() {
   // Only reads here: a file that turns out not to be ours is never written.
-  Statement id(db_, "PRAGMA application_id");
-  if (!id.Ok() || id.Step() != SQLITE_ROW) return Kind::Foreign;  // not SQLite at all
-  const int application = id.Int(0);
-  if (application == kApplicationId) {
-    Statement version(db_, "PRAGMA user_version");
-    return version.Step() == SQLITE_ROW && version.Int(0) == kSchemaVersion ? Kind::Ours : Kind::Foreign;
+  try {
+    Statement id(db_, file_, "PRAGMA application_id");
+    if (!id.Ok() || id.Step() != SQLITE_ROW) return Kind::Foreign;  // not SQLite at all
+    const int application = id.Int(0);
+    if (application == kApplicationId) {
+      Statement version(db_, file_, "PRAGMA user_version");
+      if (version.Step() != SQLITE_ROW || version.Int(0) != kSchemaVersion) return Kind::Foreign;
+      return Intact() ? Kind::Ours : Kind::Damaged;
+    }
+    if (application != 0) return Kind::Foreign;
+    Statement tables(db_, file_, "SELECT count(*) FROM sqlite_schema");
+    return tables.Step() == SQLITE_ROW && tables.Int(0) == 0 ? Kind::Empty : Kind::Foreign;
+  } catch (const ERegistryDamaged&) {
+    return Kind::Damaged;
   }
-  if (application != 0) return Kind::Foreign;
-  Statement tables(db_, "SELECT count(*) FROM sqlite_schema");
-  return tables.Step() == SQLITE_ROW && tables.Int(0) == 0 ? Kind::Empty : Kind::Foreign;
+}
+
+bool SqliteRegistryStore::Intact() {
+  // Damage in pages that a lookup happens not to touch would otherwise show
+  // as a missing key, so the whole file is checked once per connection.
+  if (checked_) return true;
+  Statement check(db_, file_, "PRAGMA quick_check(1)");
+  checked_ = check.Step() == SQLITE_ROW && check.Bytes(0) == "ok";
+  return checked_;
 }
 
 bool SqliteRegistryStore::Readable() {
   if (ours_) return true;
   if (!Open(false)) return false;
-  ours_ = Identify() == Kind::Ours;
+  const Kind kind = Identify();
+  if (kind == Kind::Damaged) ReportDamaged(file_);
+  ours_ = kind == Kind::Ours;
   return ours_;
 }
 
 bool SqliteRegistryStore::KeyExists(RegistryRoot root, const std::string& key) {
   if (key.empty()) return true;
   if (!Readable()) return false;
-  Statement find(db_, "SELECT 1 FROM keys WHERE root = ?1 AND path = ?2");
+  Statement find(db_, file_, "SELECT 1 FROM keys WHERE root = ?1 AND path = ?2");
   find.Bind(1, RootNumber(root)).Bind(2, Folded(key));
   return find.Step() == SQLITE_ROW;
 }
@@ -233,7 +269,7 @@ void SqliteRegistryStore::CreateKey(RegistryRoot root, const std::string& key) {
   for (std::size_t end = 0; end != std::string::npos;) {
     end = key.find('\\', end + 1);
     const std::string path = key.substr(0, end);
-    Statement insert(transaction.Db(),
+    Statement insert(transaction.Db(), file_,
                      "INSERT INTO keys(root, path, parent, name) VALUES(?1, ?2, ?3, ?4) "
                      "ON CONFLICT(root, path) DO NOTHING");
     insert.Bind(1, RootNumber(root)).Bind(2, Folded(path)).Bind(3, Folded(ParentOf(path))).Bind(4, LastComponent(path));
@@ -249,7 +285,7 @@ void SqliteRegistryStore::DeleteKey(RegistryRoot root, const std::string& key) {
   const auto [low, high] = SubtreeBounds(folded);
   for (const char* sql : {"DELETE FROM keys WHERE root = ?1 AND (path = ?2 OR (path >= ?3 AND path < ?4))",
                           "DELETE FROM vals WHERE root = ?1 AND (key = ?2 OR (key >= ?3 AND key < ?4))"}) {
-    Statement erase(transaction.Db(), sql);
+    Statement erase(transaction.Db(), file_, sql);
     erase.Bind(1, RootNumber(root)).Bind(2, folded).Bind(3, low).Bind(4, high);
     transaction.Check(erase.Run());
   }
@@ -259,7 +295,7 @@ void SqliteRegistryStore::DeleteKey(RegistryRoot root, const std::string& key) {
 std::vector<std::string> SqliteRegistryStore::SubKeyNames(RegistryRoot root, const std::string& key) {
   std::vector<std::string> names;
   if (!Readable()) return names;
-  Statement list(db_, "SELECT name FROM keys WHERE root = ?1 AND parent = ?2 ORDER BY path");
+  Statement list(db_, file_, "SELECT name FROM keys WHERE root = ?1 AND parent = ?2 ORDER BY path");
   list.Bind(1, RootNumber(root)).Bind(2, Folded(key));
   while (list.Step() == SQLITE_ROW) names.push_back(list.Bytes(0));
   return names;
@@ -268,7 +304,7 @@ std::vector<std::string> SqliteRegistryStore::SubKeyNames(RegistryRoot root, con
 std::vector<std::string> SqliteRegistryStore::ValueNames(RegistryRoot root, const std::string& key) {
   std::vector<std::string> names;
   if (!Readable()) return names;
-  Statement list(db_, "SELECT name FROM vals WHERE root = ?1 AND key = ?2 ORDER BY folded");
+  Statement list(db_, file_, "SELECT name FROM vals WHERE root = ?1 AND key = ?2 ORDER BY folded");
   list.Bind(1, RootNumber(root)).Bind(2, Folded(key));
   while (list.Step() == SQLITE_ROW) names.push_back(list.Bytes(0));
   return names;
@@ -277,7 +313,7 @@ std::vector<std::string> SqliteRegistryStore::ValueNames(RegistryRoot root, cons
 std::optional<RegistryValue> SqliteRegistryStore::ReadValue(RegistryRoot root, const std::string& key,
                                                             const std::string& name) {
   if (!Readable()) return std::nullopt;
-  Statement read(db_, "SELECT type, data FROM vals WHERE root = ?1 AND key = ?2 AND folded = ?3");
+  Statement read(db_, file_, "SELECT type, data FROM vals WHERE root = ?1 AND key = ?2 AND folded = ?3");
   read.Bind(1, RootNumber(root)).Bind(2, Folded(key)).Bind(3, Folded(name));
   if (read.Step() != SQLITE_ROW) return std::nullopt;
   return RegistryValue{static_cast<RegistryType>(read.Int(0)), read.Bytes(1)};
@@ -288,10 +324,10 @@ bool SqliteRegistryStore::WriteValue(RegistryRoot root, const std::string& key, 
   if (!KeyExists(root, key)) return false;
   Transaction transaction(*this);
   // The key may have gone between the look and the lock.
-  Statement find(transaction.Db(), "SELECT 1 FROM keys WHERE root = ?1 AND path = ?2");
+  Statement find(transaction.Db(), file_, "SELECT 1 FROM keys WHERE root = ?1 AND path = ?2");
   find.Bind(1, RootNumber(root)).Bind(2, Folded(key));
   if (!key.empty() && find.Step() != SQLITE_ROW) return false;
-  Statement write(transaction.Db(),
+  Statement write(transaction.Db(), file_,
                   "INSERT INTO vals(root, key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
                   "ON CONFLICT(root, key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
   write.Bind(1, RootNumber(root)).Bind(2, Folded(key)).Bind(3, Folded(name)).Bind(4, name);
@@ -304,7 +340,7 @@ bool SqliteRegistryStore::WriteValue(RegistryRoot root, const std::string& key, 
 bool SqliteRegistryStore::DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) {
   if (!ReadValue(root, key, name)) return false;
   Transaction transaction(*this);
-  Statement erase(transaction.Db(), "DELETE FROM vals WHERE root = ?1 AND key = ?2 AND folded = ?3");
+  Statement erase(transaction.Db(), file_, "DELETE FROM vals WHERE root = ?1 AND key = ?2 AND folded = ?3");
   erase.Bind(1, RootNumber(root)).Bind(2, Folded(key)).Bind(3, Folded(name));
   transaction.Check(erase.Run());
   const bool deleted = sqlite3_changes(transaction.Db()) > 0;

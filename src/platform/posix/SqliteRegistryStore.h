@@ -20,7 +20,9 @@ namespace sorvane {
 //
 // A file that is not a registry database (not SQLite at all, or another
 // program's SQLite database) is left exactly as it is: reads see an empty
-// tree and every change throws ERegistryException.
+// tree and every change throws ERegistryException. Our database damaged (SQLite
+// finds it corrupt) is left as it is too, but every read and change throws
+// ERegistryDamaged, so that damage never reads as a missing key.
 class SqliteRegistryStore : public RegistryStore {
  public:
   static constexpr char kFileName[] = "registry.sqlite3";
@@ -43,7 +45,7 @@ class SqliteRegistryStore : public RegistryStore {
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
 
  private:
-  enum class Kind { Ours, Empty, Foreign };
+  enum class Kind { Ours, Empty, Foreign, Damaged };
   class Transaction;
 
   // Opens the connection; false when there is nothing to read (no file yet)
@@ -51,13 +53,16 @@ class SqliteRegistryStore : public RegistryStore {
   // open or create the file.
   bool Open(bool forWrite);
   Kind Identify();
-  // True when reads may query the tables.
+  // True when reads may query the tables; throws ERegistryDamaged.
   bool Readable();
+  // Our database passes SQLite's check of its structure.
+  bool Intact();
 
   std::string folder_;
   std::string file_;
   sqlite3* db_ = nullptr;
-  bool ours_ = false;  // the tables exist (it stays so for this connection)
+  bool ours_ = false;     // the tables exist (it stays so for this connection)
+  bool checked_ = false;  // the file passed the structure check
 };
 
 namespace texts {
@@ -65,6 +70,7 @@ inline constexpr char kRegistryNotWritable[] = "Die Registrierung %s kann nicht 
 inline constexpr char kRegistryForeignFile[] =
     "Die Datei %s ist keine Registrierungsdatenbank; sie bleibt unverändert";
 inline constexpr char kRegistryBadKeyName[] = "Ungültiger Schlüsselname '%s'";
+inline constexpr char kRegistryDamaged[] = "Die Registrierung %s ist beschädigt; sie bleibt unverändert";
 }  // namespace texts
 
 }  // namespace sorvane

@@ -1,10 +1,8 @@
 #include "platform/posix/UserRegistry.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 
+#include "platform/posix/HomeFolder.h"
 #include "platform/posix/SqliteRegistryStore.h"
 
 namespace sorvane {
@@ -13,13 +11,6 @@ namespace {
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
   return value ? value : "";
-}
-
-std::string HomeFolder() {
-  if (std::string home = Environment("HOME"); !home.empty()) return home;
-  // A service started without HOME still has an entry in the user database.
-  const passwd* entry = getpwuid(geteuid());
-  return entry && entry->pw_dir ? entry->pw_dir : "";
 }
 
 }  // namespace

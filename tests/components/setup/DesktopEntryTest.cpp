@@ -1,12 +1,14 @@
 // The desktop menu entry: quoting of awkward paths, and the real menu's
 // files checked by desktop-file-validate.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "components/setup/DesktopEntry.h"
@@ -93,6 +95,20 @@ TEST_F(PosixDesktopMenuTest, AnUnwritableFolderIsACreateError) {
               "Datei " + (root_ / "data/icons/hicolor/32x32/apps/orvel-sorvane.png").string() +
                   " kann nicht erstellt werden");
   }
+}
+
+TEST_F(PosixDesktopMenuTest, WithoutHomeTheUserDatabaseNamesTheFolder) {
+  std::optional<std::string> saved[2];
+  const char* names[] = {"HOME", "XDG_DATA_HOME"};
+  for (int i = 0; i < 2; ++i) {
+    if (const char* value = std::getenv(names[i])) saved[i] = value;
+    unsetenv(names[i]);
+  }
+  const passwd* entry = getpwuid(geteuid());
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ(PosixDesktopMenu().IconPath("orvel-sorvane"),
+            std::string(entry->pw_dir) + "/.local/share/icons/hicolor/32x32/apps/orvel-sorvane.png");
+  for (int i = 0; i < 2; ++i) saved[i] ? (void)setenv(names[i], saved[i]->c_str(), 1) : (void)unsetenv(names[i]);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "RunProgram.h"
+#include "fakes/DamagedRegistryFile.h"
 
 namespace sorvane {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(OrvelregTest, AddsQueriesAndDeletesValuesAndKeys) {
   Ok({"add", "HKCU\\SOFTWARE\\Orvel\\Sorvane", "/v", "UpdateInterval", "/t", "REG_DWORD", "/d", "4294967295"});
 
   EXPECT_EQ(Ok({"query", kKey}),
-            "(Standard)\tREG_SZ\tZürich \"C:\\Programme\"\n"
+            "(Standard)\tREG_SZ\tZürich \"C:\\\\Programme\"\n"
             "OnlyUpdate\tREG_SZ\t\n"
             "Update\tREG_BINARY\t0000000000E4E540\n"
             "UpdateInterval\tREG_DWORD\t16\n"
@@ -66,6 +67,15 @@ TEST_F(OrvelregTest, AddsQueriesAndDeletesValuesAndKeys) {
   EXPECT_EQ(Ok({"query", "HKLM\\SOFTWARE\\Orvel"}), "");
 }
 
+TEST_F(OrvelregTest, QueryEscapesWhatWouldBreakItsLinesApart) {
+  Ok({"add", kKey, "/v", "Zwei\nZeilen", "/d", "Tab\there\r\nC:\\neu\\"});
+  Ok({"add", "HKLM\\SOFTWARE\\Orvel\\Sorvane\\Mit\tTab"});
+  EXPECT_EQ(Ok({"query", kKey}),
+            "Zwei\\nZeilen\tREG_SZ\tTab\\there\\r\\nC:\\\\neu\\\\\n"
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvel\\Sorvane\\Mit\\tTab\n");
+  EXPECT_NE(Ok({"--help"}).find("\\\\, \\t, \\r und \\n"), std::string::npos);
+}
+
 TEST_F(OrvelregTest, ExportsTheTreeInTheRegistryEditorsFormat) {
   Ok({"add", kKey, "/v", "Pfad \"alt\"", "/d", "C:\\Programme\\Zürich"});
   Ok({"add", kKey, "/v", "Zeilen", "/d", "eins\nzwei"});
@@ -76,8 +86,9 @@ TEST_F(OrvelregTest, ExportsTheTreeInTheRegistryEditorsFormat) {
 
   EXPECT_EQ(Ok({"export", "HKLM\\software\\orvel"}),
             "REGEDIT4\r\n\r\n"
-            "[HKEY_LOCAL_MACHINE\\software\\orvel]\r\n\r\n"
-            "[HKEY_LOCAL_MACHINE\\software\\orvel\\Sorvane]\r\n"
+            // The keys as the registry spells them, not as they were asked for.
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvel]\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvel\\Sorvane]\r\n"
             "\"Pfad \\\"alt\\\"\"=\"C:\\\\Programme\\\\Z\xFCrich\"\r\n"
             // Long data goes on below a trailing backslash; no line is longer than 80.
             "\"Update\"=hex:aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,aa,\\\r\n"
@@ -85,7 +96,7 @@ TEST_F(OrvelregTest, ExportsTheTreeInTheRegistryEditorsFormat) {
             "\"UpdateInterval\"=dword:00000007\r\n"
             // A line break cannot stand between quotes: the text goes as bytes.
             "\"Zeilen\"=hex(1):65,69,6e,73,0a,7a,77,65,69,00\r\n\r\n"
-            "[HKEY_LOCAL_MACHINE\\software\\orvel\\Sorvane\\Unter]\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvel\\Sorvane\\Unter]\r\n"
             "@=\"\"\r\n\r\n");
   const std::string everything = Ok({"export"});
   EXPECT_NE(everything.find("[HKEY_LOCAL_MACHINE]\r\n"), std::string::npos);
@@ -118,6 +129,20 @@ TEST_F(OrvelregTest, WrongUsageEndsWithStatusTwoAndHelpIsGerman) {
   EXPECT_NE(help.find("Aufruf: orvelreg"), std::string::npos);
   EXPECT_NE(help.find("Exit-Status: 0 erledigt; 1 der Schlüssel oder Wert fehlt; 2 falscher Aufruf"), std::string::npos);
   EXPECT_EQ(Ok({"--version"}), "orvelreg 1.0.0\n");
+}
+
+TEST_F(OrvelregTest, ADamagedRegistryIsNamedNotTakenForAMissingKey) {
+  const std::string bytes = MakeDamagedRegistryFile(folder_.string());
+  for (const std::vector<std::string>& use : std::vector<std::vector<std::string>>{
+           {"query", "HKCU\\SOFTWARE\\Orvel\\Sorvane"}, {"query", kKey}, {"add", kKey, "/v", "OnlyUpdate"}, {"export"}}) {
+    const ProgramResult result = Run(use);
+    EXPECT_EQ(result.status, 3) << use[0];
+    EXPECT_EQ(result.err, "orvelreg: Die Registrierung " + (folder_ / "registry.sqlite3").string() +
+                              " ist beschädigt; sie bleibt unverändert.\n");
+  }
+  std::ostringstream now;
+  now << std::ifstream(folder_ / "registry.sqlite3", std::ios::binary).rdbuf();
+  EXPECT_TRUE(now.str() == bytes) << "the damaged file was written";
 }
 
 TEST_F(OrvelregTest, AFileThatIsNoRegistryIsReportedAndKept) {
