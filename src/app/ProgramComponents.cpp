@@ -19,7 +19,8 @@ class NoDesktopMenu final : public DesktopMenu {
 }  // namespace
 
 ProgramComponents::ProgramComponents(UpdateComponentOwner& owner, const UpdateComponentServices& update,
-                                     const SetupServices& setup, ProgramUpdates updates) {
+                                     const SetupServices& setup, ProgramUpdates updates)
+    : application_(setup.application) {
   if (updates == ProgramUpdates::SelfUpdate) {
     update_ = std::make_unique<TOrvelUpdateFile>(owner, update);
     ApplyMainWindowValues(*update_);

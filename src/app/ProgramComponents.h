@@ -37,12 +37,14 @@ class ProgramComponents : public StartupComponents {
   void AutomaticUpdate() override {
     if (update_ != nullptr) update_->AutomaticUpdate("", false, 0);
   }
+  bool Terminated() override { return application_.Terminated(); }
 
   TOrvelSetup& Setup() { return *setup_; }
   // Null under package management.
   TOrvelUpdateFile* Update() { return update_.get(); }
 
  private:
+  ApplicationControl& application_;
   std::unique_ptr<TOrvelUpdateFile> update_;
   std::unique_ptr<DesktopMenu> noMenu_;
   std::unique_ptr<TOrvelSetup> setup_;

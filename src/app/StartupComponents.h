@@ -24,6 +24,10 @@ class StartupComponents {
   // The scheduled update check; returns when it and any update wizard it
   // shows are over, or has asked the program to end.
   virtual void AutomaticUpdate() = 0;
+
+  // True once the program has been asked to end (an uninstall run, or the
+  // update check with "OnlyUpdate"): the window is never shown.
+  virtual bool Terminated() = 0;
 };
 
 // The About box.

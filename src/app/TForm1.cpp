@@ -65,6 +65,9 @@ void TForm1::FormCreate() {
     const bool creatorPresent = services_.files.FileExists(services_.programFile.ProgramFolder() + kCreatorProgram);
     components_->SetZIPFileName(creatorPresent ? "ZVQ1.zip" : "ZVQ2.zip");
     components_->AutomaticUpdate();
+    // "OnlyUpdate" ends the program after the wizard, and so does an
+    // uninstall run after "&Nein": the window is never shown.
+    if (components_->Terminated()) return;
   }
   view_.SetCaption(ApplicationTitle);
   CreateFileList();

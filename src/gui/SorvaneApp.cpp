@@ -36,6 +36,12 @@ bool SorvaneApp::OnInit() {
   return true;
 }
 
+int SorvaneApp::OnRun() {
+  // An end asked for while the windows were being made takes effect now.
+  if (program_) program_->MainLoopStarts();
+  return wxApp::OnRun();
+}
+
 int SorvaneApp::OnExit() {
   // The windows are gone by now; the behaviour behind them goes last.
   program_.reset();

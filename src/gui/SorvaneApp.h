@@ -16,6 +16,7 @@ namespace sorvane {
 class SorvaneApp : public wxApp {
  public:
   bool OnInit() override;
+  int OnRun() override;
   int OnExit() override;
   void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const override;
 

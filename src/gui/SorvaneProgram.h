@@ -62,6 +62,9 @@ class SorvaneProgram {
   // has the wait window and a failure shows over the shown main window.
   void Show();
   bool Terminated() const { return application_.Terminated(); }
+  // The message loop is about to start: an end asked for while the windows
+  // were being made takes effect now.
+  void MainLoopStarts() { application_.MainLoopStarts(); }
 
   Form1Frame& MainWindow() { return *form1_; }
   Form5Frame& PreviewWindow() { return *form5_; }

@@ -20,13 +20,35 @@ wxWindow* TopLevelWindow(int index) {
   return *it;
 }
 
+// The controls below parent whose font is parent's former one, and theirs
+// in turn. A control with a font of its own keeps it, and so do the controls
+// below it; windows of their own (dialogs the window owns) are left alone.
+void SetFontBelow(wxWindow& parent, const wxFont& before, const wxFont& font) {
+  for (wxWindow* child : parent.GetChildren()) {
+    if (child->IsTopLevel() || child->GetFont() != before) continue;
+    SetFontBelow(*child, before, font);
+    child->SetFont(font);
+  }
+}
+
 }  // namespace
+
+WxApplicationControl::WxApplicationControl() { Register(); }
 
 void WxApplicationControl::Terminate() {
   if (terminated_) return;
-  terminated_ = true;
-  // Queued: it runs when the message loop does.
+  terminated_ = pending_ = true;
+  if (wxTheApp->IsMainLoopRunning()) EndWhenIdle();
+}
+
+void WxApplicationControl::MainLoopStarts() {
+  if (pending_) EndWhenIdle();
+}
+
+void WxApplicationControl::EndWhenIdle() {
+  // Queued: it runs when the loop does.
   wxTheApp->CallAfter([this] {
+    pending_ = false;
     if (main_ != nullptr) {
       main_->Close(true);
     } else {
@@ -34,6 +56,10 @@ void WxApplicationControl::Terminate() {
     }
   });
 }
+
+int WxApplicationControl::Enter(wxDialog* /*dialog*/) { return pending_ ? wxID_CANCEL : wxID_NONE; }
+
+void WxApplicationControl::Exit(wxDialog* /*dialog*/) {}
 
 std::string WxApplicationWindows::MessageFontFace() {
   // GTK has no message font of its own: dialogs use the desktop's default
@@ -47,8 +73,12 @@ int WxApplicationWindows::FontPointSize(int window) { return TopLevelWindow(wind
 
 void WxApplicationWindows::SetFontFace(int window, const std::string& face) {
   wxWindow* target = TopLevelWindow(window);
-  wxFont font = target->GetFont();
+  const wxFont before = target->GetFont();
+  wxFont font = before;
   font.SetFaceName(Wx(face));
+  // A font set on a window reaches only the controls made after it; the
+  // controls that took the window's font are given the new one here.
+  SetFontBelow(*target, before, font);
   target->SetFont(font);
 }
 

@@ -27,6 +27,8 @@ class RecordingComponents : public StartupComponents {
   std::vector<std::string> calls;
   bool uninstalled = false;
   bool failRegistration = false;
+  bool onlyUpdate = false;  // the update check ends the program
+  bool terminated = false;
   bool Uninstalled() override {
     calls.push_back("Uninstalled");
     return uninstalled;
@@ -36,7 +38,11 @@ class RecordingComponents : public StartupComponents {
     if (failRegistration) throw Exception("Registrierung verweigert");
   }
   void SetZIPFileName(const std::string& name) override { calls.push_back("ZIPFileName " + name); }
-  void AutomaticUpdate() override { calls.push_back("AutomaticUpdate"); }
+  void AutomaticUpdate() override {
+    calls.push_back("AutomaticUpdate");
+    terminated = terminated || onlyUpdate;
+  }
+  bool Terminated() override { return terminated; }
 };
 
 TEST_F(PagesTest, StartListsTheProgramFolderAndShowsPageZeroAsDesigned) {
@@ -252,6 +258,16 @@ TEST_F(PagesTest, StartupComponentsRunInOrderAndAreSkippedAfterUninstall) {
   EXPECT_THAT(uninstalled.calls, ElementsAre("Uninstalled"));
   EXPECT_TRUE(view.progPath.empty());
   EXPECT_EQ(view.caption, "");
+}
+
+TEST_F(PagesTest, AnUpdateCheckThatEndsTheProgramEndsTheCreation) {
+  RecordingComponents components;
+  components.onlyUpdate = true;
+  form.SetStartupComponents(&components);
+  wizard.Create();
+  EXPECT_THAT(components.calls, ElementsAre("Uninstalled", "RegisterProgram", "ZIPFileName ZVQ2.zip", "AutomaticUpdate"));
+  EXPECT_EQ(view.caption, "");
+  EXPECT_TRUE(view.progPath.empty());
 }
 
 TEST_F(PagesTest, FailedRegistrationEndsTheCreationButTheWindowsExist) {

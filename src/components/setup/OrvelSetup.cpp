@@ -22,11 +22,14 @@ void WriteOrDelete(Registry& registry, const std::string& name, const std::strin
 }
 
 // Deletes subKey below key with everything under it; every failure is
-// silent. An empty subKey names nothing: it would otherwise take key itself.
+// silent but a damaged registry, after which no uninstall may be reported as
+// done. An empty subKey names nothing: it would otherwise take key itself.
 void DeleteSubKey(Registry& registry, const std::string& key, const std::string& subKey) {
   if (subKey.empty()) return;
   try {
     if (registry.OpenKey(key, true) && registry.KeyExists(subKey)) registry.DeleteKey(subKey);
+  } catch (const ERegistryDamaged&) {
+    throw;
   } catch (const std::exception&) {
   }
   registry.CloseKey();
@@ -88,7 +91,13 @@ void TOrvelSetup::RegisterProgram() {
   registry.OpenKey(std::string(texts::kUninstallKey) + "\\" + RegKeyName, true);
   WriteValues(registry);
   registry.CloseKey();
-  WriteDesktopEntry();
+  // The menu entry is the desktop's extra, not the registration: a data
+  // folder that cannot be written must not stop every start.
+  try {
+    WriteDesktopEntry();
+  } catch (const std::exception& failure) {
+    *services_.errorOutput << "sorvane: Kein Eintrag im Anwendungsmenü: " << failure.what() << ".\n";
+  }
 }
 
 void TOrvelSetup::WriteValues(Registry& registry) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <iostream>
 #include <span>
 #include <string>
 
@@ -33,6 +34,8 @@ struct SetupServices {
   std::string programPath;
   // The program's 32 × 32 icon as PNG, for the desktop menu.
   std::span<const std::uint8_t> iconPng;
+  // Where a failure that does not stop the start is noted in one line.
+  std::ostream* errorOutput = &std::cerr;
 };
 
 }  // namespace sorvane

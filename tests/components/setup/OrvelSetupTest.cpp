@@ -203,6 +203,14 @@ TEST_F(RegisterTest, HkcuAndAFailedWrite) {
   EXPECT_TRUE(menu.log.empty()) << "no menu entry for a failed registration";
 }
 
+TEST_F(RegisterTest, AMenuEntryThatCannotBeWrittenIsOneLineAndTheRegistrationStands) {
+  menu.unwritable = true;
+  NormalStart()->RegisterProgram();
+  EXPECT_EQ(store.Get(HKLM, kUninstallEntry, "NoRepair"), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(errorOutput.str(),
+            "sorvane: Kein Eintrag im Anwendungsmenü: Datei /icons/orvel-sorvane.png kann nicht erstellt werden.\n");
+}
+
 TEST_F(RegisterTest, DesktopEntryStartsTheRealPathOpensContainersAndOffersTheUninstall) {
   NormalStart()->RegisterProgram();
   EXPECT_THAT(menu.log, ElementsAre("install orvel-sorvane", "install type orvel-sorvane application/x-zvq"));

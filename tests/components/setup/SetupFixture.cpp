@@ -43,7 +43,7 @@ std::unique_ptr<TOrvelSetup> SetupFixture::Start(const std::string& firstArgumen
                            versionReads.push_back(path);
                            return version;
                          },
-                         firstArgument, title, kProgramPath, icon};
+                         firstArgument, title, kProgramPath, icon, &errorOutput};
   return std::make_unique<TOrvelSetup>(services);
 }
 

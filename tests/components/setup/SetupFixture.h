@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/support/FakeDialogs.h"
 #include "components/setup/OrvelSetup.h"
 #include "fakes/MemoryRegistryStore.h"
+#include "platform/Errors.h"
 #include "platform/posix/Cp1252CodePage.h"
 
 namespace sorvane {
@@ -43,8 +45,10 @@ class FakeDesktopMenu : public DesktopMenu {
   std::vector<std::string> log;  // "install <name>", "remove <name>"
   std::string entryText;
   std::size_t iconSize = 0;
+  bool unwritable = false;  // Install fails as on a data folder that cannot be written
   std::string IconPath(const std::string& name) override { return "/icons/" + name + ".png"; }
   void Install(const std::string& name, const std::string& text, std::span<const std::uint8_t> icon) override {
+    if (unwritable) throw EFCreateError("Datei " + IconPath(name) + " kann nicht erstellt werden");
     log.push_back("install " + name);
     entryText = text;
     iconSize = icon.size();
@@ -76,6 +80,7 @@ class SetupFixture : public ::testing::Test {
   Cp1252CodePage codePage;
   FakeApplication application;
   FakeDesktopMenu menu;
+  std::ostringstream errorOutput;
   std::string title = "Sorvane";
   std::string version = "1.0.0.0";
   std::vector<std::string> versionReads;
