@@ -48,20 +48,19 @@ void Form1Frame::BuildPageChoose(wxPanel* page) {
   auto* top = new wxBoxSizer(wxHORIZONTAL);
   top->Add(intro, 1);
   top->Add(SpeedButton_Info, 0, wxALIGN_TOP);
-  auto* open = new wxBoxSizer(wxVERTICAL);
-  // Two columns of half the page each: the longer label wraps.
+  // Two columns of half the page each, the labels above their buttons: the
+  // longer label wraps, and the buttons still stand on one row.
   wxStaticText* openLabel = BoldLabel(page, "- eine andere Datei öffnen:");
   wxStaticText* exitLabel = BoldLabel(page, "- keine Datei öffnen und das Programm beenden:");
   openLabel->Wrap(260);
   exitLabel->Wrap(260);
-  open->Add(openLabel);
-  open->Add(SpeedButton_Open, 0, wxTOP | wxLEFT, 6);
-  auto* exit = new wxBoxSizer(wxVERTICAL);
-  exit->Add(exitLabel);
-  exit->Add(SpeedButton_Exit, 0, wxTOP | wxLEFT, 6);
-  auto* choices = new wxBoxSizer(wxHORIZONTAL);
-  choices->Add(open, 1, wxRIGHT, 10);
-  choices->Add(exit, 1);
+  auto* choices = new wxFlexGridSizer(2, 2, 6, 10);
+  choices->AddGrowableCol(0, 1);
+  choices->AddGrowableCol(1, 1);
+  choices->Add(openLabel);
+  choices->Add(exitLabel);
+  choices->Add(SpeedButton_Open, 0, wxLEFT, 6);
+  choices->Add(SpeedButton_Exit, 0, wxLEFT, 6);
 
   auto* column = new wxBoxSizer(wxVERTICAL);
   column->Add(top, 0, wxEXPAND);

@@ -104,8 +104,14 @@ void InfoDialog::BindLink(wxGenericStaticText* label, InfoLabel which) {
   };
   label->Bind(wxEVT_ENTER_WINDOW, [=](wxMouseEvent&) { forward([=](TInfo& i) { i.HyperLinkMouseEnter(which); }); });
   label->Bind(wxEVT_LEAVE_WINDOW, [=](wxMouseEvent&) { forward([=](TInfo& i) { i.HyperLinkMouseLeave(which); }); });
-  for (const auto down : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN}) {
-    label->Bind(down, [=](wxMouseEvent& event) {
+  // The second press of a double click comes as a double click of its own
+  // (the toolkit may drop its plain press): it colours the link like any
+  // press, but only a plain left press and its release make a click.
+  for (const auto down : {wxEVT_LEFT_DOWN, wxEVT_MIDDLE_DOWN, wxEVT_RIGHT_DOWN, wxEVT_LEFT_DCLICK, wxEVT_MIDDLE_DCLICK,
+                          wxEVT_RIGHT_DCLICK}) {
+    label->Bind(down, [=, this](wxMouseEvent& event) {
+      if (event.GetEventType() == wxEVT_LEFT_DOWN) pressedLink_ = label;
+      if (event.GetEventType() == wxEVT_LEFT_DCLICK) pressedLink_ = nullptr;
       forward([=](TInfo& i) { i.HyperLinkMouseDown(which); });
       event.Skip();
     });
@@ -113,12 +119,12 @@ void InfoDialog::BindLink(wxGenericStaticText* label, InfoLabel which) {
   for (const auto up : {wxEVT_MIDDLE_UP, wxEVT_RIGHT_UP}) {
     label->Bind(up, [=](wxMouseEvent&) { forward([=](TInfo& i) { i.HyperLinkMouseUp(which); }); });
   }
-  // A left button released over the label is also its click.
-  label->Bind(wxEVT_LEFT_UP, [=](wxMouseEvent& event) {
+  // A left button pressed and released over the label is its click.
+  label->Bind(wxEVT_LEFT_UP, [=, this](wxMouseEvent& event) {
+    const bool click = pressedLink_ == label && wxRect(label->GetClientSize()).Contains(event.GetPosition());
+    pressedLink_ = nullptr;
     forward([=](TInfo& i) { i.HyperLinkMouseUp(which); });
-    if (wxRect(label->GetClientSize()).Contains(event.GetPosition())) {
-      forward([=](TInfo& i) { which == InfoLabel::EMailLbl ? i.EMailLblClick() : i.URLLblClick(); });
-    }
+    if (click) forward([=](TInfo& i) { which == InfoLabel::EMailLbl ? i.EMailLblClick() : i.URLLblClick(); });
   });
 }
 

@@ -46,6 +46,8 @@ class InfoDialog : public wxDialog, public InfoView {
 
   Dialogs& dialogs_;
   TInfo* info_ = nullptr;
+  // The link a plain left press went down on, until its release.
+  wxWindow* pressedLink_ = nullptr;
 };
 
 }  // namespace sorvane

@@ -2,16 +2,24 @@
 // folder (ORVEL_REGISTRY_DIR, XDG_DATA_HOME, set by setup-smoke.sh), in one
 // of three ways given as argument:
 //   start   a normal start: the uninstall entry, the desktop entry and the
-//           .zvq file type are written; the About box shows the logo strip as painted.
+//           .zvq file type are written; the About box shows the logo strip as
+//           painted, in the message font's face down to its controls, and a
+//           double click on a link opens it once (the opener on PATH logs to
+//           SORVANE_SMOKE_OPENED).
 //   no      started with /uninstall, answered "&Nein": nothing changes.
 //   yes     started with /uninstall, answered "&Ja": entry, settings, the
 //           desktop entry and the file type go, nothing else.
-// Usage: setup_smoke ARTIFACT_FOLDER start|no|yes
+// With "due" after the way, the update check is due (no "NoUpdate"); an
+// uninstall run never shows the update wizard, whatever the answer.
+// Usage: setup_smoke ARTIFACT_FOLDER start|no|yes [due]
 #include <gtk/gtk.h>
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/panel.h>
 
+#include <wx/settings.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -24,6 +32,7 @@
 #include "gui/Form1Frame.h"
 #include "gui/InfoDialog.h"
 #include "gui/SorvaneApp.h"
+#include "gui/StatusFormDialog.h"
 #include "gui/WxText.h"
 #include "platform/posix/PosixProgramFile.h"
 #include "platform/posix/UserRegistry.h"
@@ -62,6 +71,7 @@ class SetupSmokeApp : public SorvaneApp {
  public:
   bool OnInit() override;
   int OnRun() override;
+  int FilterEvent(wxEvent& event) override;
 
  protected:
   std::string FirstArgument() override { return mode_ == "start" ? "" : "/uninstall"; }
@@ -79,7 +89,17 @@ class SetupSmokeApp : public SorvaneApp {
   std::set<std::string> filesBefore_;
   std::unique_ptr<SmokeDriver> driver_;
   bool mainShown_ = false;
+  bool wizardShown_ = false;
+  std::chrono::steady_clock::time_point linkClicked_;
 };
+
+int SetupSmokeApp::FilterEvent(wxEvent& event) {
+  if (event.GetEventType() == wxEVT_SHOW && static_cast<wxShowEvent&>(event).IsShown() &&
+      dynamic_cast<StatusFormDialog*>(event.GetEventObject()) != nullptr) {
+    wizardShown_ = true;
+  }
+  return SorvaneApp::FilterEvent(event);
+}
 
 bool SetupSmokeApp::OnInit() {
   if (argc < 3 || Environment("ORVEL_REGISTRY_DIR").empty() || Environment("XDG_DATA_HOME").empty()) return false;
@@ -87,7 +107,11 @@ bool SetupSmokeApp::OnInit() {
   data_ = Environment("XDG_DATA_HOME");
   store_ = OpenUserRegistryStore();
   driver_ = std::make_unique<SmokeDriver>(Utf8(argv[1]));
-  KeepUpdateWizardAway();
+  if (argc > 3 && Utf8(argv[3]) == "due") {
+    store_->DeleteValue(RegistryRoot::LocalMachine, "Software\\Orvel\\Sorvane", "NoUpdate");
+  } else {
+    KeepUpdateWizardAway();
+  }
   if (mode_ == "start") {
     StartSteps();
   } else {
@@ -130,7 +154,10 @@ void SetupSmokeApp::StartSteps() {
           d.Expect(std::system(("desktop-file-validate '" + entry.string() + "'").c_str()) == 0,
                    "a desktop entry that desktop-file-validate accepts");
           d.Expect(fs::exists(data_ / "mime/application/x-zvq.xml"), "the MIME database knows .zvq files");
-          d.Click(Program()->MainWindow().SpeedButton_Info);
+          Form1Frame& main = Program()->MainWindow();
+          d.Expect(main.SpeedButton_Open->GetScreenPosition().y == main.SpeedButton_Exit->GetScreenPosition().y,
+                   "\"Öffnen\" and \"Beenden\" on one row");
+          d.Click(main.SpeedButton_Info);
         });
   d.Add("About box shown",
         [this] { return ShownWindowTitled(Wx("Info über Sorvane")) == &Program()->AboutBox(); },
@@ -138,7 +165,27 @@ void SetupSmokeApp::StartSteps() {
           InfoDialog* box = &Program()->AboutBox();
           d.Expect(box->GetClientSize() == wxSize(435, 132), "client area 435 x 132");
           d.Expect(StripMatchesPainter(box), "the strip on screen as the painter made it");
+          const wxString face = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetFaceName();
+          d.Expect(box->OK->GetFont().GetFaceName() == face && box->LogoPB->GetFont().GetFaceName() == face,
+                   "the message font's face on the About box's button and strip");
+          d.Expect(Program()->Update().Window()->Button_Next->GetFont().GetFaceName() == face,
+                   "the message font's face on the update wizard's buttons");
+          d.Expect(box->InfoLbl->GetFont().GetFaceName() == "MS Sans Serif", "a label's own font kept");
           d.Screenshot(box, "about-box");
+          linkClicked_ = std::chrono::steady_clock::now();
+          d.DoubleClick(box->URLLbl);
+        });
+  // The opener runs detached: a second start would come within a second.
+  d.Add("link opened",
+        [this] {
+          return !Environment("SORVANE_SMOKE_OPENED").empty() && fs::exists(Environment("SORVANE_SMOKE_OPENED")) &&
+                 std::chrono::steady_clock::now() - linkClicked_ > std::chrono::seconds(2);
+        },
+        [&d] {
+          std::ifstream log(Environment("SORVANE_SMOKE_OPENED"));
+          std::ostringstream lines;
+          lines << log.rdbuf();
+          d.Expect(lines.str() == "http://www.orvel.example\n", "a double click opening the link once, not: " + lines.str());
           d.Key(WXK_RETURN);
         });
   d.Add("About box closed", [this] { return !Program()->AboutBox().IsShown(); },
@@ -196,6 +243,7 @@ int SetupSmokeApp::OnRun() {
   const bool yes = mode_ == "yes";
   SmokeDriver& d = *driver_;
   d.Expect(!mainShown_, "the main window never shown");
+  d.Expect(!wizardShown_, "the update wizard never shown");
   d.Expect(store_->KeyExists(RegistryRoot::LocalMachine, kEntryKey) != yes, "the uninstall entry");
   d.Expect(store_->KeyExists(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel\\Sorvane") != yes, "the user's settings");
   d.Expect(!yes || (store_->KeyExists(RegistryRoot::CurrentUser, "SOFTWARE\\Orvel") &&

@@ -62,6 +62,11 @@ void SmokeDriver::ClickAt(const wxPoint& screenPoint) {
 
 void SmokeDriver::Click(wxWindow* window) { ClickAt(window->GetScreenRect().GetPosition() + window->GetSize() / 2); }
 
+void SmokeDriver::DoubleClick(wxWindow* window) {
+  sim_.MouseMove(window->GetScreenRect().GetPosition() + window->GetSize() / 2);
+  sim_.MouseDblClick();
+}
+
 void SmokeDriver::Key(int keyCode, int modifiers) { sim_.Char(keyCode, modifiers); }
 
 void SmokeDriver::Type(const char* text) { sim_.Text(text); }

@@ -35,6 +35,7 @@ class SmokeDriver : public wxTimer {
 
   // Simulated input.
   void Click(wxWindow* window);
+  void DoubleClick(wxWindow* window);
   void ClickAt(const wxPoint& screenPoint);
   void Key(int keyCode, int modifiers = wxMOD_NONE);
   void Type(const char* text);
