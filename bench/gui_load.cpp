@@ -1,9 +1,11 @@
-// Loading a container of 100,000 members through the real wait window, on
+// Loading a container of 1,000,000 members through the real wait window, on
 // an X server, against the same load without any window. The wait window's
 // progress bar follows every member while pending events run only now and
-// then (ThrottledPump), so the windows must cost little: at most twice the
-// windowless time. Also prints what one "pending?" question and one yield
-// cost here.
+// then (ThrottledPump), so the windows must cost little: they may add at most
+// 100 ms to the windowless time. The limit is on the added time, not a ratio:
+// the windowless load takes milliseconds, and showing and hiding the windows
+// costs a fixed few of them. Also prints what one "pending?" question and one
+// yield cost here.
 #include <stdlib.h>
 #include <time.h>
 #include <wx/app.h>
@@ -31,7 +33,8 @@
 namespace sorvane {
 namespace {
 
-constexpr int kMembers = 100000;
+constexpr int kMembers = 1000000;
+constexpr double kLimitMs = 100;
 constexpr int kRounds = 5;
 using Clock = std::chrono::steady_clock;
 
@@ -140,7 +143,8 @@ class LoadBenchApp : public wxApp {
     for (int i = 0; i < kCalls; ++i) queue.Yield();
     const double yieldUs = Seconds(Clock::now() - start) / kCalls * 1e6;
 
-    const double ratio = windowed / plain;
+    const double addedMs = (windowed - plain) * 1000;
+    const bool within = addedMs <= kLimitMs;
     std::printf("gui_load: %d members, best of %d\n", kMembers, kRounds);
     std::printf("  load without windows (peer)      %8.3f s   (%.3f s processor time)\n", plain, plainCpu);
     std::printf("  load through the wait window     %8.3f s   (%.3f s processor time)\n", windowed, windowedCpu);
@@ -148,13 +152,13 @@ class LoadBenchApp : public wxApp {
     std::printf("  the same, never yielding         %8.3f s\n", noYields);
     std::printf("  yields during the %d loads       %8ld   (%.3f s in them)\n", kRounds, counting.yields,
                 Seconds(counting.inYield));
-    std::printf("  ratio                            %8.2f x   (limit 2.00 x: %s)\n", ratio,
-                ratio <= 2.0 ? "within" : "OVER");
+    std::printf("  added by the windows             %8.1f ms  (limit %.0f ms: %s; ratio %.2f x)\n", addedMs, kLimitMs,
+                within ? "within" : "OVER", windowed / plain);
     std::printf("  one Pending() question           %8.2f us  (%d of %d answered yes)\n", pendingUs, pending,
                 kCalls);
     std::printf("  one YieldFor(UI | user input)    %8.2f us\n", yieldUs);
     std::fflush(stdout);
-    status_ = ratio <= 2.0 ? 0 : 1;
+    status_ = within ? 0 : 1;
     std::filesystem::remove_all(folder_);
     main_->Destroy();
   }
