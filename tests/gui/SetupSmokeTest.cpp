@@ -17,6 +17,7 @@
 #include <wx/button.h>
 #include <wx/panel.h>
 
+#include <wx/generic/stattextg.h>
 #include <wx/settings.h>
 
 #include <chrono>
