@@ -57,13 +57,10 @@ bool ReadSecretKey(const std::string& path, std::string& key) {
 }
 
 void Labels(CLI::App& app) {
-  app.set_help_flag("-h,--help", "Diese Hilfe zeigen");
+  // The group first: the help flag takes the group that is set when it is made.
   app.option_defaults()->group("Optionen");
-  for (const auto& [key, value] : {std::pair{"Usage", "Aufruf"}, std::pair{"OPTIONS", "OPTIONEN"},
-                                   std::pair{"SUBCOMMAND", "BEFEHL"}, std::pair{"SUBCOMMANDS", "BEFEHLE"},
-                                   std::pair{"Positionals", "Argumente"}, std::pair{"REQUIRED", "(nötig)"}}) {
-    app.get_formatter()->label(key, value);
-  }
+  app.set_help_flag("-h,--help", "Diese Hilfe zeigen");
+  sorvane::tools::GermanLabels(app);
 }
 
 }  // namespace
@@ -85,6 +82,7 @@ int main(int argc, char** argv) {
       "sign", "Die Signatur des Angebots eines Archivs zeigen (für \"Signature=\" in Updates.ini): Sektion, "
               "Datum, Dateiname des Archivs (\"File=\") und SHA-512 seines Inhalts");
   for (CLI::App* command : {keygen, sign}) {
+    command->group("Befehle");
     Labels(*command);
     command->add_option("--key", keyFile, "Die Datei des geheimen Schlüssels (Vorgabe: orvelsign.key)")
         ->type_name("DATEI");
