@@ -20,7 +20,7 @@ say() { printf '== %s\n' "$*" >&2; }
 
 install_packages() {
   local packages=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix libz-mingw-w64-dev
-                  dpkg-dev cmake ninja-build make pkg-config ccache)
+                  dpkg-dev cmake ninja-build make pkg-config ccache autoconf automake libtool)
   local missing=() p
   for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -92,9 +92,14 @@ configure_dep() {
   local name=$1 src=$2; shift 2
   say "building $name"
   mkdir -p "$work/build-$name"
+  # Sources taken from the project's repository come without the script.
+  if [ ! -x "$src/configure" ]; then
+    ( cd "$src" && autoreconf -fi ) >"$work/$name-autoreconf.log" 2>&1 \
+      || { tail -n 40 "$work/$name-autoreconf.log"; return 1; }
+  fi
   ( cd "$work/build-$name" &&
     "$src/configure" --host=$triplet --build="$(dpkg-architecture -qDEB_BUILD_GNU_TYPE 2>/dev/null)" \
-      --prefix="$prefix" --libdir="$prefix/lib" --disable-shared --enable-static \
+      --prefix="$prefix" --libdir="$prefix/lib" --disable-shared \
       CC="${launcher[*]} $triplet-gcc-posix" CXX="${launcher[*]} $triplet-g++-posix" \
       AR=$triplet-gcc-ar-posix RANLIB=$triplet-gcc-ranlib-posix "$@" &&
     make -j "$jobs" && make install ) >"$work/$name.log" 2>&1 || { tail -n 40 "$work/$name.log"; return 1; }
@@ -115,16 +120,16 @@ build_all() {
   # only the Unix headers define.
   cmake_dep c-ares "$(dir c-ares)" -DCMAKE_C_FLAGS=-DINADDRSZ=NS_INADDRSZ \
     -DCARES_STATIC=ON -DCARES_SHARED=OFF -DCARES_BUILD_TOOLS=OFF -DCARES_BUILD_TESTS=OFF
-  configure_dep libsodium "$(dir libsodium)"
+  configure_dep libsodium "$(dir libsodium)" --enable-static
   # Only the base and core libraries; the parts that need the bundled
   # libraries Debian's source leaves out are switched off.
   configure_dep wxwidgets "$(dir wxwidgets3.2)" \
     --with-msw --enable-unicode --with-zlib=sys \
     --without-libpng --without-libjpeg --without-libtiff --without-liblzma --without-expat \
     --without-regex --without-opengl --without-libmspack --without-nanosvg \
-    --disable-xml --disable-xrc --disable-html --disable-richtext --disable-aui --disable-propgrid \
+    --disable-xrc --disable-html --disable-richtext --disable-aui --disable-propgrid \
     --disable-ribbon --disable-stc --disable-webview --disable-mediactrl --disable-webrequest \
-    --disable-qa --disable-svg \
+    --disable-svg \
     CPPFLAGS="-I/usr/$triplet/include" LDFLAGS="-L/usr/$triplet/lib"
 }
 
