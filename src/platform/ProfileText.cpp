@@ -1,6 +1,5 @@
 #include "platform/ProfileText.h"
 
-#include "platform/ProfileReader.h"
 
 namespace sorvane {
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -8,8 +9,11 @@
 
 namespace sorvane {
 
-// The contents of a profile file, read by the rules of the Windows profile
-// reader (ProfileReader.h), held in memory: what changes on disk later is
+// The longest value a profile hands out.
+inline constexpr std::size_t kMaxProfileValue = 2047;
+
+// The contents of a profile file ("INI"), read once by the rules of the
+// Windows profile reader and held in memory: what changes on disk later is
 // not seen. Where those rules leave room, this reader decides
 // as Windows does:
 // - Lines end at CR, LF or any run of them; a UTF-8 byte order mark at the

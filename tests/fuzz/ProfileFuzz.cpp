@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "platform/CommaText.h"
-#include "platform/ProfileReader.h"
 #include "platform/ProfileText.h"
 
 namespace {

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "fakes/FakeFileSystem.h"
-#include "platform/posix/PosixProfileReader.h"
 
 namespace sorvane {
 namespace {
@@ -84,18 +82,6 @@ TEST(ProfileTextTest, ASectionCountsOnlyWithAKey) {
   EXPECT_TRUE(ProfileText("[ZVQ]\n\n; note\n[Other]\nx=1").Keys("ZVQ").empty());
   EXPECT_TRUE(ProfileText("[ZVQ]\n=value\n").Keys("ZVQ").empty());
   EXPECT_EQ(ProfileText("[ZVQ]\nFile\nDate=1\nfile=2").Keys("zvq"), (std::vector<std::string>{"File", "Date", "file"}));
-}
-
-TEST(PosixProfileReaderTest, ReadsTheFileOnEveryCall) {
-  FakeFileSystem files;
-  PosixProfileReader reader(files);
-  EXPECT_EQ(reader.ReadString("/u.ini", "ZVQ", "File", "none  "), "none");  // missing file: the default, trimmed
-  EXPECT_TRUE(reader.ReadSection("/u.ini", "ZVQ").empty());
-  files.AddFile("/u.ini", "[ZVQ]\nFile=a.zip\n");
-  EXPECT_EQ(reader.ReadString("/u.ini", "ZVQ", "File", ""), "a.zip");
-  files.AddFile("/u.ini", "[ZVQ]\nFile=b.zip\n");
-  EXPECT_EQ(reader.ReadString("/u.ini", "ZVQ", "File", ""), "b.zip");
-  EXPECT_EQ(reader.ReadSection("/u.ini", "ZVQ"), std::vector<std::string>{"File"});
 }
 
 }  // namespace
