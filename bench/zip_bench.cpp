@@ -18,6 +18,7 @@
 #include "components/zip/EnginePlacement.h"
 #include "components/zip/TZipArchive.h"
 #include "http_bench_process.h"
+#include "platform/posix/PosixDynamicLibraries.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
@@ -94,7 +95,9 @@ void Compare(const std::string& self, const fs::path& folder, const std::string&
 
 int main(int argc, char** argv) {
   if (argc == 5 && std::string(argv[1]) == "--extract") {
-    sorvane::TZipArchive zip(argv[4]);
+    sorvane::PosixFileSystem files;
+    sorvane::PosixDynamicLibraries libraries;
+    sorvane::TZipArchive zip(argv[4], files, libraries);
     zip.ZipFileName = argv[2];
     zip.ExtractBaseDir = argv[3];
     try {

@@ -19,7 +19,7 @@ ProgramUpdate::ProgramUpdate(wxFrame& mainWindow, const Services& services)
       http_(NetServices{network_, services.clock, services.pump, services.files}, UpdateHost()),
       list_(UpdateListServices{connection_, tempFiles_, services.files, services.codePage,
                                services.locale, calendar_, ProgramUpdateKey()}),
-      zip_(systemFolder_),
+      zip_(systemFolder_, services.files, libraries_),
       installation_(zip_, services.files, services.program, dialect_) {}
 
 ProgramUpdate::~ProgramUpdate() = default;

@@ -12,6 +12,7 @@
 #include "platform/ApplicationControl.h"
 #include "platform/posix/PosixCalendar.h"
 #include "platform/posix/PosixDriveTypes.h"
+#include "platform/posix/PosixDynamicLibraries.h"
 #include "platform/posix/PosixInternetConnection.h"
 #include "platform/posix/PosixNetwork.h"
 #include "platform/posix/PosixScriptRunner.h"
@@ -67,6 +68,7 @@ class ProgramUpdate : public UpdateComponentOwner {
   Services services_;
   std::string systemFolder_;
   PosixNetwork network_;
+  PosixDynamicLibraries libraries_;
   PosixDriveTypes drives_;
   PosixCalendar calendar_;
   PosixInternetConnection connection_;

@@ -14,6 +14,7 @@
 
 #include "components/zip/EnginePlacement.h"
 #include "components/zip/TZipArchive.h"
+#include "platform/posix/PosixDynamicLibraries.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
@@ -28,6 +29,8 @@ void Expect(bool condition) {
 // The scratch root with the engines placed in it, made once per process.
 struct Scratch {
   std::string root;
+  PosixFileSystem files;
+  PosixDynamicLibraries libraries;
   std::unique_ptr<TZipArchive> zip;
 
   Scratch() {
@@ -35,9 +38,8 @@ struct Scratch {
     Expect(::mkdtemp(pattern.data()) != nullptr);
     root = pattern + "/";
     fs::create_directories(root + "system");
-    PosixFileSystem files;
     PlaceZipEngines(files, EmbeddedEngineResources(), root + "system/");
-    zip = std::make_unique<TZipArchive>(root + "system/");
+    zip = std::make_unique<TZipArchive>(root + "system/", files, libraries);
   }
   ~Scratch() {
     zip.reset();

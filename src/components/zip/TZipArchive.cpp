@@ -1,8 +1,5 @@
 #include "components/zip/TZipArchive.h"
 
-#include <dlfcn.h>
-#include <sys/stat.h>
-
 #include <utility>
 
 #include "components/zip/ZipEngineApi.h"
@@ -13,38 +10,33 @@ namespace sorvane {
 // engine file is asked for.
 class TZipArchive::Engine {
  public:
-  explicit Engine(std::string path) : path_(std::move(path)) {
-    // RTLD_LOCAL: the engine's symbols stay its own, so two engines loaded
-    // from different folders never mix.
-    handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle_ == nullptr) {
-      const char* reason = ::dlerror();
+  Engine(DynamicLibraries& libraries, std::string path) : path_(std::move(path)) {
+    std::string reason;
+    library_ = libraries.Open(path_, reason);
+    if (!library_) {
       std::string text = FormatText(texts::kEngineNotLoaded, path_);
-      if (reason != nullptr) text += std::string(" (") + reason + ")";
+      if (!reason.empty()) text += " (" + reason + ")";
       throw EZipError(text);
     }
-    exec_ = reinterpret_cast<UnzipEngineExecFunction>(::dlsym(handle_, "UnzipEngineExec"));
-    const auto version = reinterpret_cast<GetEngineVersionFunction>(::dlsym(handle_, "GetUnzipEngineVersion"));
+    exec_ = reinterpret_cast<UnzipEngineExecFunction>(library_->Symbol("UnzipEngineExec"));
+    const auto version = reinterpret_cast<GetEngineVersionFunction>(library_->Symbol("GetUnzipEngineVersion"));
     if (exec_ == nullptr || version == nullptr ||
         ZIP_ENGINE_VERSION_MAJOR(version()) != ZIP_ENGINE_VERSION_MAJOR(ZIP_ENGINE_VERSION)) {
-      ::dlclose(handle_);
       throw EZipError(FormatText(texts::kEngineInvalid, path_));
     }
   }
-  ~Engine() { ::dlclose(handle_); }
-  Engine(const Engine&) = delete;
-  Engine& operator=(const Engine&) = delete;
 
   const std::string& Path() const { return path_; }
   UnzipEngineExecFunction Exec() const { return exec_; }
 
  private:
   std::string path_;
-  void* handle_ = nullptr;
+  std::unique_ptr<DynamicLibrary> library_;
   UnzipEngineExecFunction exec_ = nullptr;
 };
 
-TZipArchive::TZipArchive(std::string systemFolder) : systemFolder_(std::move(systemFolder)) {}
+TZipArchive::TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries)
+    : systemFolder_(std::move(systemFolder)), files_(files), libraries_(libraries) {}
 
 TZipArchive::~TZipArchive() = default;
 
@@ -58,8 +50,7 @@ void TZipArchive::SetEngineDirectory(const std::string& folder) {
 std::string TZipArchive::EnginePath() const {
   if (!engineDirectory_.empty()) {
     const std::string own = engineDirectory_ + "/UNZIPENGINE.DLL";
-    struct stat info {};
-    if (::stat(own.c_str(), &info) == 0 && S_ISREG(info.st_mode)) return own;
+    if (files_.FileExists(own)) return own;
   }
   return systemFolder_ + "UnzipEngine.dll";
 }
@@ -70,7 +61,7 @@ void TZipArchive::Extract() {
   const std::string path = EnginePath();
   if (!engine_ || engine_->Path() != path) {
     engine_.reset();
-    engine_ = std::make_unique<Engine>(path);
+    engine_ = std::make_unique<Engine>(libraries_, path);
   }
 
   const std::string target = ExtractBaseDir.empty() ? std::string(".") : ExtractBaseDir;

@@ -5,7 +5,9 @@
 #include <memory>
 #include <string>
 
+#include "platform/DynamicLibrary.h"
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
 
 namespace sorvane {
 
@@ -40,8 +42,9 @@ class TZipArchive {
  public:
   using TMessageEvent = std::function<void(TZipArchive& sender, const std::string& text)>;
 
-  // systemFolder ends with "/".
-  explicit TZipArchive(std::string systemFolder);
+  // systemFolder ends with "/". The engine file is looked for in files and
+  // loaded through libraries; both outlive the component.
+  TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries);
   ~TZipArchive();
   TZipArchive(const TZipArchive&) = delete;
   TZipArchive& operator=(const TZipArchive&) = delete;
@@ -78,6 +81,8 @@ class TZipArchive {
   class Engine;
 
   std::string systemFolder_;
+  FileSystem& files_;
+  DynamicLibraries& libraries_;
   std::string engineDirectory_;
   std::unique_ptr<Engine> engine_;
   std::uint32_t extracted_ = 0;

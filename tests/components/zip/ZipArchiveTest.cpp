@@ -241,7 +241,6 @@ TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
 }
 
 TEST_F(ZipArchiveTest, EngineThatIsDamagedOrOfAnotherKindIsReplaced) {
-  PosixFileSystem files;
   const std::string engine = system + "UnzipEngine.dll";
   const std::string carried = Read(engine);
   EXPECT_FALSE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
@@ -278,7 +277,6 @@ TEST_F(ZipArchiveTest, SystemFolderIsMadePrivateAndAnUnwritableOneFailsThePlacem
   // as root, whom file modes do not stop).
   Write(root + "plain", "");
   ::setenv("ORVEL_SYSTEM_DIR", (root + "plain/system").c_str(), 1);
-  PosixFileSystem files;
   try {
     PlaceZipEngines(files, EmbeddedEngineResources(), OrvelSystemFolder());
     FAIL() << "no error";

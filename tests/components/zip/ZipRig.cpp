@@ -9,7 +9,6 @@
 #include <iterator>
 
 #include "components/zip/EnginePlacement.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "tools/zvq/RunProgram.h"
 
 namespace sorvane {
@@ -24,9 +23,8 @@ void ZipRig::SetUp() {
   src = root + "src/";
   out = root + "out/";
   for (const auto& folder : {system, src, out}) fs::create_directories(folder);
-  PosixFileSystem files;
   ASSERT_TRUE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
-  zip = std::make_unique<TZipArchive>(system);
+  zip = std::make_unique<TZipArchive>(system, files, libraries);
 }
 
 void ZipRig::TearDown() { fs::remove_all(root); }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "components/zip/TZipArchive.h"
+#include "platform/posix/PosixDynamicLibraries.h"
+#include "platform/posix/PosixFileSystem.h"
 
 namespace sorvane {
 
@@ -35,6 +37,8 @@ class ZipRig : public ::testing::Test {
   std::string system;  // root + "system/"
   std::string src;
   std::string out;
+  PosixFileSystem files;
+  PosixDynamicLibraries libraries;
   std::unique_ptr<TZipArchive> zip;
 };
 
