@@ -170,7 +170,7 @@ int RunOrvelreg(const std::vector<std::string>& arguments, OrvelregServices& ser
     if (options.command == Command::Export) {
       if (options.key.root && !services.store.KeyExists(*options.key.root, key))
         return Report(services, kMissing, "Der Schlüssel " + arguments.at(1) + " fehlt");
-      ExportRegedit4(services.store, options.key.root, key, services.out);
+      ExportRegedit4(services.store, options.key.root, key, services.bytesOut);
       return kDone;
     }
     std::optional<std::string> value;

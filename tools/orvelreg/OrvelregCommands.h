@@ -14,6 +14,9 @@ struct OrvelregServices {
   CodePage& codePage;
   std::ostream& out;
   std::ostream& err;
+  // Standard output for the export's Windows-1252 bytes, which must reach
+  // the file unchanged.
+  std::ostream& bytesOut;
 };
 
 // A name folded as the registry compares names (ASCII case).

@@ -12,48 +12,50 @@
 // Exit status: 0 done, 1 the key or archive could not be read or written,
 // 2 wrong usage.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "common/ConsoleStreams.h"
 #include "common/GermanCli.h"
 #include "components/update/ArchiveSignature.h"
 #include "platform/Errors.h"
-#include "platform/posix/Cp1252CodePage.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/NativeServices.h"
 
 namespace {
 
 constexpr char kDefaultKeyFile[] = "orvelsign.key";
 
-// Writes the secret key to a new file that only the user may read; an
-// existing file is never replaced, so a key cannot be lost by mistake.
-bool WriteSecretKey(const std::string& path, const std::string& key) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  const std::string line = key + "\n";
-  const bool written = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
-  return ::close(fd) == 0 && written;
-}
-
 // The update list is Windows-1252, so the statement names section and file
 // in it; a name it cannot hold would be signed as something else.
 std::optional<sorvane::AnsiString> ListText(const std::string& text) {
-  sorvane::Cp1252CodePage codePage;
-  sorvane::AnsiString ansi = codePage.Utf8ToAnsi(text);
-  if (codePage.AnsiToUtf8(ansi) != text) return std::nullopt;
+  const auto codePage = sorvane::NewCodePage();
+  sorvane::AnsiString ansi = codePage->Utf8ToAnsi(text);
+  if (codePage->AnsiToUtf8(ansi) != text) return std::nullopt;
   return ansi;
 }
 
-bool ReadSecretKey(const std::string& path, std::string& key) {
-  std::ifstream in(path);
-  return static_cast<bool>(std::getline(in, key));
+// The file name of a path (UTF-8) as the system splits it.
+std::string FileNameOf(const std::string& path) {
+  const std::u8string name = std::filesystem::path(std::u8string(path.begin(), path.end())).filename().u8string();
+  return std::string(name.begin(), name.end());
+}
+
+// The key's line: the first of the file, without its line end.
+bool ReadSecretKey(sorvane::FileSystem& files, const std::string& path, std::string& key) {
+  std::string text;
+  try {
+    const auto in = files.OpenRead(path);
+    char block[512];
+    for (std::size_t got; text.size() < 64 * 1024 && (got = in->Read(block, sizeof block)) > 0;) text.append(block, got);
+  } catch (const sorvane::Exception&) {
+    return false;
+  }
+  key = text.substr(0, text.find('\n'));
+  if (!key.empty() && key.back() == '\r') key.pop_back();
+  return !text.empty();
 }
 
 void Labels(CLI::App& app) {
@@ -66,6 +68,10 @@ void Labels(CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const auto console = sorvane::NewConsole();
+  sorvane::tools::ConsoleStreams streams(*console);
+  const sorvane::tools::ConsoleArguments arguments(*console, argc, argv);
+  const auto files = sorvane::NewFileSystem();
   CLI::App app("Signiert Update-Archive für Sorvane mit Ed25519.", "orvelsign");
   Labels(app);
   app.set_version_flag("--version", "orvelsign " SORVANE_VERSION, "Die Version zeigen");
@@ -99,7 +105,7 @@ int main(int argc, char** argv) {
   sign->add_option("ARCHIV", archive, "Das Update-Archiv")->required()->type_name("DATEI");
 
   try {
-    app.parse(argc, argv);
+    app.parse(arguments.Count(), arguments.Values());
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);
     std::cerr << sorvane::tools::UsageMessage("orvelsign", e);
@@ -109,25 +115,25 @@ int main(int argc, char** argv) {
   try {
     if (keygen->parsed()) {
       const sorvane::SigningKeys keys = sorvane::GenerateSigningKeys();
-      if (!WriteSecretKey(keyFile, keys.secretKey)) {
+      // An existing file is never replaced, so a key cannot be lost by mistake.
+      if (!sorvane::WritePrivateFile(keyFile, keys.secretKey + "\n")) {
         std::cerr << "orvelsign: " << sorvane::FormatText(sorvane::texts::kFCreateError, keyFile) << ".\n";
         return 1;
       }
       std::cout << keys.publicKey << '\n';
     } else {
       std::string key;
-      if (!ReadSecretKey(keyFile, key)) {
+      if (!ReadSecretKey(*files, keyFile, key)) {
         std::cerr << "orvelsign: " << sorvane::FormatText(sorvane::texts::kFOpenError, keyFile) << ".\n";
         return 1;
       }
       const auto sectionText = ListText(section);
-      const auto fileText = ListText(std::filesystem::path(archive).filename().string());
+      const auto fileText = ListText(FileNameOf(archive));
       if (!sectionText || !fileText) {
         std::cerr << "orvelsign: Sektion und Dateiname müssen in Windows-1252 darstellbar sein.\n";
         return 2;
       }
-      sorvane::PosixFileSystem files;
-      const std::string digest = sorvane::ArchiveDigest(*files.OpenRead(archive));
+      const std::string digest = sorvane::ArchiveDigest(*files->OpenRead(archive));
       std::cout << sorvane::SignStatement(sorvane::UpdateStatement(*sectionText, date, *fileText, digest), key)
                 << '\n';
     }

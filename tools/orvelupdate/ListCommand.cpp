@@ -5,10 +5,7 @@
 #include "components/update/UpdateList.h"
 #include "platform/DateConversion.h"
 #include "platform/Errors.h"
-#include "platform/posix/Cp1252CodePage.h"
-#include "platform/posix/PosixCalendar.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixLocale.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -95,11 +92,11 @@ void AddListCommand(CLI::App& app, Services& services, int& status) {
                       "Das Datum der installierten Programmdatei (Vorgabe: jetzt)")
       ->type_name("JJJJ-MM-TTTHH:MM:SS");
   command->callback([options, &services, &status] {
-    PosixFileSystem files;
-    Cp1252CodePage codePage;
-    PosixLocale locale;
-    PosixCalendar calendar;
-    ListServices list{files, codePage, locale, calendar, services};
+    const auto files = NewFileSystem();
+    const auto codePage = NewCodePage();
+    const auto locale = NewLocale();
+    const auto calendar = NewCalendar();
+    ListServices list{*files, *codePage, *locale, *calendar, services};
     status = RunList(*options, list);
   });
 }

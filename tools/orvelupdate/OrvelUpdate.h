@@ -17,6 +17,8 @@ enum ExitStatus : int {
 struct Services {
   std::ostream& out;
   std::ostream& err;
+  // Standard output for bytes that must pass unchanged (a script).
+  std::ostream& bytesOut;
 };
 
 // The whole program: reads the command line and runs the command. Returns

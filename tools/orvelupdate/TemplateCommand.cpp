@@ -3,8 +3,7 @@
 #include "OrvelUpdate.h"
 #include "components/update/UpdateInstallation.h"
 #include "platform/FilePath.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/ShellScriptDialect.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -28,13 +27,12 @@ int RunTemplate(const TemplateOptions& options, Services& services) {
   programFolder = WithOneSlash(programFolder.empty() ? "." : programFolder);
   const ScriptPaths paths{programFolder, WithOneSlash(options.temp), options.program};
   try {
-    PosixFileSystem files;
-    auto in = files.OpenRead(options.templatePath);
+    auto in = NewFileSystem()->OpenRead(options.templatePath);
     std::string text;
     char block[16384];
     for (std::size_t got; (got = in->Read(block, sizeof block)) > 0;) text.append(block, got);
-    const std::string script = BuildUpdateScript(text, paths, !options.noRestart, ShellScriptDialect());
-    services.out.write(script.data(), static_cast<std::streamsize>(script.size()));
+    const std::string script = BuildUpdateScript(text, paths, !options.noRestart, *NewScriptDialect());
+    services.bytesOut.write(script.data(), static_cast<std::streamsize>(script.size()));
     return kDone;
   } catch (const Exception& e) {
     Report(services, e.what());

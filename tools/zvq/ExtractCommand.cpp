@@ -98,7 +98,8 @@ WriteResult WriteMember(const AnsiString& name, const std::string& target, const
 bool MakeFolder(const std::string& folder, ZvqServices& services) {
   if (folder.empty() || services.files.DirectoryExists(folder)) return true;
   std::error_code error;
-  std::filesystem::create_directories(folder, error);
+  // The folder is UTF-8 (char8_t), whatever the system's narrow encoding.
+  std::filesystem::create_directories(std::u8string(folder.begin(), folder.end()), error);
   if (!error && services.files.DirectoryExists(folder)) return true;
   Report(services, FormatText(kNoFolder, folder));
   return false;

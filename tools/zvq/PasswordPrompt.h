@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Console.h"
+
 namespace sorvane::zvq {
 
 // Asks the person at the terminal for a password.
@@ -18,12 +20,16 @@ class PasswordPrompt {
   virtual std::optional<std::string> Ask(const std::string& prompt) = 0;
 };
 
-// The real terminal: standard input with echo switched off, the prompt on
-// standard error so that standard output stays clean for the listing.
+// The real terminal: standard input without echo, the prompt on standard
+// error so that standard output stays clean for the listing.
 class TerminalPasswordPrompt : public PasswordPrompt {
  public:
-  bool Available() override;
-  std::optional<std::string> Ask(const std::string& prompt) override;
+  explicit TerminalPasswordPrompt(Console& console) : console_(console) {}
+  bool Available() override { return console_.CanAsk(); }
+  std::optional<std::string> Ask(const std::string& prompt) override { return console_.ReadHidden(prompt); }
+
+ private:
+  Console& console_;
 };
 
 }  // namespace sorvane::zvq

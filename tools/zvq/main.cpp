@@ -1,27 +1,26 @@
-#include <unistd.h>
-
 #include <exception>
 #include <iostream>
 
 #include "ExitStatus.h"
 #include "ZvqCommands.h"
-#include "platform/posix/Cp1252CodePage.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixLocale.h"
-#include "platform/posix/SteadyClock.h"
+#include "common/ConsoleStreams.h"
+#include "platform/NativeServices.h"
 
 // zvq: the container extractor on the command line, for servers and scripts.
 int main(int argc, char** argv) {
-  sorvane::PosixFileSystem files;
-  sorvane::Cp1252CodePage codePage;
-  sorvane::PosixLocale locale;
-  sorvane::zvq::TerminalPasswordPrompt prompt;
-  sorvane::SteadyClock clock;
-  sorvane::zvq::ZvqServices services{files, codePage, locale, prompt, std::cout, std::cerr};
-  if (::isatty(STDERR_FILENO) == 1) services.progressClock = &clock;
+  const auto console = sorvane::NewConsole();
+  sorvane::tools::ConsoleStreams streams(*console);
+  const auto files = sorvane::NewFileSystem();
+  const auto codePage = sorvane::NewCodePage();
+  const auto locale = sorvane::NewLocale();
+  const auto clock = sorvane::NewClock();
+  sorvane::zvq::TerminalPasswordPrompt prompt(*console);
+  sorvane::zvq::ZvqServices services{*files, *codePage, *locale, prompt, std::cout, std::cerr};
+  if (console->IsTerminal(sorvane::Console::Channel::Error)) services.progressClock = clock.get();
+  const sorvane::tools::ConsoleArguments arguments(*console, argc, argv);
   int status = 0;
   try {
-    status = sorvane::zvq::RunZvq(argc, argv, services);
+    status = sorvane::zvq::RunZvq(arguments.Count(), arguments.Values(), services);
   } catch (const std::exception& e) {
     // The commands catch the failures they expect; anything else still ends
     // with a message rather than an abort. Only reading the container can

@@ -3,6 +3,7 @@
 #include <ares.h>
 
 #include "platform/Errors.h"
+#include "platform/NativeServices.h"
 #include "platform/posix/PosixTcpSocket.h"
 
 namespace sorvane {
@@ -23,5 +24,7 @@ std::unique_ptr<TcpSocket> PosixNetwork::CreateSocket(int& error) {
 std::unique_ptr<HostLookup> PosixNetwork::StartLookup(const std::string& name) {
   return std::make_unique<AresHostLookup>(name, options_);
 }
+
+std::unique_ptr<Network> NewNetwork() { return std::make_unique<PosixNetwork>(); }
 
 }  // namespace sorvane

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/NativeServices.h"
 #include "platform/RegistryStore.h"
 
 namespace sorvane {
@@ -14,8 +15,6 @@ namespace sorvane {
 // below HKEY_LOCAL_MACHINE at every start.
 std::string UserRegistryFolder();
 
-// The store the program and the command line tools share, in that folder.
-// Nothing is created until the first change.
-std::unique_ptr<RegistryStore> OpenUserRegistryStore();
+// OpenUserRegistryStore (NativeServices.h) opens the store in that folder.
 
 }  // namespace sorvane

@@ -23,7 +23,7 @@ class ListCommandTest : public ::testing::Test {
   int Run(const std::string& contents, ListOptions options = {}) {
     files.AddFile("/srv/Updates.ini", contents);
     if (options.updatesIni.empty()) options.updatesIni = "/srv/Updates.ini";
-    Services output{out, err};
+    Services output{out, err, out};
     ListServices services{files, codePage, locale, calendar, output};
     return RunList(options, services);
   }

@@ -8,7 +8,7 @@
 
 #include "OrvelUpdate.h"
 #include "components/update/UpdateInstallation.h"
-#include "platform/posix/ShellScriptDialect.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -35,7 +35,7 @@ class OrvelUpdateTest : public ::testing::Test {
     for (const auto& argument : arguments) argv.push_back(argument.c_str());
     out.str("");
     err.str("");
-    Services services{out, err};
+    Services services{out, err, out};
     return RunOrvelUpdate(static_cast<int>(argv.size()), argv.data(), services);
   }
 
@@ -47,11 +47,11 @@ TEST_F(OrvelUpdateTest, TemplatePrintsTheScriptTheInstallationSaves) {
   const std::string text = "# neu\r\ncp %s\r\nls %s\r\nmv %s %s\r\n";
   const std::string path = Template(text);
   EXPECT_EQ(Run({"template", path, "--program", "/opt/Prog//sorvane", "--temp", "/tmp/t//"}), kDone);
-  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"/opt/Prog/", "/tmp/t/", "/opt/Prog//sorvane"}, true, ShellScriptDialect()));
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"/opt/Prog/", "/tmp/t/", "/opt/Prog//sorvane"}, true, *NewScriptDialect()));
   EXPECT_EQ(err.str(), "");
 
   EXPECT_EQ(Run({"template", path, "--program", "sorvane", "--temp", "/", "--no-restart"}), kDone);
-  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false, ShellScriptDialect()));
+  EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false, *NewScriptDialect()));
 }
 
 TEST_F(OrvelUpdateTest, RefusedTemplateGivesTheProgramsMessage) {

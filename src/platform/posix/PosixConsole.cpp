@@ -1,3 +1,5 @@
+#include "platform/posix/PosixConsole.h"
+
 #include <signal.h>
 #include <termios.h>
 #include <unistd.h>
@@ -6,9 +8,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "PasswordPrompt.h"
-
-namespace sorvane::zvq {
+namespace sorvane {
 namespace {
 
 // The terminal's settings from before the prompt. A signal handler must be
@@ -56,9 +56,13 @@ class EchoOff {
 
 }  // namespace
 
-bool TerminalPasswordPrompt::Available() { return isatty(STDIN_FILENO) == 1; }
+bool PosixConsole::IsTerminal(Channel channel) {
+  return isatty(channel == Channel::Output ? STDOUT_FILENO : STDERR_FILENO) == 1;
+}
 
-std::optional<std::string> TerminalPasswordPrompt::Ask(const std::string& prompt) {
+bool PosixConsole::CanAsk() { return isatty(STDIN_FILENO) == 1; }
+
+std::optional<std::string> PosixConsole::ReadHidden(const std::string& prompt) {
   std::string line;
   bool complete = false;
   {
@@ -88,4 +92,4 @@ std::optional<std::string> TerminalPasswordPrompt::Ask(const std::string& prompt
   return line;
 }
 
-}  // namespace sorvane::zvq
+}  // namespace sorvane

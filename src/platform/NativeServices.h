@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/Calendar.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "platform/Console.h"
+#include "platform/FileSystem.h"
+#include "platform/Locale.h"
+#include "platform/Network.h"
+#include "platform/RegistryStore.h"
+#include "platform/ScriptDialect.h"
+
+namespace sorvane {
+
+// The real services of the system the program runs on, for the places that
+// put a program together (the command line tools' main functions). Each
+// system's folder under platform/ defines them over its own classes, so that
+// nothing above platform/ names a system.
+
+std::unique_ptr<FileSystem> NewFileSystem();
+// The ANSI code page the program's container texts are written in.
+std::unique_ptr<CodePage> NewCodePage();
+// The user's regional settings.
+std::unique_ptr<Locale> NewLocale();
+std::unique_ptr<Calendar> NewCalendar();
+std::unique_ptr<Clock> NewClock();
+// The dialect of the update script as the system's command interpreter runs it.
+std::unique_ptr<ScriptDialect> NewScriptDialect();
+// The terminal the program was started in.
+std::unique_ptr<Console> NewConsole();
+// TCP/IP; one per program (Network.h).
+std::unique_ptr<Network> NewNetwork();
+
+// Writes bytes into a new file at path that only this user may read (a
+// secret key). False when something is there already, which is never
+// replaced, or the file could not be written whole.
+bool WritePrivateFile(const std::string& path, const std::string& bytes);
+
+// The registry store the program and the command line tools share: the
+// user's. Nothing is created until the first change.
+std::unique_ptr<RegistryStore> OpenUserRegistryStore();
+
+}  // namespace sorvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/Console.h"
+
+namespace sorvane {
+
+// The terminal on Linux: UTF-8 in and out, so the texts pass unchanged; the
+// hidden line is read with the terminal's echo switched off.
+class PosixConsole : public Console {
+ public:
+  std::string ForTerminal(const std::string& text) override { return text; }
+  std::string FromArgument(const std::string& argument) override { return argument; }
+  bool IsTerminal(Channel channel) override;
+  bool CanAsk() override;
+  std::optional<std::string> ReadHidden(const std::string& prompt) override;
+};
+
+}  // namespace sorvane
