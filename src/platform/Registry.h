@@ -24,6 +24,8 @@ class ERegistryDamaged : public ERegistryException {
 namespace texts {
 inline constexpr char kRegSetDataFailed[] = "Fehler beim Setzen der Daten für '%s'";
 inline constexpr char kRegInvalidDataType[] = "Ungültiger Datentyp für '%s'";
+// A store refuses a key path with an empty part ("a\\b").
+inline constexpr char kRegistryBadKeyName[] = "Ungültiger Schlüsselname '%s'";
 }  // namespace texts
 
 // One registry object as the program's units use it: a selected root, at most

@@ -21,8 +21,8 @@ std::pair<std::string, std::string> ParentAndName(const std::string& key) {
 
 }  // namespace
 
-void MemoryRegistryStore::CheckWritable() const {
-  if (failWrites_) throw ERegistryException("Registrierung ist schreibgeschützt");
+void MemoryRegistryStore::CheckWritable(RegistryRoot root) const {
+  if (failWrites_ || (failMachineWrites_ && root == RegistryRoot::LocalMachine)) throw ERegistryException("Registrierung ist schreibgeschützt");
 }
 
 MemoryRegistryStore::Key* MemoryRegistryStore::Find(RegistryRoot root, const std::string& key) {
@@ -38,7 +38,7 @@ void MemoryRegistryStore::CreateKey(RegistryRoot root, const std::string& key) {
   // A key name has no empty parts, as in the file-backed store.
   if (key.front() == '\\' || key.back() == '\\' || key.find("\\\\") != std::string::npos)
     throw ERegistryException("Ungültiger Schlüsselname '" + key + "'");
-  CheckWritable();
+  CheckWritable(root);
   const auto [parent, name] = ParentAndName(key);
   CreateKey(root, parent);
   Find(root, parent)->subKeys.emplace(Folded(name), name);
@@ -47,7 +47,7 @@ void MemoryRegistryStore::CreateKey(RegistryRoot root, const std::string& key) {
 
 void MemoryRegistryStore::DeleteKey(RegistryRoot root, const std::string& key) {
   if (key.empty() || !Find(root, key)) return;
-  CheckWritable();
+  CheckWritable(root);
   auto& tree = TreeOf(root);
   const std::string folded = Folded(key);
   for (auto it = tree.begin(); it != tree.end();) {
@@ -85,7 +85,7 @@ bool MemoryRegistryStore::WriteValue(RegistryRoot root, const std::string& key, 
                                      const RegistryValue& value) {
   Key* found = Find(root, key);
   if (!found) return false;
-  CheckWritable();
+  CheckWritable(root);
   auto [it, inserted] = found->values.try_emplace(Folded(name), name, value);
   if (!inserted) it->second.second = value;
   return true;
@@ -94,7 +94,7 @@ bool MemoryRegistryStore::WriteValue(RegistryRoot root, const std::string& key, 
 bool MemoryRegistryStore::DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) {
   Key* found = Find(root, key);
   if (!found || !found->values.contains(Folded(name))) return false;
-  CheckWritable();
+  CheckWritable(root);
   found->values.erase(Folded(name));
   return true;
 }

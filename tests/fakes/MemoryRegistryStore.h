@@ -11,10 +11,12 @@ namespace sorvane {
 // An in-memory registry for tests, keeping the store's contract: names
 // compare without regard to ASCII case and keep their first spelling.
 // FailWrites makes every change throw ERegistryException, as a store whose
-// file may not be written does.
+// file may not be written does; FailMachineWrites only the changes below
+// HKEY_LOCAL_MACHINE, as the registry of an account without elevation does.
 class MemoryRegistryStore : public RegistryStore {
  public:
   void FailWrites(bool fail) { failWrites_ = fail; }
+  void FailMachineWrites(bool fail) { failMachineWrites_ = fail; }
 
   bool KeyExists(RegistryRoot root, const std::string& key) override;
   void CreateKey(RegistryRoot root, const std::string& key) override;
@@ -35,11 +37,12 @@ class MemoryRegistryStore : public RegistryStore {
 
   Tree& TreeOf(RegistryRoot root) { return root == RegistryRoot::LocalMachine ? machine_ : user_; }
   Key* Find(RegistryRoot root, const std::string& key);
-  void CheckWritable() const;
+  void CheckWritable(RegistryRoot root) const;
 
   Tree machine_{{"", {}}};
   Tree user_{{"", {}}};
   bool failWrites_ = false;
+  bool failMachineWrites_ = false;
 };
 
 }  // namespace sorvane

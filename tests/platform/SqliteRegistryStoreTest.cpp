@@ -1,4 +1,5 @@
-// What only the file-backed store can get wrong: other processes at the same
+// The registry promises on the SQLite store in a temporary folder, and what
+// only the file-backed store can get wrong: other processes at the same
 // time, a process killed mid-write, a file that is not ours, where it lives.
 
 #include "platform/posix/SqliteRegistryStore.h"
@@ -17,6 +18,7 @@
 #include <optional>
 #include <sstream>
 
+#include "RegistryStoreContract.h"
 #include "fakes/DamagedRegistryFile.h"
 #include "platform/Registry.h"
 #include "platform/posix/UserRegistry.h"
@@ -25,6 +27,14 @@ namespace sorvane {
 namespace {
 
 namespace fs = std::filesystem;
+
+StorePlace SqlitePlace() {
+  std::string pattern = ::testing::TempDir() + "sorvane-reg-XXXXXX";
+  const std::string folder = ::mkdtemp(pattern.data());
+  return {std::make_unique<SqliteRegistryStore>(folder + "/orvel"), [folder] { fs::remove_all(folder); }};
+}
+
+INSTANTIATE_TEST_SUITE_P(Sqlite, RegistryStoreContractTest, ::testing::Values(&SqlitePlace));
 constexpr char kKey[] = "\\SOFTWARE\\Orvel\\Sorvane";
 
 std::string ReadFile(const fs::path& path) {

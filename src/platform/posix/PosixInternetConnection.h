@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/InternetConnection.h"
+#include "platform/LoopbackHost.h"
 
 namespace sorvane {
 
@@ -15,10 +16,6 @@ class PosixInternetConnection : public InternetConnection {
  public:
   bool Connected(const std::string& updateHost) override;
 };
-
-// Whether host (optionally followed by ":port") names the loopback
-// interface.
-bool IsLoopbackHost(const std::string& host);
 
 // Whether an interface other than loopback is up and has an address.
 bool HasNetworkInterface();

@@ -69,7 +69,6 @@ namespace texts {
 inline constexpr char kRegistryNotWritable[] = "Die Registrierung %s kann nicht geschrieben werden";
 inline constexpr char kRegistryForeignFile[] =
     "Die Datei %s ist keine Registrierungsdatenbank; sie bleibt unverändert";
-inline constexpr char kRegistryBadKeyName[] = "Ungültiger Schlüsselname '%s'";
 inline constexpr char kRegistryDamaged[] = "Die Registrierung %s ist beschädigt; sie bleibt unverändert";
 }  // namespace texts
 

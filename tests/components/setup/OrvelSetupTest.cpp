@@ -8,6 +8,7 @@
 #include "SetupFixture.h"
 #include "app/Form1Components.h"
 #include "platform/Registry.h"
+#include "platform/UserFallbackRegistryStore.h"
 
 namespace sorvane {
 namespace {
@@ -201,6 +202,28 @@ TEST_F(RegisterTest, HkcuAndAFailedWrite) {
     EXPECT_STREQ(failure.what(), "Fehler beim Setzen der Daten für 'DisplayName'");
   }
   EXPECT_TRUE(menu.log.empty()) << "no menu entry for a failed registration";
+}
+
+// An account that may not write HKEY_LOCAL_MACHINE: the entry is the user's,
+// a second start rewrites it there, and the uninstall run finds and removes it.
+TEST_F(RegisterTest, WithoutElevationTheEntryFallsBackToTheUserAndTheUninstallRemovesIt) {
+  UserFallbackRegistryStore fallback(store);
+  registry = &fallback;
+  store.FailMachineWrites(true);
+  store.Put(HKCU, "SOFTWARE\\Orvel\\Sorvane", "Update", "x");
+  NormalStart()->RegisterProgram();
+  auto second = NormalStart();
+  second->Publisher.clear();
+  second->RegisterProgram();
+  EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
+  EXPECT_FALSE(store.Get(HKCU, kUninstallEntry, "Publisher"));
+  EXPECT_FALSE(store.KeyExists(HKLM, "SOFTWARE"));
+
+  dialogs.yesNoAnswers = {DialogAnswer::Yes};
+  EXPECT_TRUE(Start("/uninstall")->Uninstalled());
+  EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
+  EXPECT_FALSE(store.KeyExists(HKCU, "SOFTWARE\\Orvel\\Sorvane"));
+  EXPECT_TRUE(store.KeyExists(HKCU, "SOFTWARE\\Orvel"));
 }
 
 TEST_F(RegisterTest, AMenuEntryThatCannotBeWrittenIsOneLineAndTheRegistrationStands) {

@@ -38,7 +38,7 @@ std::optional<std::string> LoggingRegistryStore::Get(RegistryRoot root, const st
 }
 
 std::unique_ptr<TOrvelSetup> SetupFixture::Start(const std::string& firstArgument) {
-  SetupServices services{store, dialogs, codePage, application, menu,
+  SetupServices services{*registry, dialogs, codePage, application, menu,
                          [this](const std::string& path) {
                            versionReads.push_back(path);
                            return version;

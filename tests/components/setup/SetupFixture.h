@@ -76,6 +76,7 @@ class SetupFixture : public ::testing::Test {
   std::unique_ptr<TOrvelSetup> Start(const std::string& firstArgument);
 
   LoggingRegistryStore store;
+  RegistryStore* registry = &store;  // what the component is given
   FakeDialogs dialogs;
   Cp1252CodePage codePage;
   FakeApplication application;

@@ -77,11 +77,13 @@ TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesTakeThemRaw) {
             "rm -f '/tmp/it'\\''s \"ö\"/Update.bat'\n");
   EXPECT_EQ(ShellQuote("''"), "''\\'''\\'''");
 
-  // The example of a Windows installation: the paths as they stand.
-  const ScriptPaths windows{"C:\\Programme\\", "C:\\Temp\\", "C:\\Programme\\ZVQExtr.exe"};
-  EXPECT_EQ(BuildUpdateScript("x\ncopy \"%sa\"\nb\nc %s %s", windows, true, BatchScriptDialect()),
-            "x\r\ncopy \"C:\\Programme\\a\"\r\nb\r\nc C:\\Temp\\ C:\\Programme\\\r\n"
-            "start \"\" \"C:\\Programme\\ZVQExtr.exe\"\r\ndel C:\\Temp\\Update.bat\r\n");
+  // The example of a Windows installation, the paths in the program's "/"
+  // form: "\" in the batch file, the script's own name quoted for a
+  // temporary folder with a blank in it.
+  const ScriptPaths windows{"C:/Programme/", "C:/Users/Max Muster/Temp/", "C:/Programme/ZVQExtr.exe"};
+  EXPECT_EQ(BuildUpdateScript("x\ncopy \"%sa\"\nb\nc \"%s\" %s", windows, true, BatchScriptDialect()),
+            "x\r\ncopy \"C:\\Programme\\a\"\r\nb\r\nc \"C:\\Users\\Max Muster\\Temp\\\" C:\\Programme\\\r\n"
+            "start \"\" \"C:\\Programme\\ZVQExtr.exe\"\r\ndel \"C:\\Users\\Max Muster\\Temp\\Update.bat\"\r\n");
 }
 
 }  // namespace
