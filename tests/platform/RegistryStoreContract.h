@@ -2,12 +2,13 @@
 
 // The promises of every registry store, checked by RegistryStoreContractTest
 // on each store that a test program instantiates it for:
-//   INSTANTIATE_TEST_SUITE_P(Name, RegistryStoreContractTest, ::testing::Values(&MakePlace));
+//   INSTANTIATE_TEST_SUITE_P(Name, RegistryStoreContractTest, ::testing::Values(&MakePlace), StoreName);
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/RegistryStore.h"
 
@@ -20,6 +21,10 @@ struct StorePlace {
   // ASCII letters only.
   bool foldsUmlauts = false;
 };
+
+// The one store of an instantiation is named by the instantiation; the
+// default name would be the factory's address.
+inline std::string StoreName(const ::testing::TestParamInfo<StorePlace (*)()>&) { return "Store"; }
 
 class RegistryStoreContractTest : public ::testing::TestWithParam<StorePlace (*)()> {
  protected:

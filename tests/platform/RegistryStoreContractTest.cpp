@@ -130,7 +130,7 @@ TEST_P(RegistryStoreContractTest, RegistryObjectReadsBackTypedValuesAndNamesItsE
   EXPECT_FALSE(registry.KeyExists("\\SOFTWARE\\Orvel\\Sorvane"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Memory, RegistryStoreContractTest, ::testing::Values(&MemoryPlace));
+INSTANTIATE_TEST_SUITE_P(Memory, RegistryStoreContractTest, ::testing::Values(&MemoryPlace), StoreName);
 
 }  // namespace
 }  // namespace sorvane

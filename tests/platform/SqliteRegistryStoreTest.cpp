@@ -34,7 +34,7 @@ StorePlace SqlitePlace() {
   return {std::make_unique<SqliteRegistryStore>(folder + "/orvel"), [folder] { fs::remove_all(folder); }};
 }
 
-INSTANTIATE_TEST_SUITE_P(Sqlite, RegistryStoreContractTest, ::testing::Values(&SqlitePlace));
+INSTANTIATE_TEST_SUITE_P(Sqlite, RegistryStoreContractTest, ::testing::Values(&SqlitePlace), StoreName);
 constexpr char kKey[] = "\\SOFTWARE\\Orvel\\Sorvane";
 
 std::string ReadFile(const fs::path& path) {

@@ -1,0 +1,107 @@
+// The registry promises on the real registry under Wine, both roots mapped
+// below a private key of HKEY_CURRENT_USER that each test removes again, and
+// what other programs read of the values written.
+
+#include "platform/win32/Win32RegistryStore.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "../RegistryStoreContract.h"
+#include "platform/Registry.h"
+#include "platform/UserRegistry.h"
+
+namespace sorvane {
+namespace {
+
+constexpr char kTestsKey[] = "Software\\Orvel\\Tests";
+
+// A key of this test's own below HKEY_CURRENT_USER\Software\Orvel\Tests.
+std::string PrivateKey() {
+  static std::atomic<int> counter{0};
+  return std::string(kTestsKey) + "\\registry-" + std::to_string(GetCurrentProcessId()) + "-" +
+         std::to_string(counter++);
+}
+
+// Removes the private key, then its parents while they are empty (a key with
+// subkeys is refused by RegDeleteKeyA, so another program's keys stay).
+void RemoveKey(const std::string& key) {
+  RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, kTestsKey);
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orvel");
+}
+
+StorePlace Win32Place() {
+  const std::string key = PrivateKey();
+  return {std::make_unique<Win32RegistryStore>(key), [key] { RemoveKey(key); }, true};
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, RegistryStoreContractTest, ::testing::Values(&Win32Place), StoreName);
+
+// The real HKEY_CURRENT_USER, read back by the system's own calls as the
+// registry editor and the system's program list read it.
+TEST(Win32RegistryStoreTest, ValuesAreStoredAsTheRegistryKeepsThemForOtherPrograms) {
+  const std::string key = PrivateKey();
+  Win32RegistryStore store;
+  store.CreateKey(RegistryRoot::CurrentUser, key);
+  Registry registry(store);
+  ASSERT_TRUE(registry.OpenKey("\\" + key, false));
+  registry.WriteString("DisplayName", "Sorvane f\xFCr Z\xFCrich");
+  registry.WriteInteger("NoModify", 1);
+
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
+  char text[64] = {};
+  DWORD type = 0, size = sizeof text;
+  EXPECT_EQ(RegQueryValueExA(opened, "displayname", nullptr, &type, reinterpret_cast<BYTE*>(text), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(std::string(text, size), std::string("Sorvane f\xFCr Z\xFCrich", 18) + '\0') << "with its NUL";
+  DWORD number = 0;
+  size = sizeof number;
+  EXPECT_EQ(RegQueryValueExA(opened, "NoModify", nullptr, &type, reinterpret_cast<BYTE*>(&number), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(number, 1u);
+  RegCloseKey(opened);
+
+  EXPECT_TRUE(registry.DeleteKey("\\" + key));
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
+  RemoveKey(key);
+}
+
+// HKEY_LOCAL_MACHINE\HARDWARE takes no lasting subkeys, a refusal that Wine
+// makes as Windows does: the program's own store then writes the key below
+// HKEY_CURRENT_USER and finds it there through the machine's root.
+TEST(Win32RegistryStoreTest, WhatTheMachineRefusesTheUsersRegistryKeepsInstead) {
+  const std::string key = "HARDWARE\\Sorvane-" + std::to_string(GetCurrentProcessId());
+  try {
+    Win32RegistryStore().CreateKey(RegistryRoot::LocalMachine, key);
+    ADD_FAILURE() << "HKEY_LOCAL_MACHINE\\HARDWARE took a lasting key";
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+  } catch (const ERegistryException& refused) {
+    EXPECT_NE(std::string(refused.what()).find("HKEY_LOCAL_MACHINE\\" + key), std::string::npos) << refused.what();
+  }
+
+  const auto store = OpenUserRegistryStore();
+  Registry registry(*store);
+  registry.SetRootKey(RegistryRoot::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey("\\" + key, true));
+  registry.WriteString("DisplayName", "Sorvane");
+  registry.CloseKey();
+  ASSERT_TRUE(registry.OpenKey("\\" + key, false));
+  EXPECT_EQ(registry.ReadString("DisplayName"), "Sorvane");
+  HKEY opened = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
+  RegCloseKey(opened);
+
+  EXPECT_TRUE(registry.DeleteKey("\\" + key));
+  RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+  RegDeleteKeyA(HKEY_CURRENT_USER, "HARDWARE");  // made by this test; refused if anything else is in it
+}
+
+}  // namespace
+}  // namespace sorvane
