@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/NativeServices.h"
 #include "platform/Registry.h"
 #include "platform/UserFallbackRegistryStore.h"
-#include "platform/NativeServices.h"
 
 namespace sorvane {
 namespace {

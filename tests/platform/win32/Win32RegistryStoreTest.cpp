@@ -11,8 +11,8 @@
 #include <string>
 
 #include "../RegistryStoreContract.h"
+#include "platform/NativeServices.h"
 #include "platform/Registry.h"
-#include "platform/UserRegistry.h"
 
 namespace sorvane {
 namespace {
