@@ -84,6 +84,12 @@ TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesTakeThemRaw) {
   EXPECT_EQ(BuildUpdateScript("x\ncopy \"%sa\"\nb\nc \"%s\" %s", windows, true, BatchScriptDialect()),
             "x\r\ncopy \"C:\\Programme\\a\"\r\nb\r\nc \"C:\\Users\\Max Muster\\Temp\\\" C:\\Programme\\\r\n"
             "start \"\" \"C:\\Programme\\ZVQExtr.exe\"\r\ndel \"C:\\Users\\Max Muster\\Temp\\Update.bat\"\r\n");
+
+  // Every path passes the interpreter's code page, the appended lines' too.
+  const BatchScriptDialect oem([](const std::string& path) { return "<" + path + ">"; });
+  EXPECT_EQ(BuildUpdateScript(" x %s", windows, true, oem),
+            " x <C:\\Users\\Max Muster\\Temp\\>\r\nstart \"\" \"<C:\\Programme\\ZVQExtr.exe>\"\r\n"
+            "del \"<C:\\Users\\Max Muster\\Temp\\Update.bat>\"\r\n");
 }
 
 }  // namespace
