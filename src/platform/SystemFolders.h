@@ -14,4 +14,8 @@ class SystemFolders {
   virtual std::string TempPath() = 0;
 };
 
+namespace texts {
+inline constexpr char kTempFolderNotCreated[] = "Der temporäre Ordner %s kann nicht angelegt werden";
+}  // namespace texts
+
 }  // namespace sorvane

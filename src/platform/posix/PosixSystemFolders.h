@@ -31,8 +31,4 @@ class PosixSystemFolders : public SystemFolders {
   std::string fresh_;        // the fresh folder, no trailing slash
 };
 
-namespace texts {
-inline constexpr char kTempFolderNotCreated[] = "Der temporäre Ordner %s kann nicht angelegt werden";
-}  // namespace texts
-
 }  // namespace sorvane

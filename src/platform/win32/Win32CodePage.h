@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/CodePage.h"
+
+namespace sorvane {
+
+// The system's ANSI code page (1252 on the Western European systems the
+// containers come from) by the system's conversions. Characters the code
+// page lacks become "?" rather than a look-alike.
+class Win32CodePage : public CodePage {
+ public:
+  std::string AnsiToUtf8(const AnsiString& text) override;
+  AnsiString Utf8ToAnsi(const std::string& text) override;
+  AnsiString WideToAnsi(const std::u16string& text) override;
+  std::u16string Utf8ToWide(const std::string& text) override;
+};
+
+}  // namespace sorvane
