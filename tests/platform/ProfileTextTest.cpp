@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "RecordedTables.h"
 
 namespace sorvane {
 namespace {
@@ -50,25 +50,11 @@ TEST(ProfileTextTest, ValuesFollowTheWindowsRules) {
 // some bytes written as \xHH. Blanks inside a section's brackets do not
 // belong to its name: "[ ZVQ ]" is the section "ZVQ".
 TEST(ProfileTextTest, BlanksInNamesAsWindowsReadsThem) {
-  std::ifstream in(std::string(SORVANE_TEST_DATA_DIR) + "/data/profile-blanks.txt");
-  int cases = 0;
-  for (std::string line; std::getline(in, line); ++cases) {
-    std::vector<std::string> fields(1);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line[i] == '|') {
-        fields.emplace_back();
-      } else if (line[i] == '\\') {
-        fields.back() += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
-        i += 3;
-      } else {
-        fields.back() += line[i];
-      }
-    }
-    ASSERT_EQ(fields.size(), 4U) << line;
-    const std::optional<std::string> expected = fields[3] == "-" ? std::nullopt : std::optional(fields[3]);
-    EXPECT_EQ(ProfileText(fields[0]).Value(fields[1], fields[2]), expected) << line;
+  const auto answers = testing::ReadProfileRecording();
+  for (const auto& answer : answers) {
+    EXPECT_EQ(ProfileText(answer.file).Value(answer.section, answer.key), answer.value) << answer.line;
   }
-  EXPECT_GT(cases, 20);
+  EXPECT_GT(answers.size(), 20U);
 }
 
 TEST(ProfileTextTest, ZeroBytesAndLongValues) {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "RecordedTables.h"
 
 namespace sorvane {
 namespace {
@@ -61,53 +61,12 @@ TEST(WordOrderTest, SymbolsThenDigitsThenLetters) {
   ExpectAscending({"a b", "a\xA0" "b", "ab"});    // the no-break space beside the space
 }
 
-struct RecordedName {
-  bool equalToPrevious;
-  AnsiString name;
-};
-
-// A list recorded from Windows' lstrcmpA by tools/record-windows-text: names in
-// Windows' order, each marked '<' or '=' against the one before, bytes outside
-// "!".."~" and the backslash written as \xHH.
-std::vector<RecordedName> ReadRecording(const std::string& set) {
-  std::ifstream in(std::string(SORVANE_TEST_DATA_DIR) + "/data/word-order-" + set + ".txt");
-  std::vector<RecordedName> names;
-  for (std::string line; std::getline(in, line);) {
-    RecordedName entry{line.at(0) == '=', {}};
-    for (std::size_t i = 1; i < line.size(); ++i) {
-      if (line[i] == '\\') {
-        entry.name += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
-        i += 3;
-      } else {
-        entry.name += line[i];
-      }
-    }
-    names.push_back(std::move(entry));
-  }
-  return names;
-}
-
-std::string Escaped(const AnsiString& name) {
-  std::string text;
-  for (const char c : name) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte > ' ' && byte < 0x7F && c != '\\') {
-      text += c;
-    } else {
-      char hex[5];
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      text += hex;
-    }
-  }
-  return text;
-}
-
 // Every name must sort after the one before it wherever Windows tells them
 // apart; as the order is transitive, sorting then gives Windows' order. Names
 // that Windows finds equal may stand either way.
 TEST(WordOrderTest, FollowsRecordedWindowsOrder) {
   for (const std::string set : {"file-names", "symbols", "accents", "bytes"}) {
-    const std::vector<RecordedName> names = ReadRecording(set);
+    const std::vector<testing::RecordedName> names = testing::ReadWordOrderRecording(set);
     ASSERT_GT(names.size(), 1000U) << set;
     int differences = 0;
     for (std::size_t i = 1; i < names.size(); ++i) {
@@ -115,7 +74,7 @@ TEST(WordOrderTest, FollowsRecordedWindowsOrder) {
       const AnsiString& before = names[i - 1].name;
       const AnsiString& after = names[i].name;
       if (CompareWordOrder(before, after) < 0 && CompareWordOrder(after, before) > 0) continue;
-      if (++differences <= 10) ADD_FAILURE() << set << ": \"" << Escaped(before) << "\" before \"" << Escaped(after) << '"';
+      if (++differences <= 10) ADD_FAILURE() << set << ": \"" << testing::Escaped(before) << "\" before \"" << testing::Escaped(after) << '"';
     }
     EXPECT_EQ(differences, 0) << set;
   }
