@@ -42,5 +42,8 @@ bool WritePrivateFile(const std::string& path, const std::string& bytes);
 // The registry store the program and the command line tools share: the
 // user's. Nothing is created until the first change.
 std::unique_ptr<RegistryStore> OpenUserRegistryStore();
+// Where that store keeps its keys, for help texts; lines of at most 90
+// characters.
+std::string UserRegistryPlace();
 
 }  // namespace sorvane

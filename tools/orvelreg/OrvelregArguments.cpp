@@ -3,15 +3,20 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/NativeServices.h"
+
 namespace sorvane::orvelreg {
 namespace {
 
-constexpr char kHelp[] =
+// The help's start; the place of the registry (UserRegistryPlace) and
+// kHelp follow.
+constexpr char kHelpIntro[] =
     "Aufruf: orvelreg BEFEHL SCHLÜSSEL [OPTIONEN]\n"
     "\n"
     "Liest und ändert die Registrierung, in der Sorvane seine Einstellungen und seinen\n"
-    "Deinstallationseintrag hält (die Datei registry.sqlite3 im Ordner $ORVEL_REGISTRY_DIR,\n"
-    "sonst $XDG_CONFIG_HOME/orvel, sonst ~/.config/orvel).\n"
+    "Deinstallationseintrag hält (";
+constexpr char kHelp[] =
+    ").\n"
     "\n"
     "Befehle:\n"
     "  query SCHLÜSSEL [WERT]           die Werte des Schlüssels zeigen (Name, Typ, Daten durch\n"
@@ -133,7 +138,7 @@ std::variant<OrvelregOptions, int> ParseArguments(const std::vector<std::string>
                                                   std::ostream& err) {
   for (const std::string& argument : arguments) {
     if (argument == "-h" || argument == "--help" || argument == "/?") {
-      out << kHelp;
+      out << kHelpIntro << UserRegistryPlace() << kHelp;
       return kDone;
     }
     if (argument == "--version") {

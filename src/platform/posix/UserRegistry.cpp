@@ -24,6 +24,11 @@ std::string UserRegistryFolder() {
   return HomeFolder() + "/.config/orvel";
 }
 
+std::string UserRegistryPlace() {
+  return "die Datei registry.sqlite3 im Ordner $ORVEL_REGISTRY_DIR,\n"
+         "sonst $XDG_CONFIG_HOME/orvel, sonst ~/.config/orvel";
+}
+
 std::unique_ptr<RegistryStore> OpenUserRegistryStore() {
   return std::make_unique<SqliteRegistryStore>(UserRegistryFolder());
 }

@@ -10,8 +10,7 @@
 #include "container/ContainerWriter.h"
 #include "fakes/FakeFileSystem.h"
 #include "platform/MemoryStream.h"
-#include "platform/posix/Cp1252CodePage.h"
-#include "platform/posix/PosixLocale.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane::zvq {
 namespace {
@@ -53,12 +52,12 @@ class ZvqInProcessTest : public ::testing::Test {
   }
 
   FakeFileSystem files;
-  Cp1252CodePage codePage;
-  PosixLocale locale{"C", "C"};
+  const std::unique_ptr<CodePage> codePage = NewCodePage();
+  const std::unique_ptr<Locale> locale = NewLocale();
   ScriptedPrompt prompt;
   std::ostringstream out;
   std::ostringstream err;
-  ZvqServices services{files, codePage, locale, prompt, out, err};
+  ZvqServices services{files, *codePage, *locale, prompt, out, err};
 };
 
 TEST_F(ZvqInProcessTest, GuestPasswordIsAskedOnTheTerminalWithTheProgramsPrompt) {
