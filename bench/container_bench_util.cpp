@@ -14,7 +14,7 @@
 #include "container/ContainerCatalogue.h"
 #include "container/ContainerWriter.h"
 #include "container_bench.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 
 extern char** environ;

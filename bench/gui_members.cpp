@@ -23,7 +23,7 @@
 #include "platform/MemoryStream.h"
 #include "gui/Form1Frame.h"
 #include "gui/SorvaneApp.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace sorvane {

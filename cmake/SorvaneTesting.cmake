@@ -1,5 +1,13 @@
 # Shared helpers for the test tree.
-find_package(GTest REQUIRED)
+# The Windows build compiles GoogleTest from Debian's source (libgtest-dev puts
+# it in /usr/src/googletest); CTest runs its programs through Wine.
+if(CMAKE_CROSSCOMPILING)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 # sorvane_test(NAME name SOURCES ... LIBS ... [LABELS ...])

@@ -11,7 +11,7 @@
 #include "SamplePictures.h"
 #include "SampleTexts.h"
 #include "container/ContainerWriter.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {

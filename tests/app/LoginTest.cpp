@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "container/LoadEffects.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
 

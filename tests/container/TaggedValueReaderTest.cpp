@@ -8,7 +8,7 @@
 #include "ByteHelpers.h"
 #include "platform/Errors.h"
 #include "platform/MemoryStream.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace sorvane {
 namespace {

@@ -4,7 +4,8 @@
 #include <stdexcept>
 
 #include "platform/Errors.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/FileNamePattern.h"
+#include "platform/PathExpansion.h"
 
 namespace sorvane {
 

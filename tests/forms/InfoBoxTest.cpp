@@ -7,7 +7,7 @@
 #include "forms/TInfo.h"
 #include "forms/art/ProgramArt.h"
 #include "platform/Errors.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace sorvane {
 namespace {

@@ -14,7 +14,7 @@
 #include "fakes/FakeFileSystem.h"
 #include "platform/Errors.h"
 #include "platform/MemoryStream.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace {
 

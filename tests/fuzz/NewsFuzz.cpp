@@ -9,7 +9,7 @@
 
 #include "components/update/UpdateList.h"
 #include "platform/CommaText.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 using namespace sorvane;
 

@@ -11,7 +11,7 @@
 #include "container/TaggedValueReader.h"
 #include "platform/Errors.h"
 #include "platform/MemoryStream.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace {
 

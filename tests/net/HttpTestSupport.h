@@ -57,7 +57,7 @@ std::vector<std::string>& RecordEvents(THttpClient& http, std::vector<std::strin
 
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixNetwork.h"
-#include "platform/posix/SteadyClock.h"
+#include "platform/SteadyClock.h"
 
 namespace sorvane::testing {
 

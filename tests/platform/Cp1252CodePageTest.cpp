@@ -1,4 +1,4 @@
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 #include <gtest/gtest.h>
 

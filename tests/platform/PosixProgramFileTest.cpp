@@ -11,12 +11,12 @@ TEST(PosixProgramFileTest, PathIsThisTestProgramAndFolderEndsWithSlash) {
   const std::string path = program.ProgramPath();
   ASSERT_FALSE(path.empty());
   EXPECT_EQ(path.front(), '/');
-  EXPECT_EQ(path.substr(path.find_last_of('/') + 1), "platform_tests");
+  EXPECT_EQ(path.substr(path.find_last_of('/') + 1), "posix_platform_tests");
   struct stat info {};
   EXPECT_EQ(stat(path.c_str(), &info), 0);
   EXPECT_TRUE(S_ISREG(info.st_mode));
   const std::string folder = program.ProgramFolder();
-  EXPECT_EQ(folder + "platform_tests", path);
+  EXPECT_EQ(folder + "posix_platform_tests", path);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/posix/WordOrder.h"
+#include "platform/WordOrder.h"
 
 #include <gtest/gtest.h>
 

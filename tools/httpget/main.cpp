@@ -14,7 +14,7 @@
 #include "platform/MessagePump.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixNetwork.h"
-#include "platform/posix/SteadyClock.h"
+#include "platform/SteadyClock.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixVersionInfo.h"
 
 namespace {

@@ -12,6 +12,8 @@
 #include <utility>
 
 #include "platform/Errors.h"
+#include "platform/FileNamePattern.h"
+#include "platform/PathExpansion.h"
 #include "platform/posix/PosixFileStream.h"
 
 namespace sorvane {
@@ -30,50 +32,6 @@ ReadShareTable& OpenForReading() {
   return table;
 }
 
-// Case folding for the search: ASCII and the letter pairs of code page 1252.
-char32_t Fold(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c + 0x20;
-  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
-  switch (c) {
-    case 0x152: return 0x153;  // OE ligature
-    case 0x160: return 0x161;  // S caron
-    case 0x17D: return 0x17E;  // Z caron
-    case 0x178: return 0xFF;   // Y diaeresis
-    default: return c;
-  }
-}
-
-// Next character of UTF-8 text; a byte that does not start a well-formed
-// sequence stands for itself (moved past the last code point, so it equals
-// no real character).
-char32_t NextChar(std::string_view text, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(text[i]);
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  }
-  const int extra = lead >= 0xC2 && lead < 0xE0 ? 1 : lead >= 0xE0 && lead < 0xF0 ? 2 : lead >= 0xF0 && lead < 0xF5 ? 3 : 0;
-  if (extra > 0 && i + extra < text.size()) {
-    char32_t c = lead & (0x3F >> extra);
-    int k = 1;
-    for (; k <= extra && (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80; ++k) {
-      c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-    }
-    if (k > extra) {
-      i += extra + 1;
-      return c;
-    }
-  }
-  ++i;
-  return 0x110000 + lead;
-}
-
-std::u32string Characters(std::string_view text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) out += Fold(NextChar(text, i));
-  return out;
-}
-
 std::optional<FileEntry> EntryAt(int folder, const char* name) {
   struct stat info;
   if (::fstatat(folder, name, &info, 0) != 0 && ::fstatat(folder, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -86,31 +44,6 @@ std::optional<FileEntry> EntryAt(int folder, const char* name) {
 bool HasWildcard(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
 
 }  // namespace
-
-bool MatchFileNamePattern(std::string_view pattern, std::string_view name) {
-  if (pattern == "*.*") return true;  // the Windows search's "every name", dot or not
-  const std::u32string p = Characters(pattern);
-  const std::u32string n = Characters(name);
-  // Greedy matching that returns to the last "*" on a mismatch; linear in
-  // practice and never recursive.
-  std::size_t pi = 0, ni = 0, starP = std::u32string::npos, starN = 0;
-  while (ni < n.size()) {
-    if (pi < p.size() && (p[pi] == U'?' || p[pi] == n[ni])) {
-      ++pi;
-      ++ni;
-    } else if (pi < p.size() && p[pi] == U'*') {
-      starP = pi++;
-      starN = ni;
-    } else if (starP != std::u32string::npos) {
-      pi = starP + 1;
-      ni = ++starN;
-    } else {
-      return false;
-    }
-  }
-  while (pi < p.size() && p[pi] == U'*') ++pi;
-  return pi == p.size();
-}
 
 std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
   // O_NONBLOCK keeps a named pipe from blocking the open until a writer
@@ -222,27 +155,6 @@ std::optional<FileEntry> PosixFileSystem::FindEntry(const std::string& path) {
   std::vector<FileEntry> found = FindFiles(folder, name);
   if (found.empty()) return std::nullopt;
   return std::move(found.front());
-}
-
-std::string ExpandPath(const std::string& folder, const std::string& path) {
-  if (path.empty()) return path;
-  const std::string full = path.front() == '/' ? path : folder + "/" + path;
-  std::vector<std::string_view> parts;
-  const std::string_view text = full;
-  for (std::size_t at = 0; at <= text.size();) {
-    const std::size_t next = std::min(text.find('/', at), text.size());
-    const std::string_view part = text.substr(at, next - at);
-    if (part == "..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(part);
-    }
-    at = next + 1;
-  }
-  std::string result;
-  for (const std::string_view part : parts) (result += '/') += part;
-  if (result.empty() || full.back() == '/') result += '/';
-  return result;
 }
 
 std::string PosixFileSystem::ExpandFileName(const std::string& path) {

@@ -3,7 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/FileNamePattern.h"
 #include "platform/FileSystem.h"
+#include "platform/PathExpansion.h"
 
 namespace sorvane {
 
@@ -41,17 +43,5 @@ class PosixFileSystem : public FileSystem {
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
 };
-
-// Whether a file name matches a search pattern as the Windows search does:
-// "*" any run of characters, "?" exactly one character, letters compared
-// without regard to case (ASCII and the letters of code page 1252), "*.*"
-// matches every name. Both are UTF-8; bytes that are not UTF-8 compare as
-// themselves.
-bool MatchFileNamePattern(std::string_view pattern, std::string_view name);
-
-// path made absolute against folder (itself absolute) and freed of "." and
-// ".." parts and doubled slashes, on the text alone. A trailing slash stays;
-// an empty path stays empty.
-std::string ExpandPath(const std::string& folder, const std::string& path);
 
 }  // namespace sorvane

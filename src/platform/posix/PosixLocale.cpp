@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "platform/posix/DatePicture.h"
-#include "platform/posix/WordOrder.h"
+#include "platform/WordOrder.h"
 
 namespace sorvane {
 namespace {

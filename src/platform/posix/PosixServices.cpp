@@ -1,11 +1,11 @@
 #include "platform/NativeServices.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixCalendar.h"
 #include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixLocale.h"
 #include "platform/posix/ShellScriptDialect.h"
-#include "platform/posix/SteadyClock.h"
+#include "platform/SteadyClock.h"
 
 namespace sorvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/VersionInfo.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace sorvane {
 

@@ -10,7 +10,7 @@
 #include "platform/ProgramFile.h"
 #include "platform/Shell.h"
 #include "platform/SystemFolders.h"
-#include "platform/posix/WordOrder.h"
+#include "platform/WordOrder.h"
 
 namespace sorvane {
 

@@ -13,7 +13,7 @@
 #include "container/ContainerCatalogue.h"
 #include "fakes/FakeFileSystem.h"
 #include "platform/Errors.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace sorvane {
 

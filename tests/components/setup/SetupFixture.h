@@ -11,7 +11,7 @@
 #include "components/setup/OrvelSetup.h"
 #include "fakes/MemoryRegistryStore.h"
 #include "platform/Errors.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 
 namespace sorvane {
 

@@ -8,7 +8,7 @@
 #include "StatusFormRig.h"
 #include "components/update/ArchiveSignature.h"
 #include "fakes/FakeTempFiles.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/MemoryStream.h"
 #include "support/FakeServices.h"
 #include "tools/zvq/RunProgram.h"

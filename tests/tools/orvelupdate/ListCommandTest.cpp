@@ -6,7 +6,7 @@
 
 #include "fakes/FakeFileSystem.h"
 #include "platform/DateConversion.h"
-#include "platform/posix/Cp1252CodePage.h"
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixLocale.h"
 
 namespace sorvane::orvelupdate {
