@@ -19,7 +19,10 @@ class Win32FileSystem : public FileSystem {
   // Anything but a disk file (a folder, a device such as "NUL" or "CON",
   // a pipe) is refused like a missing file.
   std::unique_ptr<Stream> OpenRead(const std::string& path) override;
-  // CREATE_ALWAYS; a device name is refused as well.
+  // CREATE_ALWAYS; a hidden file stays hidden. A device name is refused as
+  // well. A symbolic link is written through, as the system does: making
+  // one takes a privilege ordinary users lack, and the temporary folder,
+  // where a planted one would matter, is the user's own.
   std::unique_ptr<Stream> Create(const std::string& path) override;
   bool FileExists(const std::string& path) override;
   bool DirectoryExists(const std::string& path) override;
