@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 
+#include "platform/AresHostLookup.h"
 #include "platform/posix/WinsockErrors.h"
 
 namespace sorvane {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/Network.h"
-#include "platform/posix/AresHostLookup.h"
+#include "platform/AresHostLookup.h"
 
 namespace sorvane {
 

@@ -1,6 +1,5 @@
 #include "platform/posix/WinsockErrors.h"
 
-#include <ares.h>
 #include <cerrno>
 
 #include "platform/SocketErrors.h"
@@ -61,24 +60,6 @@ int WinsockErrorFromErrno(int e) {
     // as connected). The system's own number, far below the Windows Sockets
     // range, is reported as "Unknown Error No." and that number.
     default: return e;
-  }
-}
-
-int WinsockErrorFromAres(int status) {
-  switch (status) {
-    case ARES_ENOTFOUND:
-    case ARES_EBADNAME:
-      return wsa::kHostNotFound;
-    case ARES_ENODATA:
-      return wsa::kNoData;
-    case ARES_ESERVFAIL:
-    case ARES_ETIMEOUT:
-    case ARES_ECONNREFUSED:
-      return wsa::kTryAgain;
-    case ARES_ENOMEM:
-      return wsa::kNoBufferSpace;
-    default:  // FORMERR, REFUSED, NOTIMP and the library's own failures
-      return wsa::kNoRecovery;
   }
 }
 

@@ -7,7 +7,4 @@ namespace sorvane {
 // no Windows Sockets number equals.
 int WinsockErrorFromErrno(int errnoValue);
 
-// The Windows Sockets number of a failed c-ares lookup status.
-int WinsockErrorFromAres(int aresStatus);
-
 }  // namespace sorvane

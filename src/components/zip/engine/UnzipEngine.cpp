@@ -1,12 +1,7 @@
 // The unpacking engine over libzip. See ZipEngineApi.h for the contract.
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <zip.h>
 
-#include <atomic>
-#include <cerrno>
 #include <cstddef>
 #include <memory>
 #include <set>
@@ -14,19 +9,12 @@
 #include <vector>
 
 #include "components/zip/engine/EngineResult.h"
+#include "platform/UnpackFolder.h"
 
 namespace sorvane::engine {
 namespace {
 
 constexpr std::size_t kBlock = 256 * 1024;
-
-// Closes a descriptor when it goes out of scope.
-struct Descriptor {
-  int fd = -1;
-  ~Descriptor() {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 struct ArchiveCloser {
   void operator()(zip_t* archive) const { zip_discard(archive); }
@@ -53,13 +41,12 @@ class Unpacker {
   Unpacker(const UnzipEngineCommand& command, ZipEngineResult& result) : command_(command), result_(result) {}
 
   int32_t Run() {
-    target_.fd = ::open(command_.target, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (target_.fd < 0) {
+    if (!target_.Open(command_.target)) {
       return Fail(&result_, ZE_ERR_TARGET, "Der Zielordner %s kann nicht geöffnet werden", command_.target);
     }
     if (command_.modeFolder != nullptr && command_.modeFolder[0] != '\0') {
       // A mode folder that cannot be opened lends no modes.
-      modeFolder_.fd = ::open(command_.modeFolder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+      modeFolder_.Open(command_.modeFolder);
     }
     int error = 0;
     // Without libzip's strict consistency check, which refuses two members of
@@ -114,16 +101,17 @@ class Unpacker {
       return Unsupported(name);
     }
 
-    Descriptor folder;
-    int into = target_.fd;
+    // Each folder entered replaces the one before; only the last is kept.
+    UnpackFolder folders[2];
+    const UnpackFolder* into = &target_;
     for (std::size_t k = 0; k + 1 < parts.size(); ++k) {
-      ::mkdirat(into, parts[k].c_str(), 0777);
-      const int next = ::openat(into, parts[k].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-      if (next < 0) return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
-      if (folder.fd >= 0) ::close(folder.fd);
-      folder.fd = into = next;
+      UnpackFolder& next = folders[k % 2];
+      if (!into->Enter(parts[k], next)) {
+        return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
+      }
+      into = &next;
     }
-    return Write(index, stat, name, into, parts.back(), relative, path);
+    return Write(index, stat, name, *into, parts.back(), relative, path);
   }
 
   // The mode of a member's file, set as it stands, whatever the umask. A
@@ -133,52 +121,41 @@ class Unpacker {
   // Unix mode counts, always with the owner's read and write, so that the
   // file can be rewritten and replaced by the next update; without one the
   // file is an ordinary 0644.
-  mode_t ModeOf(zip_uint64_t index, int folder, const std::string& leaf, const std::string& relative) {
-    struct stat info {};
-    if (::fstatat(folder, leaf.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode)) {
-      return info.st_mode & 0777;
-    }
-    if (modeFolder_.fd >= 0 && ::fstatat(modeFolder_.fd, relative.c_str(), &info, 0) == 0 && S_ISREG(info.st_mode)) {
-      return info.st_mode & 0777;
+  int ModeOf(zip_uint64_t index, const UnpackFolder& folder, const std::string& leaf, const std::string& relative) {
+    if (const int mode = folder.FileMode(leaf, false); mode >= 0) return mode;
+    if (modeFolder_.IsOpen()) {
+      if (const int mode = modeFolder_.FileMode(relative, true); mode >= 0) return mode;
     }
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
     if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) == 0 &&
         system == ZIP_OPSYS_UNIX && (attributes >> 16) != 0) {
-      return static_cast<mode_t>((attributes >> 16) & 0777) | S_IRUSR | S_IWUSR;
+      return static_cast<int>((attributes >> 16) & 0777) | 0600;
     }
     return 0644;
   }
 
-  int32_t Write(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, int folder,
+  int32_t Write(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, const UnpackFolder& folder,
                 const std::string& leaf, const std::string& relative, const std::string& path) {
     // A fresh file beside the final one, renamed over it once its data has
     // passed the checks: nothing planted under the final name is written
     // through, and damaged data never takes the name.
-    static std::atomic<unsigned> serial{0};
-    const std::string scratch = ".unzipengine-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-    Descriptor out;
-    out.fd = ::openat(folder, scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (out.fd < 0 || ::fchmod(out.fd, ModeOf(index, folder, leaf, relative)) != 0) {
-      if (out.fd >= 0) ::unlinkat(folder, scratch.c_str(), 0);
+    UnpackFile out;
+    std::string scratch;
+    if (!folder.CreateScratch(ModeOf(index, folder, leaf, relative), out, scratch)) {
       return Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
     }
 
-    const int32_t copied = Copy(index, stat, name, out.fd, path);
-    int32_t outcome = copied;
-    if (outcome == ZE_OK && (stat.valid & ZIP_STAT_MTIME) != 0) {
-      const timespec times[2] = {{0, UTIME_OMIT}, {stat.mtime, 0}};
-      ::futimens(out.fd, times);
-    }
-    if (::close(out.fd) != 0 && outcome == ZE_OK) {
+    int32_t outcome = Copy(index, stat, name, out, path);
+    if (outcome == ZE_OK && (stat.valid & ZIP_STAT_MTIME) != 0) out.SetModified(stat.mtime);
+    if (!out.Close() && outcome == ZE_OK) {
       outcome = Fail(&result_, ZE_ERR_WRITE, "Datei %s kann nicht geschrieben werden", path.c_str());
     }
-    out.fd = -1;
-    if (outcome == ZE_OK && ::renameat(folder, scratch.c_str(), folder, leaf.c_str()) != 0) {
+    if (outcome == ZE_OK && !folder.Replace(scratch, leaf)) {
       outcome = Fail(&result_, ZE_ERR_CREATE, "Datei %s kann nicht erstellt werden", path.c_str());
     }
     if (outcome != ZE_OK) {
-      ::unlinkat(folder, scratch.c_str(), 0);
+      folder.Remove(scratch);
       return outcome;
     }
     ++result_.written;
@@ -186,7 +163,8 @@ class Unpacker {
     return ZE_OK;
   }
 
-  int32_t Copy(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, int out, const std::string& path) {
+  int32_t Copy(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, UnpackFile& out,
+               const std::string& path) {
     zip_file_t* member = zip_fopen_index(archive_.get(), index, 0);
     if (member == nullptr) {
       const int error = zip_error_code_zip(zip_get_error(archive_.get()));
@@ -209,14 +187,9 @@ class Unpacker {
         outcome = Damaged(name);
         break;
       }
-      for (zip_int64_t done = 0; done < got;) {
-        const ssize_t put = ::write(out, buffer_.get() + done, static_cast<std::size_t>(got - done));
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) {
-          zip_fclose(member);
-          return Fail(&result_, ZE_ERR_WRITE, "Datei %s kann nicht geschrieben werden", path.c_str());
-        }
-        done += put;
+      if (!out.Write(buffer_.get(), static_cast<std::size_t>(got))) {
+        zip_fclose(member);
+        return Fail(&result_, ZE_ERR_WRITE, "Datei %s kann nicht geschrieben werden", path.c_str());
       }
     }
     // libzip checks the CRC at the end of the data; the size is checked here.
@@ -244,8 +217,8 @@ class Unpacker {
 
   const UnzipEngineCommand& command_;
   ZipEngineResult& result_;
-  Descriptor target_;
-  Descriptor modeFolder_;
+  UnpackFolder target_;
+  UnpackFolder modeFolder_;
   std::unique_ptr<zip_t, ArchiveCloser> archive_;
   std::unique_ptr<char[]> buffer_;
   std::set<std::string> written_;

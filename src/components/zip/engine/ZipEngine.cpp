@@ -1,13 +1,12 @@
 // The packing engine over libzip. See ZipEngineApi.h for the contract.
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <zip.h>
 
 #include <cstddef>
 #include <string>
 
 #include "components/zip/engine/EngineResult.h"
+#include "platform/UnpackFolder.h"
 
 namespace sorvane::engine {
 namespace {
@@ -17,20 +16,13 @@ std::string LastPart(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool Readable(const char* path) {
-  const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  ::close(fd);
-  return true;
-}
-
 int32_t Pack(const ZipEngineCommand& command, ZipEngineResult& result) {
   if (command.fileCount > 0 && command.files == nullptr) {
     return Fail(&result, ZE_ERR_COMMAND, "Ungültiger Befehl an die ZIP-Engine");
   }
   // Unreadable files are found before anything is written.
   for (uint32_t i = 0; i < command.fileCount; ++i) {
-    if (command.files[i] == nullptr || !Readable(command.files[i])) {
+    if (command.files[i] == nullptr || !FileReadable(command.files[i])) {
       return Fail(&result, ZE_ERR_READ, "Datei %s kann nicht gelesen werden",
                   command.files[i] != nullptr ? command.files[i] : "");
     }

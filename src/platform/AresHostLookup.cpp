@@ -1,16 +1,36 @@
-#include "platform/posix/AresHostLookup.h"
+#include "platform/AresHostLookup.h"
+
+#include <ares.h>
+// struct hostent: ares.h brings it along on Windows (winsock2.h), not here.
+#if __has_include(<netdb.h>)
+#include <netdb.h>
+#endif
 
 #include <algorithm>
-#include <ares.h>
 #include <cstring>
-#include <netdb.h>
-#include <poll.h>
-#include <sys/socket.h>
 
 #include "platform/SocketErrors.h"
-#include "platform/posix/WinsockErrors.h"
+#include "platform/SocketPoll.h"
 
 namespace sorvane {
+
+int WinsockErrorFromAres(int status) {
+  switch (status) {
+    case ARES_ENOTFOUND:
+    case ARES_EBADNAME:
+      return wsa::kHostNotFound;
+    case ARES_ENODATA:
+      return wsa::kNoData;
+    case ARES_ESERVFAIL:
+    case ARES_ETIMEOUT:
+    case ARES_ECONNREFUSED:
+      return wsa::kTryAgain;
+    case ARES_ENOMEM:
+      return wsa::kNoBufferSpace;
+    default:  // FORMERR, REFUSED, NOTIMP and the library's own failures
+      return wsa::kNoRecovery;
+  }
+}
 
 AresHostLookup::AresHostLookup(const std::string& name, const LookupOptions& options) {
   // An empty name would be sent to the name servers as the root domain.
@@ -60,32 +80,28 @@ HostLookup::State AresHostLookup::Poll(int waitMs) {
   if (state_ != State::Pending) return state_;
   ares_socket_t sockets[ARES_GETSOCK_MAXNUM];
   const int mask = ares_getsock(channel_, sockets, ARES_GETSOCK_MAXNUM);
-  pollfd fds[ARES_GETSOCK_MAXNUM];
-  nfds_t count = 0;
+  SocketWait waits[ARES_GETSOCK_MAXNUM];
+  std::size_t count = 0;
   for (int i = 0; i < ARES_GETSOCK_MAXNUM; ++i) {
-    short events = 0;
-    if (ARES_GETSOCK_READABLE(mask, i)) events |= POLLIN;
-    if (ARES_GETSOCK_WRITABLE(mask, i)) events |= POLLOUT;
-    if (events == 0) continue;
-    fds[count++] = pollfd{sockets[i], events, 0};
+    SocketWait wait{static_cast<std::uintptr_t>(sockets[i]), ARES_GETSOCK_READABLE(mask, i) != 0,
+                    ARES_GETSOCK_WRITABLE(mask, i) != 0};
+    if (wait.read || wait.write) waits[count++] = wait;
   }
   // Never wait past the moment c-ares wants to resend or give up.
   timeval limit{waitMs / 1000, (waitMs % 1000) * 1000};
   timeval next{};
   const timeval* wait = ares_timeout(channel_, &limit, &next);
   const int waitFor = static_cast<int>(wait->tv_sec * 1000 + (wait->tv_usec + 999) / 1000);
-  const int ready = ::poll(count > 0 ? fds : nullptr, count, std::min(waitFor, waitMs));
-  if (ready > 0) {
-    for (nfds_t i = 0; i < count && state_ == State::Pending; ++i) {
-      const bool readable = (fds[i].revents & (POLLIN | POLLERR | POLLHUP)) != 0;
-      const bool writable = (fds[i].revents & POLLOUT) != 0;
-      if (!readable && !writable) continue;
-      ares_process_fd(channel_, readable ? fds[i].fd : ARES_SOCKET_BAD,
-                      writable ? fds[i].fd : ARES_SOCKET_BAD);
-    }
-  } else {
-    ares_process_fd(channel_, ARES_SOCKET_BAD, ARES_SOCKET_BAD);  // time-outs
+  PollSockets(waits, count, std::min(waitFor, waitMs));
+  bool ready = false;
+  for (std::size_t i = 0; i < count && state_ == State::Pending; ++i) {
+    if (!waits[i].readable && !waits[i].writable) continue;
+    ready = true;
+    const auto socket = static_cast<ares_socket_t>(waits[i].socket);
+    ares_process_fd(channel_, waits[i].readable ? socket : ARES_SOCKET_BAD,
+                    waits[i].writable ? socket : ARES_SOCKET_BAD);
   }
+  if (!ready) ares_process_fd(channel_, ARES_SOCKET_BAD, ARES_SOCKET_BAD);  // time-outs
   return state_;
 }
 

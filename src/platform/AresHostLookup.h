@@ -10,8 +10,8 @@ struct hostent;
 
 namespace sorvane {
 
-// Where a lookup asks. Empty fields keep the system's configuration
-// (/etc/hosts, /etc/resolv.conf, /etc/nsswitch.conf).
+// Where a lookup asks. Empty fields keep the system's configuration (the
+// hosts file and the name servers the system is set up with).
 struct LookupOptions {
   // Name servers as "address:port" separated by commas; replaces the
   // servers of /etc/resolv.conf.
@@ -20,7 +20,8 @@ struct LookupOptions {
 
 // An IPv4 lookup through c-ares on a channel of its own. Everything runs on
 // the caller's thread inside Poll: no helper threads, and giving a lookup
-// up (destroying it) is immediate.
+// up (destroying it) is immediate. The c-ares library must have been
+// started (ares_library_init) by the Network that makes the lookups.
 class AresHostLookup : public HostLookup {
  public:
   // Starts looking up name. A failure to start shows as Failed at once.
@@ -42,5 +43,8 @@ class AresHostLookup : public HostLookup {
   Ipv4Address address_;
   int error_ = 0;
 };
+
+// The Windows Sockets number of a failed c-ares lookup status.
+int WinsockErrorFromAres(int aresStatus);
 
 }  // namespace sorvane

@@ -1,0 +1,61 @@
+#include "platform/win32/Win32DynamicLibraries.h"
+
+#include <algorithm>
+
+#include "platform/win32/AnsiText.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace sorvane {
+namespace {
+
+class Win32DynamicLibrary : public DynamicLibrary {
+ public:
+  explicit Win32DynamicLibrary(HMODULE module) : module_(module) {}
+  ~Win32DynamicLibrary() override { ::FreeLibrary(module_); }
+  Win32DynamicLibrary(const Win32DynamicLibrary&) = delete;
+  Win32DynamicLibrary& operator=(const Win32DynamicLibrary&) = delete;
+
+  void* Symbol(const std::string& name) override {
+    return reinterpret_cast<void*>(::GetProcAddress(module_, name.c_str()));
+  }
+
+ private:
+  HMODULE module_;
+};
+
+// The system's text for an error number, in the user's language, as UTF-8.
+std::string SystemMessage(DWORD error) {
+  char* text = nullptr;
+  const DWORD size = ::FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+      reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message =
+      size > 0 ? NarrowText(WidenText(std::string_view(text, size), CP_ACP), CP_UTF8) : "error " + std::to_string(error);
+  ::LocalFree(text);
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
+    message.pop_back();
+  return message;
+}
+
+}  // namespace
+
+std::unique_ptr<DynamicLibrary> Win32DynamicLibraries::Open(const std::string& path, std::string& reason) {
+  // The loader takes only "\\" between folders.
+  std::string native = PathToAnsi(path);
+  std::replace(native.begin(), native.end(), '/', '\\');
+  // A damaged file must fail the call, not stop the program with the
+  // system's error box.
+  DWORD previousMode = 0;
+  ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
+  HMODULE module = ::LoadLibraryA(native.c_str());
+  const DWORD error = ::GetLastError();
+  ::SetThreadErrorMode(previousMode, nullptr);
+  if (module == nullptr) {
+    reason = SystemMessage(error);
+    return nullptr;
+  }
+  reason.clear();
+  return std::make_unique<Win32DynamicLibrary>(module);
+}
+
+}  // namespace sorvane
