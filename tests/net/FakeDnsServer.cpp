@@ -1,13 +1,7 @@
 #include "FakeDnsServer.h"
 
-#include <arpa/inet.h>
 #include <chrono>
-#include <netinet/in.h>
-#include <poll.h>
-#include <stdexcept>
-#include <string_view>
-#include <sys/socket.h>
-#include <unistd.h>
+#include <string>
 
 namespace sorvane::testing {
 namespace {
@@ -26,34 +20,22 @@ std::size_t QuestionEnd(const unsigned char* message, std::size_t size) {
 }  // namespace
 
 FakeDnsServer::FakeDnsServer(Mode mode, std::array<std::uint8_t, 4> address)
-    : mode_(mode), address_(address) {
-  fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in local{};
-  local.sin_family = AF_INET;
-  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof local;
-  if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&local), size) != 0 ||
-      ::getsockname(fd_, reinterpret_cast<sockaddr*>(&local), &size) != 0)
-    throw std::runtime_error("fake name server: cannot bind 127.0.0.1");
-  port_ = ntohs(local.sin_port);
+    : mode_(mode), address_(address), socket_(LoopbackSocket::Kind::Datagram), port_(socket_.Port()) {
   thread_ = std::thread(&FakeDnsServer::Run, this);
 }
 
 FakeDnsServer::~FakeDnsServer() {
   stop_ = true;
   thread_.join();
-  ::close(fd_);
 }
 
 void FakeDnsServer::Run() {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (!stop_ && std::chrono::steady_clock::now() < deadline) {
-    pollfd p{fd_, POLLIN, 0};
-    if (::poll(&p, 1, 20) <= 0) continue;
+    if (!socket_.AwaitReadable(20)) continue;
     unsigned char query[512];
-    sockaddr_in from{};
-    socklen_t fromSize = sizeof from;
-    const ssize_t got = ::recvfrom(fd_, query, sizeof query, 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    DatagramSender from;
+    const long got = socket_.ReceiveFrom(query, sizeof query, from);
     if (got < 12) continue;
     ++queries_;
     if (mode_ == Mode::Silent) continue;
@@ -71,7 +53,7 @@ void FakeDnsServer::Run() {
                                       address_[0], address_[1], address_[2], address_[3]};
       answer.append(record, sizeof record);
     }
-    ::sendto(fd_, answer.data(), answer.size(), 0, reinterpret_cast<sockaddr*>(&from), fromSize);
+    socket_.SendTo(answer.data(), answer.size(), from);
   }
 }
 

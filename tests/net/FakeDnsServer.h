@@ -6,6 +6,8 @@
 #include <string>
 #include <thread>
 
+#include "LoopbackSocket.h"
+
 namespace sorvane::testing {
 
 // A name server on 127.0.0.1 (UDP, a port of the system's choice) that
@@ -33,7 +35,7 @@ class FakeDnsServer {
 
   Mode mode_;
   std::array<std::uint8_t, 4> address_;
-  int fd_ = -1;
+  LoopbackSocket socket_;
   int port_ = 0;
   std::atomic<bool> stop_{false};
   std::atomic<int> queries_{0};

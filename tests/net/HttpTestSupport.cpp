@@ -1,16 +1,21 @@
 #include "HttpTestSupport.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace sorvane::testing {
 
 ScratchFolder::ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "sorvane-net-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a scratch folder");
-  path_ = pattern;
+  // A fresh name: create_directory tells whether this call made the folder.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = std::filesystem::temp_directory_path() / ("sorvane-net-" + std::to_string(random()));
+    std::error_code error;
+    if (std::filesystem::create_directory(path_, error)) return;
+  }
+  throw std::runtime_error("cannot make a scratch folder");
 }
 
 ScratchFolder::~ScratchFolder() {

@@ -8,6 +8,8 @@
 #include <thread>
 #include <vector>
 
+#include "LoopbackSocket.h"
+
 namespace sorvane::testing {
 
 // One accepted connection as a script sees it. Every wait is bounded and
@@ -16,7 +18,7 @@ class ScriptedServer;
 
 class ScriptPeer {
  public:
-  ScriptPeer(int fd, ScriptedServer& server);
+  ScriptPeer(const LoopbackSocket& socket, ScriptedServer& server);
 
   // Reads up to the empty line that ends a request (at most 5 s) and
   // returns what arrived.
@@ -30,7 +32,7 @@ class ScriptPeer {
   void Reset();
 
  private:
-  int fd_;
+  const LoopbackSocket& socket_;
   ScriptedServer& server_;
 };
 
@@ -60,7 +62,7 @@ class ScriptedServer {
   friend class ScriptPeer;
   void Run(std::vector<Script> scripts, int maxConnections);
 
-  int listener_ = -1;
+  LoopbackSocket listener_;
   int port_ = 0;
   std::atomic<bool> stop_{false};
   std::atomic<int> connections_{0};
