@@ -5,13 +5,9 @@
 
 #include "FakeDnsServer.h"
 #include "HttpTestSupport.h"
+#include "LoopbackSocket.h"
 #include "ScriptedServer.h"
 #include "platform/Errors.h"
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace sorvane::testing {
 namespace {
@@ -24,29 +20,11 @@ using HttpConnectTest = HttpClientFixture;
 // under way (its SYN is not answered) until the client gives up.
 class FullListener {
  public:
-  FullListener() {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof address;
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&address), size);
-    ::listen(listener_, 0);
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
-    port_ = ntohs(address.sin_port);
-    filler_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    ::connect(filler_, reinterpret_cast<sockaddr*>(&address), size);
-  }
-  ~FullListener() {
-    ::close(filler_);
-    ::close(listener_);
-  }
-  std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/"; }
+  std::string Url() const { return "http://127.0.0.1:" + std::to_string(listener_.Port()) + "/"; }
 
  private:
-  int listener_ = -1;
-  int filler_ = -1;
-  int port_ = 0;
+  LoopbackSocket listener_{LoopbackSocket::Kind::Listener, 0};
+  LoopbackSocket filler_ = LoopbackSocket::ConnectTo(listener_.Port());
 };
 
 TEST_F(HttpConnectTest, AConnectionThatIsNotAcceptedTimesOut) {

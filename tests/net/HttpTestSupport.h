@@ -55,8 +55,7 @@ std::vector<std::string>& RecordEvents(THttpClient& http, std::vector<std::strin
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixNetwork.h"
+#include "SystemNetServices.h"
 #include "platform/SteadyClock.h"
 
 namespace sorvane::testing {
@@ -71,10 +70,10 @@ struct HttpClientRig {
   }
   std::string BodyFile() const { return ReadWholeFile(http.Body); }
 
-  PosixNetwork network;
+  SystemNetwork network;
   SteadyClock clock;
   CountingPump pump;
-  PosixFileSystem files;
+  SystemFileSystem files;
   THttpClient http{{network, clock, pump, files}};
   ScratchFolder folder;
   std::vector<std::string> events;

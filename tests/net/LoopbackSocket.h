@@ -18,8 +18,12 @@ class LoopbackSocket {
   enum class Kind { Listener, Datagram };
 
   // Bound to 127.0.0.1 at a port of the system's choice; a Listener also
-  // listens. Throws std::runtime_error.
-  explicit LoopbackSocket(Kind kind);
+  // listens, with room for backlog connections not yet accepted. Throws
+  // std::runtime_error.
+  explicit LoopbackSocket(Kind kind, int backlog = 16);
+  // A connection to port on 127.0.0.1, made before the call returns;
+  // invalid when it could not be made.
+  static LoopbackSocket ConnectTo(int port);
   LoopbackSocket() = default;
   ~LoopbackSocket();
   LoopbackSocket(LoopbackSocket&& other) noexcept;

@@ -14,7 +14,7 @@ int Fd(std::uintptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
 
-LoopbackSocket::LoopbackSocket(Kind kind) {
+LoopbackSocket::LoopbackSocket(Kind kind, int backlog) {
   const int fd = ::socket(AF_INET, (kind == Kind::Listener ? SOCK_STREAM : SOCK_DGRAM) | SOCK_CLOEXEC, 0);
   if (fd < 0) throw std::runtime_error("test peer: no socket");
   handle_ = static_cast<std::uintptr_t>(fd);
@@ -24,10 +24,24 @@ LoopbackSocket::LoopbackSocket(Kind kind) {
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t size = sizeof address;
   if (::bind(fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-      (kind == Kind::Listener && ::listen(fd, 16) != 0) ||
+      (kind == Kind::Listener && ::listen(fd, backlog) != 0) ||
       ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
     throw std::runtime_error("test peer: cannot bind 127.0.0.1");
   port_ = ntohs(address.sin_port);
+}
+
+LoopbackSocket LoopbackSocket::ConnectTo(int port) {
+  LoopbackSocket connection;
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return connection;
+  connection.handle_ = static_cast<std::uintptr_t>(fd);
+  connection.valid_ = true;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) connection.Close();
+  return connection;
 }
 
 void LoopbackSocket::Close() {

@@ -25,7 +25,7 @@ void StartWindowsSockets() {
 
 }  // namespace
 
-LoopbackSocket::LoopbackSocket(Kind kind) {
+LoopbackSocket::LoopbackSocket(Kind kind, int backlog) {
   StartWindowsSockets();
   const SOCKET socket = kind == Kind::Listener ? ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP)
                                                : ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
@@ -37,10 +37,25 @@ LoopbackSocket::LoopbackSocket(Kind kind) {
   address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
   int size = sizeof address;
   if (::bind(socket, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-      (kind == Kind::Listener && ::listen(socket, 16) != 0) ||
+      (kind == Kind::Listener && ::listen(socket, backlog) != 0) ||
       ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &size) != 0)
     throw std::runtime_error("test peer: cannot bind 127.0.0.1");
   port_ = ::ntohs(address.sin_port);
+}
+
+LoopbackSocket LoopbackSocket::ConnectTo(int port) {
+  StartWindowsSockets();
+  LoopbackSocket connection;
+  const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+  if (socket == INVALID_SOCKET) return connection;
+  connection.handle_ = static_cast<std::uintptr_t>(socket);
+  connection.valid_ = true;
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
+  address.sin_port = ::htons(static_cast<u_short>(port));
+  if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) connection.Close();
+  return connection;
 }
 
 void LoopbackSocket::Close() {
