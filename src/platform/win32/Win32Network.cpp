@@ -5,6 +5,7 @@
 #include <ares.h>
 
 #include "platform/Errors.h"
+#include "platform/NativeServices.h"
 #include "platform/win32/Win32TcpSocket.h"
 
 namespace sorvane {
@@ -28,5 +29,7 @@ std::unique_ptr<TcpSocket> Win32Network::CreateSocket(int& error) { return Win32
 std::unique_ptr<HostLookup> Win32Network::StartLookup(const std::string& name) {
   return std::make_unique<AresHostLookup>(name, options_);
 }
+
+std::unique_ptr<Network> NewNetwork() { return std::make_unique<Win32Network>(); }
 
 }  // namespace sorvane
