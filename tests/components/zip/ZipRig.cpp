@@ -1,24 +1,24 @@
 #include "components/zip/ZipRig.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "components/zip/EnginePlacement.h"
-#include "tools/zvq/RunProgram.h"
 
 namespace sorvane {
 
 namespace fs = std::filesystem;
 
 void ZipRig::SetUp() {
-  std::string pattern = (fs::temp_directory_path() / "zip-rig-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-  root = pattern + "/";
+  std::random_device random;
+  std::error_code error;
+  do {
+    root = (fs::temp_directory_path() / ("zip-rig-" + std::to_string(random()))).string() + "/";
+  } while (!fs::create_directory(root, error) && !error);
+  ASSERT_FALSE(error) << error.message();
   system = root + "system/";
   src = root + "src/";
   out = root + "out/";
@@ -27,20 +27,16 @@ void ZipRig::SetUp() {
   zip = std::make_unique<TZipArchive>(system, files, libraries);
 }
 
-void ZipRig::TearDown() { fs::remove_all(root); }
+void ZipRig::TearDown() {
+  zip.reset();  // Windows keeps a loaded engine's file from being deleted
+  fs::remove_all(root);
+}
 
 void ZipRig::Source(const std::string& name, const std::string& bytes, int mode) {
   const fs::path path = src + name;
   fs::create_directories(path.parent_path());
-  Write(path, bytes);
-  ::chmod(path.c_str(), static_cast<mode_t>(mode));
-}
-
-void ZipRig::Zip(const std::string& archive, const std::vector<std::string>& arguments) {
-  std::vector<std::string> all = {"-c", "cd \"$0\" && exec zip -q \"$@\"", src, "-X", root + archive};
-  all.insert(all.end(), arguments.begin(), arguments.end());
-  const auto result = testing::RunProgram("/bin/sh", all);
-  ASSERT_EQ(result.status, 0) << result.err;
+  Write(path.string(), bytes);
+  fs::permissions(path, static_cast<fs::perms>(mode));
 }
 
 void ZipRig::Patch(const std::string& path, const std::string& from, const std::string& to) {

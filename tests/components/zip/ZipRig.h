@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "ZipSystem.h"
 #include "components/zip/TZipArchive.h"
-#include "platform/posix/PosixDynamicLibraries.h"
-#include "platform/posix/PosixFileSystem.h"
 
 namespace sorvane {
 
@@ -23,7 +22,11 @@ class ZipRig : public ::testing::Test {
   // Writes a file below src/ (folders made as needed); mode for chmod.
   void Source(const std::string& name, const std::string& bytes, int mode = 0644);
   // Runs zip with arguments in src/, making archive (a path below root).
+  // Linux only.
   void Zip(const std::string& archive, const std::vector<std::string>& arguments);
+  // Copies an archive that zip made at build time (make-archives.sh) to
+  // root. Windows only, where zip cannot run.
+  void Prebuilt(const std::string& archive);
   // Replaces every occurrence of from with to (same length) in a file.
   void Patch(const std::string& path, const std::string& from, const std::string& to);
   static std::string Read(const std::string& path);
@@ -37,8 +40,8 @@ class ZipRig : public ::testing::Test {
   std::string system;  // root + "system/"
   std::string src;
   std::string out;
-  PosixFileSystem files;
-  PosixDynamicLibraries libraries;
+  SystemFileSystem files;
+  SystemLibraries libraries;
   std::unique_ptr<TZipArchive> zip;
 };
 

@@ -9,4 +9,7 @@ namespace sorvane::testing {
 using SystemNetwork = PosixNetwork;
 using SystemFileSystem = PosixFileSystem;
 
+// Whether a receive after the peer's reset reports the reset.
+inline bool ResetsAreReported() { return true; }
+
 }  // namespace sorvane::testing

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "components/zip/EnginePlacement.h"
+#include "components/zip/ZipRig.h"
+
+// The ZIP component on Windows: the engines as real DLLs, carried as the
+// test program's resources, placed and loaded with the Win32 calls.
+namespace sorvane {
+namespace {
+
+using ZipEnginesTest = ZipRig;
+using NameList = std::vector<std::string>;
+
+TEST_F(ZipEnginesTest, TheProgramCarriesBothEnginesUnchangedAndPlacesThemOnce) {
+  // SetUp placed them from the resources.
+  EXPECT_TRUE(Read(system + "UnzipEngine.dll") == Read(SORVANE_ENGINE_DIR "/UnzipEngine.dll"));
+  EXPECT_TRUE(Read(system + "ZipEngine.dll") == Read(SORVANE_ENGINE_DIR "/ZipEngine.dll"));
+  EXPECT_FALSE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
+  EXPECT_TRUE(EmbeddedEngineResources().Find("unzipengine", "zipfile"));
+  EXPECT_FALSE(EmbeddedEngineResources().Find("ZIPENGINE", "RCDATA"));
+}
+
+TEST_F(ZipEnginesTest, MembersLandWithoutFoldersAndReplaceLeftovers) {
+  Prebuilt("a.zip");
+  Write(out + "Update.bat", "left over from an earlier update");
+  Extract("a.zip");
+  EXPECT_EQ(Names(out), (NameList{"Update.bat", "liesmich.txt", "sorvane.exe"}));
+  EXPECT_EQ(Read(out + "Update.bat"), "echo hi\r\n");
+  EXPECT_TRUE(Read(out + "sorvane.exe") == Read(SORVANE_ZIP_ARCHIVES "/src/bin/sorvane.exe"));
+  EXPECT_EQ(zip->ExtractedCount(), 3u);
+  EXPECT_EQ(zip->SkippedCount(), 3u);  // the folder entries bin/, doc/ and doc/deep/
+}
+
+TEST_F(ZipEnginesTest, NamesBeyondAsciiAreSpeltInTheAnsiCodePage) {
+  // UTF-8 in the program, "Übung" and "Grüße.txt" for Windows.
+  const std::string folder = out + "\xc3\x9c" "bung";
+  std::filesystem::create_directory(std::filesystem::u8path(folder));
+  Prebuilt("umlaut.zip");
+  zip->ZipFileName = root + "umlaut.zip";
+  zip->ExtractBaseDir = folder;
+  zip->Extract();
+  const std::string file = folder + "/Gr\xc3\xbc\xc3\x9f" "e.txt";
+  ASSERT_TRUE(files.FileExists(file));
+  char bytes[16] = {};
+  EXPECT_EQ(files.OpenRead(file)->Read(bytes, sizeof bytes), 5u);
+  EXPECT_STREQ(bytes, "viele");
+}
+
+TEST_F(ZipEnginesTest, DamagedDataFailsWithTheEnginesTextAndLeavesNoFile) {
+  Prebuilt("c.zip");
+  Patch(root + "c.zip", "stored so", "stored sO");
+  try {
+    Extract("c.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Die Daten von b.txt im Archiv " + root + "c.zip sind beschädigt");
+  }
+  EXPECT_EQ(Names(out), NameList{"a.txt"});
+}
+
+TEST_F(ZipEnginesTest, AnEngineThatDoesNotLoadOrLacksTheEntryPointsFails) {
+  Prebuilt("a.zip");
+  zip->SetEngineDirectory(src);
+  Write(src + "UNZIPENGINE.DLL", "no library");
+  try {
+    Extract("a.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + src + "UNZIPENGINE.DLL kann nicht geladen werden ("),
+              0u)
+        << e.what();
+  }
+  Write(src + "UNZIPENGINE.DLL", Read(system + "ZipEngine.dll"));
+  try {
+    Extract("a.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()),
+              "Die ZIP-Engine " + src + "UNZIPENGINE.DLL ist ungültig oder passt nicht zu diesem Programm");
+  }
+}
+
+}  // namespace
+}  // namespace sorvane
