@@ -2,16 +2,19 @@
  * The C interface of the two ZIP engine libraries that the program carries:
  * the packing engine "ZipEngine.dll" (ZipEngineExec, GetZipEngineVersion) and
  * the unpacking engine "UnzipEngine.dll" (UnzipEngineExec,
- * GetUnzipEngineVersion). On Linux both are ELF shared libraries that keep
- * these names; they are loaded with dlopen and their entry points found with
- * dlsym, so the interface is plain C with fixed-size fields.
+ * GetUnzipEngineVersion). On Windows they are DLLs exporting the entry points
+ * undecorated, on Linux ELF shared libraries that keep these names; the
+ * program loads them at run time (platform/DynamicLibrary.h) and finds the
+ * entry points by name, so the interface is plain C with fixed-size fields
+ * and the C calling convention (cdecl) throughout, callbacks included.
  *
  * Every structure begins with its own size in bytes, filled in by the caller
  * with sizeof. A later engine may grow a structure at its end; it reads the
  * fields that the caller's size covers and treats the rest as zero. A size
  * smaller than version 1's is refused with ZE_ERR_COMMAND.
  *
- * Paths and names are UTF-8, as the file system spells them. Results are an
+ * Paths and names are UTF-8, as everywhere in the program (on Windows the
+ * engine turns them into the ANSI code page at each file call). Results are an
  * error number (0 for success) and, in the result structure, a German message
  * in UTF-8 that names the file concerned, ready to show to the user.
  */
