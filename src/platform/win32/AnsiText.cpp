@@ -30,6 +30,8 @@ std::string NarrowText(std::wstring_view text, unsigned to) {
 
 std::string PathToAnsi(std::string_view utf8) { return NarrowText(WidenText(utf8, CP_UTF8), CP_ACP); }
 
+std::string TextToOem(std::string_view utf8) { return NarrowText(WidenText(utf8, CP_UTF8), CP_OEMCP); }
+
 std::string PathFromAnsi(std::string_view ansi) {
   // Converted first: in a double-byte code page a backslash byte can be the
   // second half of a character.

@@ -20,6 +20,10 @@ std::string NarrowText(std::wstring_view text, unsigned to);
 // A UTF-8 path for the ...A calls.
 std::string PathToAnsi(std::string_view utf8);
 
+// UTF-8 text in the OEM code page, in which the command interpreter reads
+// batch files; a character the code page lacks becomes "?".
+std::string TextToOem(std::string_view utf8);
+
 // A path from the ...A calls in the program's form: UTF-8, "/" between
 // folders.
 std::string PathFromAnsi(std::string_view ansi);

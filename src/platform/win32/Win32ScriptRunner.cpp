@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/BackslashPath.h"
+#include "platform/win32/AnsiText.h"
 
 namespace sorvane {
 
@@ -15,7 +16,7 @@ void Win32ScriptRunner::RunDetached(const std::string& script) {
   const std::string interpreter = std::string(system, length) + "\\cmd.exe";
   // "/s" makes cmd drop exactly the outer pair of quotes, so the inner ones
   // keep a path with blanks together.
-  std::string commandLine = "\"" + interpreter + "\" /s /c \"\"" + BackslashPath(script) + "\"\"";
+  std::string commandLine = "\"" + interpreter + "\" /s /c \"\"" + PathToAnsi(BackslashPath(script)) + "\"\"";
 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

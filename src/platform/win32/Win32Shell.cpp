@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "platform/BackslashPath.h"
+#include "platform/win32/AnsiText.h"
 
 namespace sorvane {
 namespace {
@@ -22,10 +23,12 @@ bool IsWebAddress(const std::string& text) {
 
 const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
 
+std::string ShellPath(const std::string& path) { return PathToAnsi(BackslashPath(path)); }
+
 // Each path followed by a NUL, and one more NUL at the end.
 std::string PathList(const std::vector<std::string>& paths) {
   std::string list;
-  for (const auto& path : paths) list += BackslashPath(path) + '\0';
+  for (const auto& path : paths) list += ShellPath(path) + '\0';
   return list + '\0';
 }
 
@@ -33,9 +36,10 @@ std::string PathList(const std::vector<std::string>& paths) {
 
 void Win32Shell::Open(const std::string& path, const std::string& parameters, const std::string& workingFolder,
                       int showCommand) {
-  const std::string target = IsWebAddress(path) ? path : BackslashPath(path);
-  const std::string folder = BackslashPath(workingFolder);
-  ShellExecuteA(nullptr, "open", target.c_str(), OrNull(parameters), OrNull(folder), showCommand);
+  const std::string target = IsWebAddress(path) ? PathToAnsi(path) : ShellPath(path);
+  const std::string arguments = PathToAnsi(parameters);
+  const std::string folder = ShellPath(workingFolder);
+  ShellExecuteA(nullptr, "open", target.c_str(), OrNull(arguments), OrNull(folder), showCommand);
 }
 
 bool Win32Shell::FileOperation(int operation, const std::vector<std::string>& files, const std::string& destination,

@@ -8,9 +8,9 @@
 namespace sorvane {
 
 // The Windows shell: ShellExecuteA with the verb "open" and
-// SHFileOperationA. Paths are handed to the shell with "\" between folders;
-// a web address (a scheme of two letters or more before its ":") goes as it
-// stands.
+// SHFileOperationA. Paths (UTF-8, as the program keeps them) are handed to
+// the shell in the ANSI code page with "\" between folders; a web address (a
+// scheme of two letters or more before its ":") keeps its "/".
 class Win32Shell : public Shell {
  public:
   void Open(const std::string& path, const std::string& parameters, const std::string& workingFolder,

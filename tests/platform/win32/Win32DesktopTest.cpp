@@ -1,5 +1,6 @@
 // The shell, the start of the update script and the connected state on the
-// real system under Wine, in a temporary folder with a blank in its name.
+// real system under Wine, in temporary folders with blanks and umlauts in
+// their names (UTF-8 here, as the program keeps paths).
 
 // Lean: the shell's header would make FO_COPY and its kin macros that hide
 // the constants of Shell.
@@ -8,13 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
 
+#include "Win32TestFolder.h"
+#include "platform/BatchScriptDialect.h"
+#include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32InternetConnection.h"
 #include "platform/win32/Win32ScriptRunner.h"
 #include "platform/win32/Win32Shell.h"
@@ -24,65 +27,70 @@ namespace {
 
 namespace fs = std::filesystem;
 
+fs::path Native(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+// Whether the file is there (or, with present false, gone) within a bounded
+// time; a detached script runs on its own.
+bool Becomes(const std::string& file, bool present) {
+  for (int i = 0; i < 300; ++i) {
+    if (fs::exists(Native(file)) == present) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return false;
+}
+
 class Win32DesktopTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-    folder = std::string(temp) + "Sorvane Test " + std::to_string(GetCurrentProcessId());
-    std::replace(folder.begin(), folder.end(), '\\', '/');
-    fs::create_directories(folder);
+    folder = testing::MakeTestFolder("Sorvane Test") + "/Pr\xC3\xBC" "fung \xC3\x84";  // "Prüfung Ä"
+    fs::create_directory(Native(folder));
   }
-  void TearDown() override { fs::remove_all(folder); }
+  void TearDown() override { testing::RemoveTestFolder(folder.substr(0, folder.rfind('/'))); }
 
-  // A batch file that writes "fertig" into its folder's file out.
-  std::string WriteScript(const std::string& name, const std::string& out) {
-    std::string target = folder + "/" + out;
-    std::replace(target.begin(), target.end(), '/', '\\');
-    std::ofstream(folder + "/" + name, std::ios::binary) << "@echo off\r\necho fertig> \"" << target << "\"\r\n";
-    return folder + "/" + name;
+  void Write(const std::string& path, const std::string& bytes) {
+    fs::create_directories(Native(folder + "/" + path).parent_path());
+    std::ofstream(Native(folder + "/" + path), std::ios::binary) << bytes;
   }
-  // Whether the file appears within a bounded time; the script runs on its own.
-  bool Appears(const std::string& name) {
-    for (int i = 0; i < 300; ++i) {
-      std::error_code error;
-      if (fs::file_size(folder + "/" + name, error) > 0 && !error) return true;
-      std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return false;
-  }
-  void Write(const std::string& path, const std::string& text) {
-    fs::create_directories(fs::path(folder + "/" + path).parent_path());
-    std::ofstream(folder + "/" + path, std::ios::binary) << text;
-  }
+  bool Exists(const std::string& path) { return fs::exists(Native(folder + "/" + path)); }
 
-  std::string folder;  // in the program's "/" form
+  std::string folder;
 };
 
-TEST_F(Win32DesktopTest, TheScriptRunsDetachedThroughTheCommandInterpreter) {
-  Win32ScriptRunner().RunDetached(WriteScript("Update.bat", "gelaufen.txt"));
-  EXPECT_TRUE(Appears("gelaufen.txt"));
+// The lines the program writes into "Update.bat": the folder in the OEM
+// code page, which cmd.exe reads; the script finds it and deletes itself.
+TEST_F(Win32DesktopTest, TheUpdateScriptRunsDetachedFindsItsFolderAndRemovesItself) {
+  const BatchScriptDialect dialect([](const std::string& path) { return TextToOem(path); });
+  Write("Update.bat", "@echo off\r\necho fertig> \"" + dialect.Path(folder + "/") + "gelaufen.txt\"" +
+                          dialect.LineEnd() + dialect.RemovalLine(folder + "/Update.bat") + dialect.LineEnd());
+  Win32ScriptRunner().RunDetached(folder + "/Update.bat");
+  EXPECT_TRUE(Becomes(folder + "/gelaufen.txt", true));
+  EXPECT_TRUE(Becomes(folder + "/Update.bat", false));
 }
 
+// In the parent folder: Wine 8's ShellExecuteA does not come back from a
+// batch file in a folder whose name has an umlaut.
 TEST_F(Win32DesktopTest, OpenStartsAFileWithItsAssociatedProgram) {
-  Win32Shell().Open(WriteScript("Oeffnen.bat", "geoeffnet.txt"), "", "", SW_HIDE);
-  EXPECT_TRUE(Appears("geoeffnet.txt"));
+  const std::string parent = folder.substr(0, folder.rfind('/'));
+  std::ofstream(Native(parent + "/Oeffnen.bat"), std::ios::binary)
+      << "@echo off\r\necho fertig> \"%~dp0geoeffnet.txt\"\r\n";
+  Win32Shell().Open(parent + "/Oeffnen.bat", "", "", SW_HIDE);
+  EXPECT_TRUE(Becomes(parent + "/geoeffnet.txt", true));
 }
 
 TEST_F(Win32DesktopTest, FileOperationsCopyAndDeleteFolderTrees) {
   Write("Quelle/a.txt", "a");
-  Write("Quelle/Unter Ordner/b.txt", "bb");
+  Write("Quelle/\xC3\x9C" "ber Ordner/b.txt", "bb");  // "Über Ordner"
   Write("c.txt", "c");
-  fs::create_directories(folder + "/Ziel");
+  fs::create_directories(Native(folder + "/Ziel"));
   Win32Shell shell;
   ASSERT_TRUE(shell.FileOperation(Shell::FO_COPY, {folder + "/Quelle", folder + "/c.txt"}, folder + "/Ziel", false));
-  EXPECT_EQ(fs::file_size(folder + "/Ziel/Quelle/Unter Ordner/b.txt"), 2u);
-  EXPECT_TRUE(fs::exists(folder + "/Ziel/c.txt"));
+  EXPECT_EQ(fs::file_size(Native(folder + "/Ziel/Quelle/\xC3\x9C" "ber Ordner/b.txt")), 2u);
+  EXPECT_TRUE(Exists("Ziel/c.txt"));
 
   ASSERT_TRUE(shell.FileOperation(Shell::FO_DELETE, {folder + "/Ziel/Quelle", folder + "/c.txt"}, "", false));
-  EXPECT_FALSE(fs::exists(folder + "/Ziel/Quelle"));
-  EXPECT_FALSE(fs::exists(folder + "/c.txt"));
-  EXPECT_TRUE(fs::exists(folder + "/Quelle/Unter Ordner/b.txt"));
+  EXPECT_FALSE(Exists("Ziel/Quelle"));
+  EXPECT_FALSE(Exists("c.txt"));
+  EXPECT_TRUE(Exists("Quelle/\xC3\x9C" "ber Ordner/b.txt"));
   // A file that is not there aborts nothing, yet the operation failed.
   EXPECT_FALSE(shell.FileOperation(Shell::FO_DELETE, {folder + "/Fehlt.txt"}, "", false));
 }
