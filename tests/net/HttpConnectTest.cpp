@@ -169,5 +169,16 @@ TEST(HttpLookupTest, AnAbortBeforeTheExchangeIsForgottenWhenItConnects) {
   EXPECT_EQ(ReadWholeFile(rig.http.Body), "fine");
 }
 
+// The update server on this machine is reached by name without any name
+// server: the hosts file, or where that leaves it out (Windows), the lookup's
+// own rule for "localhost".
+TEST(HttpLookupTest, LocalhostIsFoundWithoutANameServer) {
+  LookupRig rig(FakeDnsServer::Mode::Silent);
+  ScriptedServer server({Respond("HTTP/1.0 200 OK\r\n\r\nlocal")});
+  rig.http.TimeOut = 5000;
+  EXPECT_NO_THROW(rig.http.Get("http://localhost:" + std::to_string(server.Port()) + "/"));
+  EXPECT_EQ(ReadWholeFile(rig.http.Body), "local");
+}
+
 }  // namespace
 }  // namespace sorvane::testing

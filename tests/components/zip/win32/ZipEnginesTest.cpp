@@ -50,6 +50,19 @@ TEST_F(ZipEnginesTest, NamesBeyondAsciiAreSpeltInTheAnsiCodePage) {
   EXPECT_STREQ(bytes, "viele");
 }
 
+TEST_F(ZipEnginesTest, ANameTheAnsiCodePageCannotSpellFailsInsteadOfNamingAnotherFile) {
+  Prebuilt("foreign.zip");
+  const std::string name = "x\xef\xbc\x8f..\xef\xbc\x8f" "evil.txt";  // full-width slashes
+  try {
+    Extract("foreign.zip");
+    FAIL() << "no error";
+  } catch (const EZipError& e) {
+    EXPECT_EQ(std::string(e.what()), "Datei " + out + name + " kann nicht erstellt werden");
+  }
+  EXPECT_TRUE(Names(out).empty());
+  EXPECT_EQ(Names(root), (NameList{"foreign.zip", "out", "src", "system"}));
+}
+
 TEST_F(ZipEnginesTest, DamagedDataFailsWithTheEnginesTextAndLeavesNoFile) {
   Prebuilt("c.zip");
   Patch(root + "c.zip", "stored so", "stored sO");

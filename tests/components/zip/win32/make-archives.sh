@@ -22,3 +22,9 @@ printf 'the data of b, stored so that a byte can be changed' > b.txt
 name=$(printf 'Gr\303\274\303\237e.txt')
 printf 'viele' > "$name"
 "$zip" -q -X ../umlaut.zip "$name"
+
+# A name the ANSI code page cannot spell, whose look-alikes would climb out:
+# "x／..／evil.txt" with full-width slashes.
+name=$(printf 'x\357\274\217..\357\274\217evil.txt')
+printf 'evil' > "$name"
+"$zip" -q -X ../foreign.zip "$name"
