@@ -9,8 +9,11 @@
 namespace sorvane::tools {
 
 // The parser's own words in its help texts, in German like the rest of the
-// program.
+// program. Also the same option syntax on every system: on Windows the
+// parser would otherwise take "/x" for an option, and so a path such as
+// "/Daten/a.zvq" (the current drive's root).
 inline void GermanLabels(CLI::App& app) {
+  app.allow_windows_style_options(false);
   const std::map<std::string, std::string> labels = {
       {"Usage", "Aufruf"},       {"OPTIONS", "OPTIONEN"},   {"SUBCOMMAND", "BEFEHL"},
       {"SUBCOMMANDS", "BEFEHLE"}, {"Positionals", "Argumente"}, {"REQUIRED", "(nötig)"},

@@ -1,0 +1,134 @@
+#include "platform/win32/Win32Console.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
+#include "platform/win32/AnsiText.h"
+#include "platform/win32/WindowsApi.h"
+
+namespace sorvane {
+namespace {
+
+HANDLE ChannelHandle(Console::Channel channel) {
+  return GetStdHandle(channel == Console::Channel::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+}
+
+// The input mode from before the hidden query. Ctrl+C ends the program in
+// the console's own handler thread, so the mode it must put back lives at
+// file level: the echo must not stay off in the console the user returns to.
+HANDLE g_input = INVALID_HANDLE_VALUE;
+DWORD g_savedInputMode = 0;
+volatile LONG g_echoOff = 0;
+
+BOOL WINAPI RestoreEcho(DWORD) {
+  if (InterlockedExchange(&g_echoOff, 0) != 0) SetConsoleMode(g_input, g_savedInputMode);
+  return FALSE;  // the system's handling goes on: the program ends
+}
+
+// Switches the echo of standard input off for its lifetime.
+class EchoOff {
+ public:
+  EchoOff() {
+    g_input = GetStdHandle(STD_INPUT_HANDLE);
+    if (!GetConsoleMode(g_input, &g_savedInputMode)) return;
+    SetConsoleCtrlHandler(RestoreEcho, TRUE);
+    const DWORD quiet = (g_savedInputMode | ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT) & ~DWORD{ENABLE_ECHO_INPUT};
+    if (SetConsoleMode(g_input, quiet)) InterlockedExchange(&g_echoOff, 1);
+    active_ = true;
+  }
+  ~EchoOff() {
+    if (!active_) return;
+    RestoreEcho(0);
+    SetConsoleCtrlHandler(RestoreEcho, FALSE);
+  }
+  EchoOff(const EchoOff&) = delete;
+  EchoOff& operator=(const EchoOff&) = delete;
+
+ private:
+  bool active_ = false;
+};
+
+}  // namespace
+
+Win32Console::Win32Console() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  for (const Channel channel : {Channel::Output, Channel::Error}) {
+    const auto i = static_cast<std::size_t>(channel);
+    DWORD mode = 0;
+    if (!GetConsoleMode(ChannelHandle(channel), &mode)) continue;
+    savedModes_[i] = mode;
+    changed_[i] = (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) == 0 &&
+                  SetConsoleMode(ChannelHandle(channel), mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+  }
+}
+
+Win32Console::~Win32Console() {
+  for (const Channel channel : {Channel::Output, Channel::Error}) {
+    const auto i = static_cast<std::size_t>(channel);
+    if (changed_[i]) SetConsoleMode(ChannelHandle(channel), savedModes_[i]);
+  }
+}
+
+std::string Win32Console::ForTerminal(const std::string& text) {
+  std::string bytes = NarrowText(WidenText(text, CP_UTF8), CP_ACP);
+  if (!bytes.empty()) CharToOemBuffA(bytes.data(), bytes.data(), static_cast<DWORD>(bytes.size()));
+  std::string lines;
+  for (const char c : bytes) {
+    if (c == '\n') lines += '\r';
+    lines += c;
+  }
+  return lines;
+}
+
+std::string Win32Console::FromArgument(const std::string& argument) {
+  return NarrowText(WidenText(argument, CP_ACP), CP_UTF8);
+}
+
+bool Win32Console::IsTerminal(Channel channel) {
+  DWORD mode = 0;
+  return GetConsoleMode(ChannelHandle(channel), &mode) && (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
+}
+
+bool Win32Console::CanAsk() {
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+std::optional<std::string> Win32Console::ReadHidden(const std::string& prompt) {
+  std::string line;
+  bool complete = false;
+  {
+    // The echo goes off before the prompt appears, as on any terminal.
+    EchoOff quiet;
+    std::fputs(ForTerminal(prompt).c_str(), stderr);
+    std::fflush(stderr);
+    // A character at a time: nothing typed after the line is taken away
+    // from whoever reads the console next.
+    char c;
+    DWORD got = 0;
+    while (ReadConsoleA(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &got, nullptr) && got == 1) {
+      if (c == '\n') {
+        complete = true;
+        break;
+      }
+      line += c;
+    }
+  }
+  // Enter was not echoed; the prompt's line ends here.
+  std::fputs(ForTerminal("\n").c_str(), stderr);
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  // Ctrl+Z at the start of a line is the console's end of input.
+  if (!complete || line.starts_with('\x1A')) return std::nullopt;
+  return OemToProgramText(line);
+}
+
+std::string OemToProgramText(const std::string& oem) {
+  std::string ansi = oem;
+  if (!ansi.empty()) OemToCharBuffA(ansi.data(), ansi.data(), static_cast<DWORD>(ansi.size()));
+  return NarrowText(WidenText(ansi, CP_ACP), CP_UTF8);
+}
+
+}  // namespace sorvane
