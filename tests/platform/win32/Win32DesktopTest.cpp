@@ -16,8 +16,7 @@
 #include <thread>
 
 #include "Win32TestFolder.h"
-#include "platform/BatchScriptDialect.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/NativeServices.h"
 #include "platform/win32/Win32InternetConnection.h"
 #include "platform/win32/Win32ScriptRunner.h"
 #include "platform/win32/Win32Shell.h"
@@ -56,12 +55,14 @@ class Win32DesktopTest : public ::testing::Test {
   std::string folder;
 };
 
-// The lines the program writes into "Update.bat": the folder in the OEM
-// code page, which cmd.exe reads; the script finds it and deletes itself.
+// The lines the program writes into "Update.bat" in the system's dialect:
+// the folder in the OEM code page, which cmd.exe reads; the script finds it
+// and deletes itself.
 TEST_F(Win32DesktopTest, TheUpdateScriptRunsDetachedFindsItsFolderAndRemovesItself) {
-  const BatchScriptDialect dialect([](const std::string& path) { return TextToOem(path); });
-  Write("Update.bat", "@echo off\r\necho fertig> \"" + dialect.Path(folder + "/") + "gelaufen.txt\"" +
-                          dialect.LineEnd() + dialect.RemovalLine(folder + "/Update.bat") + dialect.LineEnd());
+  const auto dialect = NewScriptDialect();
+  EXPECT_EQ(dialect->Path("C:/J\xC3\xBCrgen/"), "C:\\J\x81rgen\\") << "\"\xC3\xBC\" in code pages 437 and 850";
+  Write("Update.bat", "@echo off\r\necho fertig> \"" + dialect->Path(folder + "/") + "gelaufen.txt\"" +
+                          dialect->LineEnd() + dialect->RemovalLine(folder + "/Update.bat") + dialect->LineEnd());
   Win32ScriptRunner().RunDetached(folder + "/Update.bat");
   EXPECT_TRUE(Becomes(folder + "/gelaufen.txt", true));
   EXPECT_TRUE(Becomes(folder + "/Update.bat", false));
