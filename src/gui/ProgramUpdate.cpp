@@ -7,7 +7,6 @@
 #include "components/update/ArchiveSignature.h"
 #include "components/update/UpdateHost.h"
 #include "components/zip/EnginePlacement.h"
-#include "platform/posix/PosixOrvelFolders.h"
 #include "gui/StatusFormDialog.h"
 
 namespace sorvane {
@@ -16,21 +15,21 @@ ProgramUpdate::ProgramUpdate(wxFrame& mainWindow, const Services& services)
     : main_(mainWindow),
       services_(services),
       systemFolder_(OrvelSystemFolder()),
-      http_(NetServices{network_, services.clock, services.pump, services.files}, UpdateHost()),
-      list_(UpdateListServices{connection_, tempFiles_, services.files, services.codePage,
-                               services.locale, calendar_, ProgramUpdateKey()}),
-      zip_(systemFolder_, services.files, libraries_),
-      installation_(zip_, services.files, services.program, dialect_) {}
+      http_(NetServices{*network_, services.clock, services.pump, services.files}, UpdateHost()),
+      list_(UpdateListServices{*connection_, *tempFiles_, services.files, services.codePage,
+                               services.locale, *calendar_, ProgramUpdateKey()}),
+      zip_(systemFolder_, services.files, *libraries_),
+      installation_(zip_, services.files, services.program, *dialect_) {}
 
 ProgramUpdate::~ProgramUpdate() = default;
 
 UpdateComponentServices ProgramUpdate::ComponentServices() {
-  return UpdateComponentServices{NetServices{network_, services_.clock, services_.pump, services_.files},
+  return UpdateComponentServices{NetServices{*network_, services_.clock, services_.pump, services_.files},
                                  services_.application,
                                  services_.registry,
                                  services_.program,
-                                 drives_,
-                                 calendar_,
+                                 *drives_,
+                                 *calendar_,
                                  services_.codePage,
                                  services_.files,
                                  EmbeddedEngineResources(),
@@ -50,8 +49,8 @@ UpdateWizard& ProgramUpdate::CreateUpdateWizard() {
   window_ = new StatusFormDialog(&main_);
   form_ = std::make_unique<TStatusForm>(
       StatusFormServices{services_.files, services_.dialogs, services_.systemFolders, services_.locale,
-                         services_.registry, calendar_, services_.clock, services_.pump, http_, list_,
-                         installation_, scripts_, services_.application},
+                         services_.registry, *calendar_, services_.clock, services_.pump, http_, list_,
+                         installation_, *scripts_, services_.application},
       *window_);
   window_->Attach(*form_);
   return *window_;

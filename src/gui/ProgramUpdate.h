@@ -10,14 +10,7 @@
 #include "components/update/UpdateInstallation.h"
 #include "components/zip/TZipArchive.h"
 #include "platform/ApplicationControl.h"
-#include "platform/posix/PosixCalendar.h"
-#include "platform/posix/PosixDriveTypes.h"
-#include "platform/posix/PosixDynamicLibraries.h"
-#include "platform/posix/PosixInternetConnection.h"
-#include "platform/posix/PosixNetwork.h"
-#include "platform/posix/PosixScriptRunner.h"
-#include "platform/posix/ShellScriptDialect.h"
-#include "platform/posix/PosixTempFiles.h"
+#include "platform/NativeServices.h"
 
 class wxFrame;
 
@@ -26,7 +19,7 @@ namespace sorvane {
 class StatusFormDialog;
 
 // The update service's side of the program: the services of the update
-// component and of its wizard on Linux, and the main window as the
+// component and of its wizard, and the main window as the
 // component's owner (Ctrl+U, the wizard window, the program's end). Made
 // before the components; the wizard's teardown runs from Teardown() when the
 // program ends.
@@ -67,14 +60,14 @@ class ProgramUpdate : public UpdateComponentOwner {
   wxFrame& main_;
   Services services_;
   std::string systemFolder_;
-  PosixNetwork network_;
-  PosixDynamicLibraries libraries_;
-  PosixDriveTypes drives_;
-  PosixCalendar calendar_;
-  PosixInternetConnection connection_;
-  PosixTempFiles tempFiles_;
-  PosixScriptRunner scripts_;
-  ShellScriptDialect dialect_;  // what scripts_ runs
+  std::unique_ptr<Network> network_ = NewNetwork();
+  std::unique_ptr<DynamicLibraries> libraries_ = NewDynamicLibraries();
+  std::unique_ptr<DriveTypes> drives_ = NewDriveTypes();
+  std::unique_ptr<Calendar> calendar_ = NewCalendar();
+  std::unique_ptr<InternetConnection> connection_ = NewInternetConnection();
+  std::unique_ptr<TempFiles> tempFiles_ = NewTempFiles();
+  std::unique_ptr<ScriptRunner> scripts_ = NewScriptRunner();
+  std::unique_ptr<ScriptDialect> dialect_ = NewScriptDialect();  // what scripts_ runs
   HttpUpdateClient http_;
   UpdateListExchange list_;
   TZipArchive zip_;  // the wizard's `Zip`

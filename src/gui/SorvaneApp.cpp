@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "app/DefaultErrorDisplay.h"
-#include "platform/posix/PosixProgramFile.h"
+#include "platform/NativeServices.h"
 #include "gui/Form1Frame.h"
 #include "gui/WxDialogs.h"
 #include "gui/WxText.h"
@@ -14,7 +14,7 @@ namespace sorvane {
 std::string SorvaneApp::FirstArgument() { return argc > 1 ? Utf8(argv[1]) : std::string(); }
 
 ProgramFile& SorvaneApp::TheProgramFile() {
-  if (!programFile_) programFile_ = std::make_unique<PosixProgramFile>();
+  if (!programFile_) programFile_ = NewProgramFile();
   return *programFile_;
 }
 

@@ -1,12 +1,15 @@
 #pragma once
 
+// The program's own headers come before wx/app.h, which on Windows brings
+// <windows.h>: its macros (DRIVE_*, FO_*) would otherwise rewrite the
+// platform's names of the same spelling.
+#include "platform/ProgramFile.h"
+#include "gui/SorvaneProgram.h"
+
 #include <wx/app.h>
 
 #include <memory>
 #include <string>
-
-#include "platform/ProgramFile.h"
-#include "gui/SorvaneProgram.h"
 
 namespace sorvane {
 

@@ -1,9 +1,9 @@
 // The sorvane program: the wizard that opens .zvq containers.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "gui/SorvaneApp.h"
+#include "gui/ToolkitStart.h"
 
 namespace {
 
@@ -43,9 +43,6 @@ int main(int argc, char** argv) {
     std::printf("sorvane %s\n", SORVANE_VERSION);
     return 0;
   }
-  // Without a session bus (a bare X server, a remote display) GTK's settings
-  // store cannot be reached and its file choosers fill stderr with warnings;
-  // settings kept in memory do no harm there.
-  if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) setenv("GSETTINGS_BACKEND", "memory", 0);
+  sorvane::PrepareToolkit();
   return wxEntry(argc, argv);
 }

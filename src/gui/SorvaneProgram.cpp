@@ -4,7 +4,6 @@
 
 #include "app/DefaultErrorDisplay.h"
 #include "components/setup/ReadFileVersion.h"
-#include "platform/posix/UserRegistry.h"
 #include "gui/Form1Frame.h"
 #include "gui/Form5Frame.h"
 #include "gui/Form6Dialog.h"
@@ -28,10 +27,10 @@ class ProgramInfoBox final : public InfoBox {
 }  // namespace
 
 SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firstArgument, ProgramUpdates updates)
-    : services_{files_, dialogs_, shell_, systemFolders_, locale_, codePage_, programFile, pictureDecoder_},
-      readFileVersion_([this](const std::string& path) { return ReadFileVersion(versionInfo_, path); }),
+    : services_{*files_, dialogs_, *shell_, *systemFolders_, *locale_, *codePage_, programFile, *pictureDecoder_},
+      readFileVersion_([this](const std::string& path) { return ReadFileVersion(*versionInfo_, path); }),
       registry_(OpenUserRegistryStore()),
-      pump_(eventQueue_, clock_, kPumpIntervalMs),
+      pump_(eventQueue_, *clock_, kPumpIntervalMs),
       firstArgument_(firstArgument) {
   // The start order of the windows: the main window, whose components come
   // first and whose creation handler runs before any further window exists;
@@ -42,11 +41,11 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   // The update component (with its hidden wizard window) comes before the
   // setup component.
   update_ = std::make_unique<ProgramUpdate>(
-      *form1_, ProgramUpdate::Services{files_, dialogs_, systemFolders_, locale_, codePage_, *registry_, programFile,
-                                       clock_, pump_, application_});
+      *form1_, ProgramUpdate::Services{*files_, dialogs_, *systemFolders_, *locale_, *codePage_, *registry_, programFile,
+                                       *clock_, pump_, application_});
   components_ = std::make_unique<ProgramComponents>(
       *update_, update_->ComponentServices(),
-      SetupServices{*registry_, dialogs_, codePage_, application_, desktopMenu_, readFileVersion_, firstArgument,
+      SetupServices{*registry_, dialogs_, *codePage_, application_, *desktopMenu_, readFileVersion_, firstArgument,
                     ApplicationTitle, programFile.ProgramPath(), ProgramIconPng()},
       updates);
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
@@ -63,7 +62,7 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
 
   info_ = new InfoDialog(form1_, dialogs_);
   tinfo_ = std::make_unique<TInfo>(
-      *info_, InfoServices{shell_, codePage_, bitmaps_, windows_, programFile, readFileVersion_});
+      *info_, InfoServices{*shell_, *codePage_, bitmaps_, windows_, programFile, readFileVersion_});
   info_->Attach(*tinfo_);
   RunHandler(dialogs_, [this] { tinfo_->FormCreate(); });
   infoBox_ = std::make_unique<ProgramInfoBox>(*tinfo_);

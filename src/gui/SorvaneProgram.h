@@ -7,16 +7,8 @@
 #include "app/WizardServices.h"
 #include "forms/TInfo.h"
 #include "forms/ThrottledPump.h"
+#include "platform/NativeServices.h"
 #include "platform/ProgramFile.h"
-#include "platform/Cp1252CodePage.h"
-#include "platform/posix/PosixDesktopMenu.h"
-#include "platform/posix/PosixVersionInfo.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixLocale.h"
-#include "platform/posix/PosixPictureDecoder.h"
-#include "platform/posix/PosixShell.h"
-#include "platform/posix/PosixSystemFolders.h"
-#include "platform/SteadyClock.h"
 #include "forms/art/ProgramArt.h"
 #include "gui/WxApplication.h"
 #include "gui/WxDialogs.h"
@@ -31,7 +23,7 @@ class Form5Frame;
 class Form6Dialog;
 class InfoDialog;
 
-// The running program: the real services for Linux, the windows in their
+// The running program: the system's real services, the windows in their
 // start order (the main window with its components and its creation
 // handler, then the preview, the wait window and the About box) and the
 // behaviour over them. Made once the toolkit is up (the application's
@@ -76,20 +68,20 @@ class SorvaneProgram {
   Dialogs& TheDialogs() { return dialogs_; }
 
  private:
-  PosixFileSystem files_;
+  std::unique_ptr<FileSystem> files_ = NewFileSystem();
   WxDialogs dialogs_;
-  PosixShell shell_;
-  PosixSystemFolders systemFolders_;
-  PosixLocale locale_;
-  Cp1252CodePage codePage_;
-  PosixPictureDecoder pictureDecoder_;
+  std::unique_ptr<Shell> shell_ = NewShell();
+  std::unique_ptr<SystemFolders> systemFolders_ = NewSystemFolders();
+  std::unique_ptr<Locale> locale_ = NewLocale();
+  std::unique_ptr<CodePage> codePage_ = NewCodePage();
+  std::unique_ptr<PictureDecoder> pictureDecoder_ = NewPictureDecoder();
   WizardServices services_;
-  PosixVersionInfo versionInfo_;
+  std::unique_ptr<VersionInfo> versionInfo_ = NewVersionInfo();
   FileVersionReader readFileVersion_;
   WxApplicationControl application_;
   WxApplicationWindows windows_;
   std::unique_ptr<RegistryStore> registry_;
-  PosixDesktopMenu desktopMenu_;
+  std::unique_ptr<DesktopMenu> desktopMenu_ = NewDesktopMenu();
   EmbeddedBitmaps bitmaps_;
 
   Form1Frame* form1_ = nullptr;
@@ -100,7 +92,7 @@ class SorvaneProgram {
   PendingForm6View waitView_;
 
   WxEventQueue eventQueue_;
-  SteadyClock clock_;
+  std::unique_ptr<Clock> clock_ = NewClock();
   ThrottledPump pump_;
   std::unique_ptr<ProgramUpdate> update_;
   std::unique_ptr<ProgramComponents> components_;

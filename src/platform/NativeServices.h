@@ -7,11 +7,22 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/Console.h"
+#include "platform/DesktopMenu.h"
+#include "platform/DriveType.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/FileSystem.h"
+#include "platform/InternetConnection.h"
 #include "platform/Locale.h"
 #include "platform/Network.h"
+#include "platform/PictureDecoder.h"
+#include "platform/ProgramFile.h"
 #include "platform/RegistryStore.h"
 #include "platform/ScriptDialect.h"
+#include "platform/ScriptRunner.h"
+#include "platform/Shell.h"
+#include "platform/SystemFolders.h"
+#include "platform/TempFiles.h"
+#include "platform/VersionInfo.h"
 
 namespace sorvane {
 
@@ -45,5 +56,26 @@ std::unique_ptr<RegistryStore> OpenUserRegistryStore();
 // Where that store keeps its keys, for help texts; lines of at most 90
 // characters.
 std::string UserRegistryPlace();
+
+// The desktop program's services beyond those (library
+// sorvane_native_desktop): the shell's file actions and folder browser, the
+// temporary and system folders, picture decoding, version blocks of program
+// files, the desktop's application menu, the running program's file,
+// temporary files, drive types, libraries loaded at run time, the connected
+// state and the start of the update script at program end.
+std::unique_ptr<Shell> NewShell();
+std::unique_ptr<SystemFolders> NewSystemFolders();
+std::unique_ptr<PictureDecoder> NewPictureDecoder();
+std::unique_ptr<VersionInfo> NewVersionInfo();
+std::unique_ptr<DesktopMenu> NewDesktopMenu();
+std::unique_ptr<ProgramFile> NewProgramFile();
+std::unique_ptr<TempFiles> NewTempFiles();
+std::unique_ptr<DriveTypes> NewDriveTypes();
+std::unique_ptr<DynamicLibraries> NewDynamicLibraries();
+std::unique_ptr<InternetConnection> NewInternetConnection();
+std::unique_ptr<ScriptRunner> NewScriptRunner();
+// The folder where the update component places the ZIP engine libraries,
+// with a trailing "/".
+std::string OrvelSystemFolder();
 
 }  // namespace sorvane

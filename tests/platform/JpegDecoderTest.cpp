@@ -1,4 +1,4 @@
-#include "platform/posix/JpegDecoder.h"
+#include "platform/JpegDecoder.h"
 
 #include <gtest/gtest.h>
 

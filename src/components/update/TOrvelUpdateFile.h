@@ -49,7 +49,7 @@ struct UpdateComponentServices {
   CodePage& codePage;           // the program path goes into the registry as ANSI
   FileSystem& files;            // writes the engine libraries
   ProgramResources& resources;  // carries them ("ZIPENGINE", "UNZIPENGINE")
-  std::string systemFolder;     // where they go, ending with "/" (PosixOrvelFolders.h)
+  std::string systemFolder;     // where they go, ending with "/" (OrvelSystemFolder)
 };
 
 // The update component. Its construction, in this order: the HTTP client

@@ -2,7 +2,8 @@
 // the maker's logo "LOGO" (a 142 × 63 24-bit bitmap file, white where the
 // About strip's gradient shows through) and the 32 × 32 program icon (as
 // RGBA pixels and as a PNG file for the desktop menu). The pictures are
-// also written as Logo.bmp and Icon.png beside the source for a look.
+// also written as Logo.bmp and Icon.png beside the source for a look, and the
+// icon as Icon.ico in 16, 32 and 48 pixels for the Windows program.
 // Usage: make_program_art OUTPUT_FOLDER [ICON_SIZE...]
 #include <algorithm>
 #include <array>
@@ -247,6 +248,28 @@ Bytes RgbaPixels(const Canvas& canvas) {
   return out;
 }
 
+// A Windows icon file whose images are PNG files (as Windows reads them
+// since Vista): the directory, one 16-byte entry per image, the images.
+Bytes IconFile(const std::vector<int>& sizes) {
+  std::vector<Bytes> images;
+  for (const int size : sizes) images.push_back(PngFile(DrawIcon(size)));
+  Bytes out;
+  Put16(out, 0);
+  Put16(out, 1);  // an icon, not a cursor
+  Put16(out, static_cast<std::uint32_t>(sizes.size()));
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(sizes.size());
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    out.insert(out.end(), {static_cast<std::uint8_t>(sizes[i]), static_cast<std::uint8_t>(sizes[i]), 0, 0});
+    Put16(out, 1);   // planes
+    Put16(out, 32);  // bits per pixel
+    Put32(out, static_cast<std::uint32_t>(images[i].size()));
+    Put32(out, offset);
+    offset += static_cast<std::uint32_t>(images[i].size());
+  }
+  for (const Bytes& image : images) out.insert(out.end(), image.begin(), image.end());
+  return out;
+}
+
 void WriteArray(std::ofstream& out, const char* name, const Bytes& bytes) {
   out << "extern const unsigned char " << name << "[] = {";
   for (std::size_t i = 0; i < bytes.size(); ++i) out << (i % 20 == 0 ? "\n " : "") << int(bytes[i]) << ',';
@@ -279,7 +302,8 @@ int main(int argc, char** argv) {
   WriteArray(out, "kIconRgba", RgbaPixels(icon));
   out << "}  // namespace sorvane::art\n";
   out.close();
-  bool ok = out && WriteFile(folder + "/Logo.bmp", logoFile) && WriteFile(folder + "/Icon.png", iconFile);
+  bool ok = out && WriteFile(folder + "/Logo.bmp", logoFile) && WriteFile(folder + "/Icon.png", iconFile) &&
+            WriteFile(folder + "/Icon.ico", IconFile({16, 32, 48}));
   for (const int size : sizes) {
     ok = ok && WriteFile(folder + "/Icon-" + std::to_string(size) + ".png", PngFile(DrawIcon(size)));
   }

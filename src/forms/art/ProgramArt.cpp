@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "platform/Errors.h"
-#include "platform/posix/BitmapDecoder.h"
+#include "platform/BitmapDecoder.h"
 
 namespace sorvane {
 namespace art {

@@ -1,4 +1,4 @@
-#include "platform/posix/PosixOrvelFolders.h"
+#include "platform/NativeServices.h"
 
 #include <sys/stat.h>
 
@@ -24,6 +24,10 @@ void MakeFolders(const std::string& folder) {
 
 }  // namespace
 
+// Linux has no system folder for the engines: $ORVEL_SYSTEM_DIR when set,
+// else $XDG_DATA_HOME/orvel/system/ ($XDG_DATA_HOME defaulting to
+// ~/.local/share). Missing folders on the way are created with mode 0700; a
+// failure there is left for the first file written into it to report.
 std::string OrvelSystemFolder() {
   std::string folder = Environment("ORVEL_SYSTEM_DIR");
   if (folder.empty()) folder = UserDataFolder() + "/orvel/system";

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "platform/Errors.h"
-#include "platform/posix/BitmapDecoder.h"
-#include "platform/posix/JpegDecoder.h"
+#include "platform/BitmapDecoder.h"
+#include "platform/JpegDecoder.h"
 
 namespace sorvane {
 

@@ -12,7 +12,7 @@
 #include "components/zip/EnginePlacement.h"
 #include "components/zip/ZipRig.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixOrvelFolders.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane {
 namespace {

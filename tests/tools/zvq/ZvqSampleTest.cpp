@@ -5,8 +5,8 @@
 #include <string>
 
 #include "ZvqFixture.h"
-#include "platform/posix/BitmapDecoder.h"
-#include "platform/posix/JpegDecoder.h"
+#include "platform/BitmapDecoder.h"
+#include "platform/JpegDecoder.h"
 
 namespace sorvane::testing {
 namespace {

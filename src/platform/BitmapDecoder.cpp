@@ -1,4 +1,4 @@
-#include "platform/posix/BitmapDecoder.h"
+#include "platform/BitmapDecoder.h"
 
 #include <array>
 #include <bit>

@@ -1,4 +1,4 @@
-#include "platform/posix/JpegDecoder.h"
+#include "platform/JpegDecoder.h"
 
 // jpeglib.h needs size_t and FILE declared before it.
 #include <algorithm>
