@@ -11,6 +11,11 @@
 #include "components/zip/TZipArchive.h"
 #include "platform/ApplicationControl.h"
 #include "platform/NativeServices.h"
+#include "platform/DriveType.h"
+#include "platform/DynamicLibrary.h"
+#include "platform/InternetConnection.h"
+#include "platform/ScriptRunner.h"
+#include "platform/TempFiles.h"
 
 class wxFrame;
 

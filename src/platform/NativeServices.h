@@ -7,24 +7,28 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/Console.h"
-#include "platform/DesktopMenu.h"
-#include "platform/DriveType.h"
-#include "platform/DynamicLibrary.h"
 #include "platform/FileSystem.h"
-#include "platform/InternetConnection.h"
 #include "platform/Locale.h"
 #include "platform/Network.h"
-#include "platform/PictureDecoder.h"
-#include "platform/ProgramFile.h"
 #include "platform/RegistryStore.h"
 #include "platform/ScriptDialect.h"
-#include "platform/ScriptRunner.h"
-#include "platform/Shell.h"
-#include "platform/SystemFolders.h"
-#include "platform/TempFiles.h"
-#include "platform/VersionInfo.h"
 
 namespace sorvane {
+
+// The desktop program's services, declared only: their headers come with the
+// classes that implement them, and stay out of the command line tools and of
+// the system's own headers' way (<windows.h> defines DRIVE_* and FO_*).
+class DesktopMenu;
+class DriveTypes;
+class DynamicLibraries;
+class InternetConnection;
+class PictureDecoder;
+class ProgramFile;
+class ScriptRunner;
+class Shell;
+class SystemFolders;
+class TempFiles;
+class VersionInfo;
 
 // The real services of the system the program runs on, for the places that
 // put a program together (the command line tools' main functions). Each

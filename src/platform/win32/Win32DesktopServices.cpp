@@ -1,4 +1,5 @@
 #include "platform/NativeServices.h"
+#include "platform/DesktopMenu.h"
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32DriveTypes.h"
 #include "platform/win32/Win32DynamicLibraries.h"
