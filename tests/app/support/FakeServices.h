@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeLocale.h"
 #include "platform/FileSystem.h"
-#include "platform/Locale.h"
 #include "platform/PictureDecoder.h"
 #include "platform/ProgramFile.h"
 #include "platform/Shell.h"
 #include "platform/SystemFolders.h"
-#include "platform/WordOrder.h"
 
 namespace sorvane {
 
@@ -61,15 +60,6 @@ class FakeProgramFile : public ProgramFile {
  public:
   std::string path = "/prog/sorvane";
   std::string ProgramPath() override { return path; }
-};
-
-// The comma as decimal separator and the system's word order.
-class FakeLocale : public Locale {
- public:
-  std::string DecimalSeparator() override { return ","; }
-  std::string ShortDateFormat() override { return "dd.MM.yyyy"; }
-  std::string LongTimeFormat() override { return "HH:mm:ss"; }
-  int CompareStrings(std::string_view a, std::string_view b) override { return CompareWordOrder(a, b); }
 };
 
 // Decodes "files" written as "PIC <width> <height>" (what the tests store in

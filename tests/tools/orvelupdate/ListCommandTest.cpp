@@ -5,9 +5,9 @@
 #include <sstream>
 
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeLocale.h"
 #include "platform/DateConversion.h"
 #include "platform/Cp1252CodePage.h"
-#include "platform/posix/PosixLocale.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -30,7 +30,7 @@ class ListCommandTest : public ::testing::Test {
 
   FakeFileSystem files;
   Cp1252CodePage codePage;
-  PosixLocale locale{"de_DE.UTF-8", "de_DE.UTF-8"};
+  FakeLocale locale;
   FixedCalendar calendar;
   std::ostringstream out, err;
 };
