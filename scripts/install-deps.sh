@@ -19,7 +19,16 @@ packages=(
   openssl
   time
   help2man dpkg-dev lintian appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+  wine wine32:i386
 )
+
+# Wine's 32-bit part (the Windows build's tests run under it) needs the i386
+# architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo dpkg --add-architecture i386
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program twice (warnings as errors; then
 # with AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in
-# both builds. Exit status 0 only when everything passed.
+# both builds; then the Windows build and its tests under Wine
+# (scripts/windows-build.sh; SORVANE_WINDOWS=0 leaves it out of a quick local
+# run). Exit status 0 only when everything passed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,5 +22,9 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSORVANE_WERROR=ON -
 cmake --build build/asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/asan --output-on-failure -j "$jobs" --label-exclude no-sanitizer
+
+if [ "${SORVANE_WINDOWS:-1}" != 0 ]; then
+  ./scripts/windows-build.sh
+fi
 
 echo "== all tests passed =="
