@@ -15,6 +15,7 @@
 
 #include "app/DefaultErrorDisplay.h"
 #include "app/TForm1.h"
+#include "gui/WindowFont.h"
 #include "gui/WxText.h"
 
 namespace sorvane {
@@ -29,6 +30,8 @@ constexpr long kStyle = wxCAPTION | wxSYSTEM_MENU | wxMINIMIZE_BOX | wxCLOSE_BOX
 
 Form1Frame::Form1Frame(Dialogs& dialogs)
     : wxFrame(nullptr, wxID_ANY, wxString(), wxDefaultPosition, wxDefaultSize, kStyle), dialogs_(dialogs) {
+  // Before the controls, which take the window's font when they are made.
+  if (const wxFont font = MainWindowFont(); font.IsOk()) SetFont(font);
   auto* client = new wxPanel(this);
   Notebook = new wxSimplebook(client);
   const char* captions[] = {"Dateiauswahl", "Anmeldung", "Dateien"};

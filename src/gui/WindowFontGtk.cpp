@@ -1,0 +1,7 @@
+#include "gui/WindowFont.h"
+
+namespace sorvane {
+
+wxFont MainWindowFont() { return wxNullFont; }
+
+}  // namespace sorvane
