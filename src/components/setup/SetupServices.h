@@ -29,7 +29,8 @@ struct SetupServices {
   // The first command-line argument, "" when there is none.
   std::string firstArgument;
   // The application title (Windows-1252) and the running program's file
-  // (UTF-8, as the file system spells it).
+  // (UTF-8, as the system's own programs read it from the registry:
+  // NativePath).
   std::string applicationTitle;
   std::string programPath;
   // The program's 32 × 32 icon as PNG, for the desktop menu.

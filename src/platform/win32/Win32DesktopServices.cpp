@@ -1,4 +1,5 @@
 #include "platform/NativeServices.h"
+#include "platform/BackslashPath.h"
 #include "platform/DesktopMenu.h"
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32DriveTypes.h"
@@ -43,6 +44,7 @@ std::unique_ptr<DriveTypes> NewDriveTypes() { return std::make_unique<Win32Drive
 std::unique_ptr<DynamicLibraries> NewDynamicLibraries() { return std::make_unique<Win32DynamicLibraries>(); }
 std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_unique<Win32InternetConnection>(); }
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<Win32ScriptRunner>(); }
+std::string NativePath(const std::string& path) { return BackslashPath(path); }
 
 // The Windows system folder (GetSystemDirectoryA), where the engines go.
 std::string OrvelSystemFolder() {

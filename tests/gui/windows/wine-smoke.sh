@@ -4,7 +4,8 @@
 # wizard of the first start is cancelled, the sample is picked, the guest
 # logs in, all members are extracted into a folder typed into the shell's
 # folder browser, and the extracted bytes must equal those of the Linux zvq
-# tool. A screenshot of every page goes to the artifact folder.
+# tool; the start has made the uninstall entry. A screenshot of every page
+# goes to the artifact folder.
 # Runs inside an X server with a window manager (run-under-xvfb.sh).
 # Usage: wine-smoke.sh ARTIFACTS SORVANE_EXE SAMPLE_ZVQ LINUX_ZVQ WINEPREFIX
 set -eu
@@ -108,4 +109,11 @@ done
 keys "$main" alt+e
 gone "Sorvane" || fail "the program does not end on \"Beenden\""
 wait
-echo "wine-smoke: $(echo "$expected" | wc -l) members extracted as on Linux"
+# The start registered the program for uninstalling, in Windows' own
+# registry, with the path Windows knows the program file by.
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'
+wine reg query "$key" >"$work/uninstall.txt" 2>&1 || fail "no uninstall entry: $(cat "$work/uninstall.txt")"
+exe=$(printf 'Z:%s/Programm/sorvane.exe' "$work" | tr / '\\')
+grep -q "DisplayName.*REG_SZ.*Sorvane" "$work/uninstall.txt" || fail "DisplayName: $(cat "$work/uninstall.txt")"
+grep -qiF "\"$exe\" /uninstall" "$work/uninstall.txt" || fail "UninstallString: $(cat "$work/uninstall.txt")"
+echo "wine-smoke: $(echo "$expected" | wc -l) members extracted as on Linux; the uninstall entry is there"
