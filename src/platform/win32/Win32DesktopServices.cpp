@@ -4,6 +4,7 @@
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32DriveTypes.h"
 #include "platform/win32/Win32DynamicLibraries.h"
+#include "platform/win32/Win32EngineFolder.h"
 #include "platform/win32/Win32InternetConnection.h"
 #include "platform/win32/Win32PictureDecoder.h"
 #include "platform/win32/Win32ProgramFile.h"
@@ -13,6 +14,10 @@
 #include "platform/win32/Win32TempFiles.h"
 #include "platform/win32/Win32VersionInfo.h"
 #include "platform/win32/WindowsApi.h"
+
+#include <shlobj.h>
+
+#include <cstdlib>
 
 namespace sorvane {
 namespace {
@@ -46,13 +51,26 @@ std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_u
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<Win32ScriptRunner>(); }
 std::string NativePath(const std::string& path) { return BackslashPath(path); }
 
-// The Windows system folder (GetSystemDirectoryA), where the engines go.
+// The engines' folder: $ORVEL_SYSTEM_DIR when set (tests), else the Windows
+// system folder (GetSystemDirectoryA) when it takes files, else the user's
+// %LOCALAPPDATA%\Orvel\System\ (Win32EngineFolder.h says why).
 std::string OrvelSystemFolder() {
+  if (const char* chosen = std::getenv("ORVEL_SYSTEM_DIR"); chosen != nullptr && *chosen != '\0') {
+    std::string folder = chosen;
+    if (folder.back() != '/') folder += '/';
+    return ChooseEngineFolder(folder, folder);
+  }
   char buffer[MAX_PATH + 1] = {};
   const UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
-  std::string folder = length > 0 && length <= MAX_PATH ? PathFromAnsi(std::string_view(buffer, length)) : "";
-  if (folder.empty() || folder.back() != '/') folder += '/';
-  return folder;
+  std::string system = length > 0 && length <= MAX_PATH ? PathFromAnsi(std::string_view(buffer, length)) : "";
+  if (!system.empty() && system.back() != '/') system += '/';
+  char local[MAX_PATH + 1] = {};
+  std::string user = ::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, local) == S_OK
+                         ? PathFromAnsi(local)
+                         : std::string();
+  if (user.empty()) user = system.empty() ? "C:/" : system;  // nowhere better to try
+  if (user.back() != '/') user += '/';
+  return ChooseEngineFolder(system, user + "Orvel/System/");
 }
 
 }  // namespace sorvane

@@ -17,6 +17,7 @@
 
 #include "Win32TestFolder.h"
 #include "platform/NativeServices.h"
+#include "platform/win32/Win32EngineFolder.h"
 #include "platform/win32/Win32InternetConnection.h"
 #include "platform/win32/Win32ScriptRunner.h"
 #include "platform/win32/Win32Shell.h"
@@ -94,6 +95,22 @@ TEST_F(Win32DesktopTest, FileOperationsCopyAndDeleteFolderTrees) {
   EXPECT_TRUE(Exists("Quelle/\xC3\x9C" "ber Ordner/b.txt"));
   // A file that is not there aborts nothing, yet the operation failed.
   EXPECT_FALSE(shell.FileOperation(Shell::FO_DELETE, {folder + "/Fehlt.txt"}, "", false));
+}
+
+// A system folder that takes no files (here: one that is missing, as Wine
+// lets everyone write everywhere) hands the engines to the user's folder,
+// which is made on the way; one that takes files keeps them, and the probe
+// that asked leaves nothing in it.
+TEST(Win32EngineFolderTest, TheSystemFolderWhenItTakesFilesElseTheUsersOwn) {
+  const std::string root = testing::MakeTestFolder("Sorvane Engines");
+  const std::string system = root + "/system/";
+  const std::string user = root + "/Lokal \xC3\x84/Orvel/System/";  // "Lokal Ä"
+  EXPECT_EQ(ChooseEngineFolder(system, user), user);
+  EXPECT_TRUE(fs::is_directory(Native(user)));
+  fs::create_directory(Native(root + "/system"));
+  EXPECT_EQ(ChooseEngineFolder(system, user), system);
+  EXPECT_TRUE(fs::is_empty(Native(root + "/system")));
+  testing::RemoveTestFolder(root);
 }
 
 TEST(Win32InternetConnectionTest, ALoopbackServerIsReachableWithoutANetwork) {
