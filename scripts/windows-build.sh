@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows build: cross-builds the libraries it links (scripts/windows-deps.sh,
 # cached), then the program's libraries, the command line tools and the tests
-# with the "windows" CMake preset, and runs the tests under Wine. Exit status 0
-# only when everything passed.
+# with the "windows" CMake preset, runs the tests under Wine and makes the
+# Windows package (build/windows/packages). Exit status 0 only when everything
+# passed.
 #
 # Wine runs quietly in a prefix of its own under build/ (WINEPREFIX to use
 # another, which no one else may be using): no debug output, no window
@@ -35,3 +36,6 @@ echo "== Windows build and tests under Wine =="
 cmake --preset windows
 cmake --build --preset windows
 ctest --preset windows
+
+echo "== the Windows package =="
+cpack --preset windows
