@@ -4,8 +4,11 @@
 # wizard of the first start is cancelled, the sample is picked, the guest
 # logs in, all members are extracted into a folder typed into the shell's
 # folder browser, and the extracted bytes must equal those of the Linux zvq
-# tool; the start has made the uninstall entry. A screenshot of every page
-# goes to the artifact folder.
+# tool; a second start does the same as the sample's user, who sees other
+# members. The start has made the uninstall entry; "/uninstall" answered
+# "&Nein" leaves the registry as it was, answered "&Ja" removes the entry and
+# the settings keys and no file. A screenshot of every page goes to the
+# artifact folder.
 # Runs inside an X server with a window manager (run-under-xvfb.sh).
 # Usage: wine-smoke.sh ARTIFACTS SORVANE_EXE SAMPLE_ZVQ LINUX_ZVQ WINEPREFIX
 set -eu
@@ -18,9 +21,11 @@ if [ ! -f "$sample" ] || [ ! -x "$zvq" ]; then
 fi
 work=$artifacts/work
 rm -rf "$work"
-mkdir -p "$work/Programm" "$work/Ziel" "$work/expected"
+mkdir -p "$work/Programm" "$work/Gast" "$work/Benutzer" "$work/expected/Gast" "$work/expected/Benutzer"
 cp "$program" "$sample" "$work/Programm/"
-"$zvq" extract -d "$work/expected" "$sample" >/dev/null
+"$zvq" extract -d "$work/expected/Gast" "$sample" >/dev/null
+echo Sonnenblume >"$work/password"
+"$zvq" extract --user Jürgen --password-file "$work/password" -d "$work/expected/Benutzer" "$sample" >/dev/null
 
 fail() {
   echo "wine-smoke: $*" >&2
@@ -57,63 +62,144 @@ keys() {
   xdotool key --delay 80 "$@"
 }
 
+# The main window of a start whose update wizard may come first: the
+# wizard is cancelled.
+main_window() {
+  for _ in $(seq 600); do
+    id=$(xdotool search --onlyvisible --name '^Updates installieren$' 2>/dev/null | head -n 1) || true
+    if [ -n "$id" ]; then
+      keys "$id" Escape
+      gone "Updates installieren" || fail "the update wizard stays"
+    fi
+    id=$(xdotool search --onlyvisible --name '^Sorvane$' 2>/dev/null | head -n 1) || true
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+# Picks the sample in main window $1, logs in with the keys that follow the
+# screenshot prefix $2 and the account's folder name $3, extracts every
+# member into that folder and compares it with the Linux tool's extraction.
+extract_as() {
+  main=$1 page=$2 account=$3
+  shift 3
+  sleep 1
+  shot "$page-1-choose"
+  # The main window's client area is 570 x 390 pixels; its controls stand
+  # where the layout puts them: the first container of the list, "Weiter >".
+  click "$main" 60 108
+  click "$main" 438 368
+  sleep 1
+  "$@"
+  shot "$page-2-login"
+  click "$main" 438 368
+  sleep 1
+  shot "$page-3-files"
+  keys "$main" alt+a
+  sleep 0.5
+  shot "$page-3-files-selected"
+  keys "$main" alt+x
+  folder=$(window "Select Folder") || fail "no folder browser"
+  sleep 1
+  shot "$page-4-folder"
+  # The target folder as Windows names it (Wine's drive Z: is /), typed into
+  # the browser's name field, which has the focus.
+  target=$(printf 'Z:%s' "$work/$account" | tr / '\\')
+  xdotool type --delay 20 "$target"
+  keys "$folder" Return
+  gone "Select Folder" || fail "the folder browser stays"
+  # Extracted as the Linux tool extracts: the same names, the same bytes.
+  expected=$(cd "$work/expected/$account" && ls | sort)
+  for _ in $(seq 300); do
+    [ "$(cd "$work/$account" && ls | sort)" = "$expected" ] && break
+    sleep 0.1
+  done
+  sleep 1
+  shot "$page-5-extracted"
+  [ "$(cd "$work/$account" && ls | sort)" = "$expected" ] || fail "$account extracted: $(ls "$work/$account" | tr '\n' ' ')"
+  # Member names hold blanks: one a line.
+  echo "$expected" | while IFS= read -r name; do
+    cmp "$work/expected/$account/$name" "$work/$account/$name" || fail "$account: $name differs"
+  done
+  keys "$main" alt+e
+  gone "Sorvane" || fail "the program does not end on \"Beenden\""
+  wait
+}
+guest() { keys "$main" alt+g; }
+user() {
+  keys "$main" alt+d alt+n
+  xdotool type --delay 40 Jürgen
+  keys "$main" alt+w
+  xdotool type --delay 40 Sonnenblume
+  sleep 0.5
+}
+run() { (cd "$work/Programm" && exec wine ./sorvane.exe "$@") >>"$artifacts/program.log" 2>&1 & }
+
 # A prefix of the test's own, made on the first run: the program registers
 # itself in its registry.
 if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot -i >/dev/null 2>&1; fi
 wineserver -k 2>/dev/null || true
 trap 'wineserver -k 2>/dev/null || true' EXIT
-(cd "$work/Programm" && exec wine ./sorvane.exe) >"$artifacts/program.log" 2>&1 &
+: >"$artifacts/program.log"
+# The user's name holds a "ü": it gets a key of its own before Wine reads the
+# keyboard, as on a German keyboard. A key that xdotool maps only for the
+# moment of typing reaches Wine after the mapping is gone at times.
+xkbcomp -xkb "$DISPLAY" "$work/keymap.xkb" 2>/dev/null
+sed -i '/^xkb_symbols/a\    key <I120> { [ udiaeresis, Udiaeresis ] };' "$work/keymap.xkb"
+xkbcomp -w 0 "$work/keymap.xkb" "$DISPLAY"
+run
 wizard=$(window "Updates installieren") || fail "no update wizard at the first start"
 sleep 1
 shot 0-update-wizard
-keys "$wizard" Escape
-gone "Updates installieren" || fail "the update wizard stays"
-main=$(window "Sorvane") || fail "no main window"
-sleep 1
-shot 1-choose
-# The main window's client area is 570 x 390 pixels; its controls stand
-# where the layout puts them: the first container of the list, "Weiter >".
-click "$main" 60 108
-click "$main" 438 368
-sleep 1
-shot 2-login
-keys "$main" alt+g
-click "$main" 438 368
-sleep 1
-shot 3-files
-keys "$main" alt+a
-sleep 0.5
-shot 3-files-selected
-keys "$main" alt+x
-folder=$(window "Select Folder") || fail "no folder browser"
-sleep 1
-shot 4-folder
-# The target folder as Windows names it (Wine's drive Z: is /), typed into
-# the browser's name field, which has the focus.
-target=$(printf 'Z:%s' "$work/Ziel" | tr / '\\')
-xdotool type --delay 20 "$target"
-keys "$folder" Return
-gone "Select Folder" || fail "the folder browser stays"
-# Extracted as the Linux tool extracts: the same names, the same bytes.
-expected=$(cd "$work/expected" && ls | sort)
-for _ in $(seq 300); do
-  [ "$(cd "$work/Ziel" && ls | sort)" = "$expected" ] && break
-  sleep 0.1
-done
-sleep 1
-shot 5-extracted
-[ "$(cd "$work/Ziel" && ls | sort)" = "$expected" ] || fail "extracted: $(ls "$work/Ziel" | tr '\n' ' ')"
-for name in $expected; do
-  cmp "$work/expected/$name" "$work/Ziel/$name" || fail "$name differs"
-done
-keys "$main" alt+e
-gone "Sorvane" || fail "the program does not end on \"Beenden\""
-wait
+main=$(main_window) || fail "no main window"
+extract_as "$main" guest Gast guest
+run
+main=$(main_window) || fail "no main window at the second start"
+extract_as "$main" user Benutzer user
+[ "$(ls "$work/Gast" | sort)" != "$(ls "$work/Benutzer" | sort)" ] || fail "the guest and the user see the same members"
+
 # The start registered the program for uninstalling, in Windows' own
 # registry, with the path Windows knows the program file by.
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'
-wine reg query "$key" >"$work/uninstall.txt" 2>&1 || fail "no uninstall entry: $(cat "$work/uninstall.txt")"
+entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'
+wine reg query "$entry" >"$work/uninstall.txt" 2>&1 || fail "no uninstall entry: $(cat "$work/uninstall.txt")"
 exe=$(printf 'Z:%s/Programm/sorvane.exe' "$work" | tr / '\\')
 grep -q "DisplayName.*REG_SZ.*Sorvane" "$work/uninstall.txt" || fail "DisplayName: $(cat "$work/uninstall.txt")"
 grep -qiF "\"$exe\" /uninstall" "$work/uninstall.txt" || fail "UninstallString: $(cat "$work/uninstall.txt")"
-echo "wine-smoke: $(echo "$expected" | wc -l) members extracted as on Linux; the uninstall entry is there"
+
+# The settings keys that the uninstall removes, in both roots: the program
+# keeps its settings in the machine's; the user's is made here.
+wine reg query 'HKLM\Software\Orvel\Sorvane' >/dev/null 2>&1 || fail "no settings key after a start"
+wine reg add 'HKCU\Software\Orvel\Sorvane' /v Probe /d 1 /f >/dev/null 2>&1
+registry() {
+  for key in "$entry" 'HKCU\Software\Orvel' 'HKLM\Software\Orvel'; do
+    echo "$key"; wine reg query "$key" /s 2>&1 || true
+  done
+}
+registry >"$work/registry-before.txt"
+# Answers the uninstall question with key $1, screenshots named $2.
+uninstall() {
+  run /uninstall
+  question=$(window "Warnung") || fail "no uninstall question"
+  sleep 1
+  shot "$2-question"
+  keys "$question" "$1"
+}
+uninstall Escape uninstall-no
+gone "Warnung" || fail "the uninstall question stays"
+wait
+registry >"$work/registry-no.txt"
+diff "$work/registry-before.txt" "$work/registry-no.txt" >&2 || fail "\"&Nein\" changed the registry"
+
+uninstall alt+j uninstall-yes
+closing=$(window "Deinstallation abgeschlossen") || fail "no closing message"
+sleep 1
+shot uninstall-yes-done
+keys "$closing" Return
+wait
+! wine reg query "$entry" >/dev/null 2>&1 || fail "the uninstall entry stays"
+for root in HKCU HKLM; do
+  wine reg query "$root\\Software\\Orvel" >/dev/null 2>&1 || fail "$root\\Software\\Orvel is gone"
+  ! wine reg query "$root\\Software\\Orvel\\Sorvane" >/dev/null 2>&1 || fail "$root\\Software\\Orvel\\Sorvane stays"
+done
+[ -f "$work/Programm/sorvane.exe" ] && [ -f "$work/Programm/$(basename "$sample")" ] || fail "the uninstall deleted files"
+echo "wine-smoke: the guest's $(ls "$work/Gast" | wc -l) and the user's $(ls "$work/Benutzer" | wc -l) members extracted as on Linux; the uninstall entry was there, \"&Nein\" kept it, \"&Ja\" removed it and the settings keys"
