@@ -14,7 +14,7 @@ packages=(
   libc-ares-dev
   libsodium-dev
   libsqlite3-dev binutils-mingw-w64-x86-64
-  xvfb xauth openbox xdotool x11-apps
+  xvfb xauth openbox xdotool x11-apps x11-xkb-utils
   nginx-light curl
   openssl
   time
