@@ -46,7 +46,7 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   components_ = std::make_unique<ProgramComponents>(
       *update_, update_->ComponentServices(),
       SetupServices{*registry_, dialogs_, *codePage_, application_, *desktopMenu_, readFileVersion_, firstArgument,
-                    ApplicationTitle, NativePath(programFile.ProgramPath()), ProgramIconPng()},
+                    ApplicationTitle, programFile.NativeProgramPath(), ProgramIconPng()},
       updates);
   wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
   form1_->Attach(wizard_->Form1());

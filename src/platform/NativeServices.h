@@ -81,9 +81,5 @@ std::unique_ptr<ScriptRunner> NewScriptRunner();
 // The folder where the update component places the ZIP engine libraries,
 // with a trailing "/".
 std::string OrvelSystemFolder();
-// A path of the program ("/" between folders) as the system's own programs
-// read it from the registry: with "\" on Windows (the uninstall list runs
-// and shows it), unchanged elsewhere.
-std::string NativePath(const std::string& path);
 
 }  // namespace sorvane

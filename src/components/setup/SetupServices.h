@@ -30,7 +30,7 @@ struct SetupServices {
   std::string firstArgument;
   // The application title (Windows-1252) and the running program's file
   // (UTF-8, as the system's own programs read it from the registry:
-  // NativePath).
+  // ProgramFile::NativeProgramPath).
   std::string applicationTitle;
   std::string programPath;
   // The program's 32 × 32 icon as PNG, for the desktop menu.

@@ -63,7 +63,7 @@ void TOrvelUpdateFile::AutomaticUpdate(const std::string& ExtraArgument, bool Ma
 
   const std::string programPath = services_.program.ProgramPath();
   if (!Manual) {
-    std::string command = "\"" + services_.codePage.Utf8ToAnsi(programPath) + "\"";
+    std::string command = "\"" + services_.codePage.Utf8ToAnsi(services_.program.NativeProgramPath()) + "\"";
     if (!ExtraArgument.empty()) command += " " + ExtraArgument;
     registry.WriteString("ApplicationFileName", command);
   }

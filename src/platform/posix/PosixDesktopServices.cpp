@@ -24,6 +24,5 @@ std::unique_ptr<DriveTypes> NewDriveTypes() { return std::make_unique<PosixDrive
 std::unique_ptr<DynamicLibraries> NewDynamicLibraries() { return std::make_unique<PosixDynamicLibraries>(); }
 std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_unique<PosixInternetConnection>(); }
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<PosixScriptRunner>(); }
-std::string NativePath(const std::string& path) { return path; }
 
 }  // namespace sorvane

@@ -1,5 +1,4 @@
 #include "platform/NativeServices.h"
-#include "platform/BackslashPath.h"
 #include "platform/DesktopMenu.h"
 #include "platform/win32/AnsiText.h"
 #include "platform/win32/Win32DriveTypes.h"
@@ -49,7 +48,6 @@ std::unique_ptr<DriveTypes> NewDriveTypes() { return std::make_unique<Win32Drive
 std::unique_ptr<DynamicLibraries> NewDynamicLibraries() { return std::make_unique<Win32DynamicLibraries>(); }
 std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_unique<Win32InternetConnection>(); }
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<Win32ScriptRunner>(); }
-std::string NativePath(const std::string& path) { return BackslashPath(path); }
 
 // The engines' folder: $ORVEL_SYSTEM_DIR when set (tests), else the Windows
 // system folder (GetSystemDirectoryA) when it takes files, else the user's

@@ -1,3 +1,4 @@
+#include "platform/BackslashPath.h"
 #include "platform/win32/Win32ProgramFile.h"
 
 #include <vector>
@@ -19,5 +20,7 @@ std::string Win32ProgramFile::ProgramPath() {
   }
   throw EFOpenError(FormatText(texts::kFOpenError, "GetModuleFileName"));
 }
+
+std::string Win32ProgramFile::NativeProgramPath() { return BackslashPath(ProgramPath()); }
 
 }  // namespace sorvane

@@ -10,6 +10,7 @@ class Win32ProgramFile : public ProgramFile {
  public:
   // Throws EFOpenError when the system does not tell the path.
   std::string ProgramPath() override;
+  std::string NativeProgramPath() override;
 };
 
 }  // namespace sorvane

@@ -59,7 +59,9 @@ class FakeSystemFolders : public SystemFolders {
 class FakeProgramFile : public ProgramFile {
  public:
   std::string path = "/prog/sorvane";
+  std::string native;  // NativeProgramPath's answer when set
   std::string ProgramPath() override { return path; }
+  std::string NativeProgramPath() override { return native.empty() ? path : native; }
 };
 
 // Decodes "files" written as "PIC <width> <height>" (what the tests store in

@@ -89,6 +89,11 @@ TEST_P(UpdateScheduleRun, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
   component->AutomaticUpdate("/minimiert", false, 40000.5);
   EXPECT_EQ(Value("ApplicationFileName")->data, "\"/opt/\xDC" "ber/sorvane\" /minimiert");
   EXPECT_EQ(owner.shown.back().referenceDate, 40000.5);
+
+  // The command line is the path as the system writes it ("\" on Windows).
+  program.native = "C:\\Programme\\\xC3\x9C" "ber\\sorvane.exe";
+  component->AutomaticUpdate("", false, 0);
+  EXPECT_EQ(Value("ApplicationFileName")->data, "\"C:\\Programme\\\xDC" "ber\\sorvane.exe\"");
 }
 
 TEST_P(UpdateScheduleRun, StoredReminderDateDecidesAtStart) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Win32TestFolder.h"
+#include "platform/BackslashPath.h"
 #include "platform/DateConversion.h"
 #include "platform/Errors.h"
 #include "platform/win32/Win32Calendar.h"
@@ -49,6 +50,8 @@ TEST_F(Win32FileServicesTest, PathsFromWindowsComeInSlashForm) {
   EXPECT_EQ(program.find('\\'), std::string::npos) << program;
   EXPECT_EQ(program.substr(program.size() - 4), ".exe");
   EXPECT_TRUE(files.FileExists(program));
+  // For the registry, where other programs read it, with "\" instead.
+  EXPECT_EQ(Win32ProgramFile().NativeProgramPath(), BackslashPath(program));
 
   const std::string temp = Win32SystemFolders().TempPath();
   EXPECT_EQ(temp.find('\\'), std::string::npos) << temp;
