@@ -27,56 +27,8 @@ cp "$program" "$sample" "$work/Programm/"
 echo Sonnenblume >"$work/password"
 "$zvq" extract --user Jürgen --password-file "$work/password" -d "$work/expected/Benutzer" "$sample" >/dev/null
 
-fail() {
-  echo "wine-smoke: $*" >&2
-  shot failure
-  exit 1
-}
-shot() {
-  xwd -root -silent >"$work/screen.xwd" && "$here/xwd-to-png.py" "$work/screen.xwd" "$artifacts/$1.png"
-}
-# The id of the visible window whose name is $1, waiting up to 60 s.
-window() {
-  for _ in $(seq 600); do
-    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-gone() {
-  for _ in $(seq 600); do
-    xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-# A click at x, y of window $1's client area.
-click() {
-  xdotool mousemove --sync --window "$1" "$2" "$3" click 1
-  sleep 0.5
-}
-keys() {
-  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus --sync "$1"
-  shift
-  xdotool key --delay 80 "$@"
-}
+. "$here/wine-driver.sh"
 
-# The main window of a start whose update wizard may come first: the
-# wizard is cancelled.
-main_window() {
-  for _ in $(seq 600); do
-    id=$(xdotool search --onlyvisible --name '^Updates installieren$' 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then
-      keys "$id" Escape
-      gone "Updates installieren" || fail "the update wizard stays"
-    fi
-    id=$(xdotool search --onlyvisible --name '^Sorvane$' 2>/dev/null | head -n 1) || true
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
 # Picks the sample in main window $1, logs in with the keys that follow the
 # screenshot prefix $2 and the account's folder name $3, extracts every
 # member into that folder and compares it with the Linux tool's extraction.
@@ -133,20 +85,8 @@ user() {
   xdotool type --delay 40 Sonnenblume
   sleep 0.5
 }
-run() { (cd "$work/Programm" && exec wine ./sorvane.exe "$@") >>"$artifacts/program.log" 2>&1 & }
 
-# A prefix of the test's own, made on the first run: the program registers
-# itself in its registry.
-if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot -i >/dev/null 2>&1; fi
-wineserver -k 2>/dev/null || true
-trap 'wineserver -k 2>/dev/null || true' EXIT
-: >"$artifacts/program.log"
-# The user's name holds a "ü": it gets a key of its own before Wine reads the
-# keyboard, as on a German keyboard. A key that xdotool maps only for the
-# moment of typing reaches Wine after the mapping is gone at times.
-xkbcomp -xkb "$DISPLAY" "$work/keymap.xkb" 2>/dev/null
-sed -i '/^xkb_symbols/a\    key <I120> { [ udiaeresis, Udiaeresis ] };' "$work/keymap.xkb"
-xkbcomp -w 0 "$work/keymap.xkb" "$DISPLAY"
+start_wine
 run
 wizard=$(window "Updates installieren") || fail "no update wizard at the first start"
 sleep 1
