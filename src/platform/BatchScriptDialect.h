@@ -15,7 +15,10 @@ namespace sorvane {
 // template quotes them as the interpreter needs); lines end with CR LF, the
 // restart is a "start" of its own, and "del" removes the script, named in
 // quotes so that a temporary folder with blanks in its name (as a user name
-// may give it) is one argument rather than several files to delete.
+// may give it) is one argument rather than several files to delete. A "%"
+// in a path is doubled: the interpreter reads "%...%" in a batch file as a
+// variable, and an unknown one vanishes, so "50% von 100%" would name the
+// folder "50" and "del" would remove a file of another folder.
 class BatchScriptDialect : public ScriptDialect {
  public:
   // A path of the program in the interpreter's code page (on Windows the
@@ -25,7 +28,13 @@ class BatchScriptDialect : public ScriptDialect {
   explicit BatchScriptDialect(Conversion toScriptCodePage = {}) : convert_(std::move(toScriptCodePage)) {}
 
   std::string Path(const std::string& path) const override {
-    return convert_ ? convert_(BackslashPath(path)) : BackslashPath(path);
+    const std::string native = convert_ ? convert_(BackslashPath(path)) : BackslashPath(path);
+    std::string escaped;
+    for (const char c : native) {
+      if (c == '%') escaped += '%';
+      escaped += c;
+    }
+    return escaped;
   }
   std::string RestartLine(const std::string& programFile) const override {
     return "start \"\" \"" + Path(programFile) + "\"";

@@ -68,7 +68,7 @@ TEST(UpdateScriptTest, LinesAsTheStringListReadsThem) {
   EXPECT_TRUE(SplitTemplateLines("").empty());
 }
 
-TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesTakeThemRaw) {
+TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesDoubleOnlyPercentSigns) {
   const ScriptPaths odd{"/opt/$(x) `y`/", "/tmp/it's \"ö\"/", "/opt/$(x) `y`/sorvane"};
   EXPECT_EQ(Script("a\nmv %ssorvane x\nb\ncp %s%s\n %sz", true, odd),
             "a\nmv '/opt/$(x) `y`/'sorvane x\nb\ncp '/tmp/it'\\''s \"ö\"/''/opt/$(x) `y`/'\n"
@@ -90,6 +90,13 @@ TEST(UpdateScriptTest, ShellScriptsQuoteEveryPathAndBatchFilesTakeThemRaw) {
   EXPECT_EQ(BuildUpdateScript(" x %s", windows, true, oem),
             " x <C:\\Users\\Max Muster\\Temp\\>\r\nstart \"\" \"<C:\\Programme\\ZVQExtr.exe>\"\r\n"
             "del \"<C:\\Users\\Max Muster\\Temp\\Update.bat>\"\r\n");
+
+  // A "%" would start a variable of the batch file, which vanishes when it
+  // is unknown: doubled, it stays one "%".
+  const ScriptPaths percent{"C:/50% von 100%/", "C:/T%/", "C:/50% von 100%/ZVQExtr.exe"};
+  EXPECT_EQ(BuildUpdateScript("x\n%s\nb\n%s", percent, true, BatchScriptDialect()),
+            "x\r\nC:\\50%% von 100%%\\\r\nb\r\nC:\\T%%\\\r\nstart \"\" \"C:\\50%% von 100%%\\ZVQExtr.exe\"\r\n"
+            "del \"C:\\T%%\\Update.bat\"\r\n");
 }
 
 }  // namespace

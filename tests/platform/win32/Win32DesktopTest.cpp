@@ -57,16 +57,18 @@ class Win32DesktopTest : public ::testing::Test {
 };
 
 // The lines the program writes into "Update.bat" in the system's dialect:
-// the folder in the OEM code page, which cmd.exe reads; the script finds it
-// and deletes itself.
+// the folder in the OEM code page, which cmd.exe reads, and its "%" signs
+// such that they stay; the script finds the folder and deletes itself.
 TEST_F(Win32DesktopTest, TheUpdateScriptRunsDetachedFindsItsFolderAndRemovesItself) {
   const auto dialect = NewScriptDialect();
   EXPECT_EQ(dialect->Path("C:/J\xC3\xBCrgen/"), "C:\\J\x81rgen\\") << "\"\xC3\xBC\" in code pages 437 and 850";
-  Write("Update.bat", "@echo off\r\necho fertig> \"" + dialect->Path(folder + "/") + "gelaufen.txt\"" +
-                          dialect->LineEnd() + dialect->RemovalLine(folder + "/Update.bat") + dialect->LineEnd());
-  Win32ScriptRunner().RunDetached(folder + "/Update.bat");
-  EXPECT_TRUE(Becomes(folder + "/gelaufen.txt", true));
-  EXPECT_TRUE(Becomes(folder + "/Update.bat", false));
+  const std::string scripts = folder + "/50% von 100%";
+  Write("50% von 100%/Update.bat", "@echo off\r\necho fertig> \"" + dialect->Path(scripts + "/") + "gelaufen.txt\"" +
+                                      dialect->LineEnd() + dialect->RemovalLine(scripts + "/Update.bat") +
+                                      dialect->LineEnd());
+  Win32ScriptRunner().RunDetached(scripts + "/Update.bat");
+  EXPECT_TRUE(Becomes(scripts + "/gelaufen.txt", true));
+  EXPECT_TRUE(Becomes(scripts + "/Update.bat", false));
 }
 
 // In the parent folder: Wine 8's ShellExecuteA does not come back from a
