@@ -6,10 +6,15 @@
 # the section "ZVQ", that date, the archive's name and its contents.
 # Dates are written in the locale's short date format (date +%x), which is
 # the format the program reads them in when it runs in the same locale.
-# Usage: make-update.sh OUT PAYLOAD ORVELSIGN [KEYFILE]
+# Usage: make-update.sh [--windows] OUT PAYLOAD ORVELSIGN [KEYFILE]
 # KEYFILE defaults to the demo key beside this script, whose secret is public.
+# With --windows the archive's Update.bat is the batch file
+# Update-Windows.bat, in Windows-1252 with CR LF line ends as cmd.exe reads
+# it; else the shell script Update.bat for the Linux program.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
+windows=false
+if [ "${1:-}" = --windows ]; then windows=true; shift; fi
 out=$1
 payload=$2
 orvelsign=$3
@@ -18,7 +23,11 @@ key=${4:-$here/demo-signing.key}
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir -p "$out/Updates"
-cp "$here/Update.bat" "$stage/Update.bat"
+if $windows; then
+  iconv -f UTF-8 -t CP1252 "$here/Update-Windows.bat" | sed 's/$/\r/' >"$stage/Update.bat"
+else
+  cp "$here/Update.bat" "$stage/Update.bat"
+fi
 cp "$payload" "$stage/Neuigkeiten.zvq"
 rm -f "$out/Updates/Sorvane-Update.zip"
 (cd "$stage" && zip -q -X "$out/Updates/Sorvane-Update.zip" Update.bat Neuigkeiten.zvq)

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Turns an X window dump (xwd -silent of a 24-bit screen, 3 or 4 bytes a pixel) into a PNG file.
-Usage: xwd-to-png.py IN.xwd OUT.png"""
+"""Turns an X window dump (xwd -silent of a 24-bit screen, 3 or 4 bytes a pixel) into a PNG file,
+of the whole dump or of the rectangle at X, Y of width W and height H.
+Usage: xwd-to-png.py IN.xwd OUT.png [X Y W H]"""
 import struct
 import sys
 import zlib
@@ -14,9 +15,13 @@ if bits_per_pixel not in (24, 32):
     sys.exit("xwd-to-png: only 24- or 32-bit pixels, not %d" % bits_per_pixel)
 step = bits_per_pixel // 8
 pixels = data[header_size + 12 * ncolors:]
+left, top = 0, 0
+if len(sys.argv) == 7:
+    left, top, w, h = (int(a) for a in sys.argv[3:7])
+    width, height = min(w, width - left), min(h, height - top)
 rows = []
-for y in range(height):
-    line = pixels[y * bytes_per_line:y * bytes_per_line + step * width]
+for y in range(top, top + height):
+    line = pixels[y * bytes_per_line + step * left:y * bytes_per_line + step * (left + width)]
     # Each pixel as B, G, R (, x) in memory when least significant byte first.
     if byte_order == 0:
         b, g, r = line[0::step], line[1::step], line[2::step]
