@@ -103,9 +103,18 @@ until_gone() {
   return 1
 }
 
+# The pixels of the wizard's rectangle x, y, w, h, as a checksum.
+pixels() { xwd -id "$wizard" -silent >"$work/part.xwd" && "$here/xwd-to-png.py" "$work/part.xwd" /dev/stdout "$@" | md5sum; }
 # The wizard's step shows in its title and in the side panel's bold step
 # title: both lie in its top 50 rows, where no button or focus frame is.
-top() { xwd -id "$wizard" -silent >"$work/top.xwd" && "$here/xwd-to-png.py" "$work/top.xwd" /dev/stdout 0 0 650 50 | md5sum; }
+top() { pixels 0 0 650 50; }
+# The download's progress bar (at 232, 166 of the client area, 417 x 18) is
+# full when its right end looks as its left end does, and not as the page
+# beside it.
+bar_full() {
+  left=$(pixels 236 170 4 10) right=$(pixels 641 170 4 10) page=$(pixels 236 156 4 10)
+  [ "$left" = "$right" ] && [ "$left" != "$page" ]
+}
 # Clicks x, y in the wizard until its step changes (a click that came before
 # the window could take it, or on a button still disabled, goes again), then
 # screenshots the new page as $3.
@@ -132,7 +141,10 @@ step 295 332 update6-settings
 step 496 332 update0-back
 next update1-check
 step 352 141 update2-result
-next update3-download
+next update3-download-start
+for _ in $(seq 100); do bar_full && break; sleep 0.1; done
+bar_full || fail "the download's progress bar is not full"
+shot update3-download
 next update4-install
 next update5-finish
 until_gone "Updates installieren" click "$wizard" 598 332 || fail "\"Beenden\" leaves the wizard open"
