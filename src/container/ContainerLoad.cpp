@@ -68,28 +68,45 @@ inline void AddMember(const RecordHead& head, std::size_t columns, MemberTable& 
 // reaching past the buffer) is left to ReadOneMember, which decides and
 // reports exactly as reading record by record does. All a record's bytes lie
 // in the file when they lie in the buffer.
+//
+// The members go straight into room the table hands out for as many records
+// as the buffer could hold, each name unscrambled from the buffer into its
+// final place, with nothing per member but these writes and the progress.
 std::int32_t ReadBufferedMembers(RecordReadAhead& records, std::int32_t first, std::int32_t memberCount,
                                  std::size_t columns, MemberTable& members, LoadEffects& effects) {
   const unsigned char* const start = records.Ahead();
   const unsigned char* at = start;
   const unsigned char* const end = start + records.AheadSize();
   const std::size_t fixedBytes = 4 * columns + 12;  // NameLength, flags, StoredSize, DataLength
-  std::int32_t i = first;
-  for (; i < memberCount && end - at >= 4; ++i) {
+  // Reading names in blocks of 16 bytes stays within the buffer's slack; the
+  // table gives room for the blocks written beyond the last name.
+  static_assert(RecordReadAhead::kReadSlack >= 16 && MemberTable::kNameSlack >= 16);
+  const std::size_t most =
+      std::min(static_cast<std::size_t>(memberCount - first), records.AheadSize() / fixedBytes);
+  const MemberTable::Block room = members.Ahead(most, records.AheadSize());
+  std::size_t count = 0;
+  std::size_t nameBytes = 0;
+  for (; count < most && end - at >= 4; ++count) {
     const std::int32_t nameLength = DecodeInt32(at);
     if (nameLength < 0) break;
     const std::size_t headSize = static_cast<std::size_t>(nameLength) + fixedBytes;
     if (headSize > static_cast<std::size_t>(end - at)) break;
     const std::int32_t dataLength = DecodeInt32(at + headSize - 4);
     if (dataLength < 0 || static_cast<std::size_t>(dataLength) > static_cast<std::size_t>(end - at) - headSize) break;
-    AddMember({at + 4, static_cast<std::size_t>(nameLength), at + 4 + nameLength, DecodeInt32(at + headSize - 8)},
-              columns, members);
+    if (static_cast<std::size_t>(nameLength) > room.nameBytes - nameBytes) break;
+    UnscrambleBlocks(at + 4, static_cast<std::size_t>(nameLength), room.names + nameBytes);
+    nameBytes += static_cast<std::size_t>(nameLength);
+    room.nameEnds[count] = static_cast<std::uint32_t>(room.nameStart + nameBytes);
+    const unsigned char* flagValues = at + 4 + nameLength;
+    for (std::size_t c = 0; c < columns; ++c) room.flags[count * columns + c] = flagValues[4 * c];
+    room.sizes[count] = DecodeInt32(at + headSize - 8);
     at += headSize + static_cast<std::size_t>(dataLength);
-    effects.SetProgressPosition(i + 1);
+    effects.SetProgressPosition(first + static_cast<std::int32_t>(count) + 1);
     effects.ProcessMessages();
   }
+  members.Added(count, nameBytes);
   records.Advance(static_cast<std::size_t>(at - start));
-  return i;
+  return first + static_cast<std::int32_t>(count);
 }
 
 // Reads member record i, refilling the buffer or passing over data by

@@ -42,6 +42,16 @@ class GrowingBytes {
     size_ += count;
     return room;
   }
+  // Room for up to count more bytes at the end, ready to be written, for a
+  // caller that learns only while writing how many it keeps; Added(n) then
+  // keeps the first n. Valid until the next Append, Ahead or Reserve.
+  char* Ahead(std::size_t count) {
+    if (ready_ - size_ < count) Prepare(count);
+    return data_ + size_;
+  }
+  void Added(std::size_t count) { size_ += count; }
+  // Bytes that can be added without growing.
+  std::size_t Room() const { return capacity_ - size_; }
   // Room for more bytes at the end without growing.
   void Reserve(std::size_t more);
 
@@ -69,6 +79,10 @@ class GrowingArray {
     return value;
   }
   void push_back(T value) { std::memcpy(bytes_.Append(sizeof(T)), &value, sizeof(T)); }
+  // Room for up to count more values, as GrowingBytes::Ahead; the block is
+  // aligned for T, as the values before it fill whole slots.
+  T* Ahead(std::size_t count) { return reinterpret_cast<T*>(bytes_.Ahead(count * sizeof(T))); }
+  void Added(std::size_t count) { bytes_.Added(count * sizeof(T)); }
   // Room for count more values without growing.
   void Reserve(std::size_t count) { bytes_.Reserve(count * sizeof(T)); }
 

@@ -1,5 +1,6 @@
 #include "container/MemberTable.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -16,6 +17,22 @@ void MemberTable::Add(std::string_view name, MemberFlags flags, std::int32_t sto
   const Room room = Append(name.size(), storedSize);
   if (!name.empty()) std::memcpy(room.name, name.data(), name.size());
   if (!flags.empty()) std::memcpy(room.flags, flags.begin(), flags.size());
+}
+
+MemberTable::Block MemberTable::Ahead(std::size_t count, std::size_t nameBytes) {
+  const std::size_t start = names_.size();
+  // Within the room already there for names, where there is some: a table
+  // filled up to what was reserved grows by doubling, as Append grows it,
+  // not for a buffer's worth of names it may never get.
+  const std::size_t left = names_.Room();
+  if (left > kNameSlack) nameBytes = std::min(nameBytes, left - kNameSlack);
+  nameBytes = std::min(nameBytes, kMaxNameBytes - start);
+  return {names_.Ahead(nameBytes + kNameSlack),
+          nameBytes,
+          start,
+          reinterpret_cast<std::uint8_t*>(flags_.Ahead(count * columns_)),
+          nameEnds_.Ahead(count),
+          sizes_.Ahead(count)};
 }
 
 void MemberTable::Reserve(std::size_t count, std::size_t nameBytes) {

@@ -111,6 +111,32 @@ class MemberTable {
     return room;
   }
 
+  // Room for up to count new members whose names take up to nameBytes
+  // together, for a reader that fills many at once: it writes member k's
+  // name into names (names may be written up to kNameSlack bytes beyond
+  // nameBytes), its end, counted from the start of the table's names, as
+  // nameStart plus its end in names into nameEnds[k], its flags into
+  // flags[k * Columns()] and its size into sizes[k]; Added then keeps the
+  // first count members, whose names take nameBytes. The block's nameBytes
+  // may be less than asked for: it stays within the room reserved for names
+  // and what the table may hold. Valid until the table changes.
+  static constexpr std::size_t kNameSlack = 16;
+  struct Block {
+    char* names;
+    std::size_t nameBytes;
+    std::size_t nameStart;
+    std::uint8_t* flags;
+    std::uint32_t* nameEnds;
+    std::int32_t* sizes;
+  };
+  Block Ahead(std::size_t count, std::size_t nameBytes);
+  void Added(std::size_t count, std::size_t nameBytes) {
+    names_.Added(nameBytes);
+    flags_.Added(count * columns_);
+    nameEnds_.Added(count);
+    sizes_.Added(count);
+  }
+
   // Makes room for count more members whose names take nameBytes together;
   // a hint only.
   void Reserve(std::size_t count, std::size_t nameBytes);

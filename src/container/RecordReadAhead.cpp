@@ -30,7 +30,7 @@ void RecordReadAhead::Refill(std::size_t count) {
   position_ = 0;
   end_ = kept;
   std::size_t wanted = std::max(count, nextRefill_);
-  if (buffer_.size() < wanted) buffer_.resize(wanted);
+  if (buffer_.size() < wanted + kReadSlack) buffer_.resize(wanted + kReadSlack);
   while (end_ < count) {
     std::size_t got = 0;
     try {

@@ -40,7 +40,10 @@ class RecordReadAhead {
     }
   }
   // The bytes already in the buffer ahead of the reader, for a caller that
-  // parses records in place; Advance(count) consumes count of them.
+  // parses records in place; Advance(count) consumes count of them. Up to
+  // kReadSlack bytes beyond AheadSize() may be read (they hold nothing of
+  // meaning), for a caller that works in blocks of that size.
+  static constexpr std::size_t kReadSlack = 16;
   const unsigned char* Ahead() const { return buffer_.data() + position_; }
   std::size_t AheadSize() const { return end_ - position_; }
   void Advance(std::size_t count) { position_ += count; }
