@@ -1,3 +1,5 @@
+// Before the wx headers, which bring <windows.h> and its macros on Windows.
+#include "platform/NativeServices.h"
 #include "gui/WxApplication.h"
 
 #include <wx/app.h>
@@ -62,8 +64,10 @@ int WxApplicationControl::Enter(wxDialog* /*dialog*/) { return pending_ ? wxID_C
 void WxApplicationControl::Exit(wxDialog* /*dialog*/) {}
 
 std::string WxApplicationWindows::MessageFontFace() {
-  // GTK has no message font of its own: dialogs use the desktop's default
-  // font for controls.
+  const std::string face = SystemMessageFontFace();
+  if (!face.empty()) return face;
+  // Without a message font of the system (X), dialogs use the desktop's
+  // default font for controls.
   return Utf8(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetFaceName());
 }
 

@@ -7,9 +7,11 @@ class wxWindow;
 namespace sorvane {
 
 // The modal dialogs with wxWidgets. Each dialog belongs to the application's
-// main window (or to none before it exists). The folder browser starts, when
-// it is given no folder, at the one chosen last in this run, else at the
-// user's home folder, and returns only folders that exist.
+// main window (or to none before it exists). The folder browser is the
+// shell's own on Windows (WxFolderBrowserMsw.cpp); on GTK it is wx's
+// (WxFolderBrowserGtk.cpp), which starts, when it is given no folder, at the
+// one chosen last in this run, else at the user's home folder, and returns
+// only folders that exist.
 class WxDialogs : public Dialogs {
  public:
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -23,7 +25,7 @@ class WxDialogs : public Dialogs {
   void MessageBeep(unsigned type) override;
 
  private:
-  std::string lastFolder_;  // the folder browser's last choice in this run
+  std::string lastFolder_;  // GTK: the folder browser's last choice in this run
 };
 
 // The window that owns the dialogs: the application's top window.

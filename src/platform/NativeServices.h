@@ -81,5 +81,9 @@ std::unique_ptr<ScriptRunner> NewScriptRunner();
 // The folder where the update component places the ZIP engine libraries,
 // with a trailing "/".
 std::string OrvelSystemFolder();
+// The face name of the system's message font, in which the system's dialogs
+// write; "" where the system names none (under X each toolkit brings its
+// own, and the toolkit's default font for controls stands in for it).
+std::string SystemMessageFontFace();
 
 }  // namespace sorvane

@@ -25,4 +25,8 @@ std::unique_ptr<DynamicLibraries> NewDynamicLibraries() { return std::make_uniqu
 std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_unique<PosixInternetConnection>(); }
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<PosixScriptRunner>(); }
 
+// X itself has no fonts for dialogs; the desktop's settings are the
+// toolkit's to read.
+std::string SystemMessageFontFace() { return {}; }
+
 }  // namespace sorvane
