@@ -12,7 +12,6 @@
 // With "due" after the way, the update check is due (no "NoUpdate"); an
 // uninstall run never shows the update wizard, whatever the answer.
 // Usage: setup_smoke ARTIFACT_FOLDER start|no|yes [due]
-#include <gtk/gtk.h>
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/panel.h>
@@ -28,8 +27,8 @@
 #include <set>
 #include <sstream>
 
+#include "LogoStripCheck.h"
 #include "SmokeDriver.h"
-#include "forms/art/ProgramArt.h"
 #include "gui/Form1Frame.h"
 #include "gui/InfoDialog.h"
 #include "gui/SorvaneApp.h"
@@ -80,7 +79,6 @@ class SetupSmokeApp : public SorvaneApp {
  private:
   void StartSteps();
   void UninstallSteps();
-  bool StripMatchesPainter(InfoDialog* box);
 
   std::string mode_;
   fs::path data_;
@@ -165,7 +163,7 @@ void SetupSmokeApp::StartSteps() {
         [this, &d] {
           InfoDialog* box = &Program()->AboutBox();
           d.Expect(box->GetClientSize() == wxSize(435, 132), "client area 435 x 132");
-          d.Expect(StripMatchesPainter(box), "the strip on screen as the painter made it");
+          d.Expect(StripMatchesPainter(*box), "the strip on screen as the painter made it");
           const wxString face = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).GetFaceName();
           d.Expect(box->OK->GetFont().GetFaceName() == face && box->LogoPB->GetFont().GetFaceName() == face,
                    "the message font's face on the About box's button and strip");
@@ -191,28 +189,6 @@ void SetupSmokeApp::StartSteps() {
         });
   d.Add("About box closed", [this] { return !Program()->AboutBox().IsShown(); },
         [this, &d] { d.Click(Program()->MainWindow().Button_Cancel); });
-}
-
-// The strip on screen, outside the texts, is the painter's picture.
-bool SetupSmokeApp::StripMatchesPainter(InfoDialog* box) {
-  const wxRect rect = box->LogoPB->GetScreenRect();
-  GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y, rect.width, rect.height);
-  if (shot == nullptr) return false;
-  const wxColour face = box->LogoPB->GetBackgroundColour();
-  const PixelBuffer painted = PaintLogoStrip(rect.width, rect.height, EmbeddedBitmaps().LoadBitmap("LOGO"),
-                                             &ProgramIcon(), MakeColor(face.Red(), face.Green(), face.Blue()));
-  const guchar* pixels = gdk_pixbuf_get_pixels(shot);
-  const int stride = gdk_pixbuf_get_rowstride(shot), channels = gdk_pixbuf_get_n_channels(shot);
-  int differing = 0;
-  for (int y = 0; y < rect.height; ++y) {
-    for (int x = 0; x < rect.width; ++x) {
-      if (x >= 44 && x < 250 && y >= 6 && y < 60) continue;  // the three text rows
-      const guchar* p = pixels + y * stride + x * channels;
-      if (MakeColor(p[0], p[1], p[2]) != painted.At(x, y)) ++differing;
-    }
-  }
-  g_object_unref(shot);
-  return differing == 0;
 }
 
 void SetupSmokeApp::UninstallSteps() {

@@ -1,14 +1,14 @@
 #include "SmokeDriver.h"
 
-#include <unistd.h>
-#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/gdicmn.h>
 #include <wx/toplevel.h>
 
 #include <cstdio>
+#include <cstdlib>
 
-#include "platform/posix/UserRegistry.h"
+#include "SmokeScreen.h"
+#include "platform/NativeServices.h"
 
 namespace sorvane::smoke {
 
@@ -71,24 +71,9 @@ void SmokeDriver::Key(int keyCode, int modifiers) { sim_.Char(keyCode, modifiers
 
 void SmokeDriver::Type(const char* text) { sim_.Text(text); }
 
-namespace {
-
-// Reads the X server's screen (the root window) as it is now. wx's screen
-// device context keeps showing the first picture it read under GTK 3.
-bool SaveScreenArea(const wxRect& rect, const std::string& path) {
-  GdkPixbuf* pixels =
-      gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y, rect.width, rect.height);
-  if (pixels == nullptr) return false;
-  const bool saved = gdk_pixbuf_save(pixels, path.c_str(), "png", nullptr, nullptr);
-  g_object_unref(pixels);
-  return saved;
-}
-
-}  // namespace
-
 void SmokeDriver::Screenshot(wxWindow* window, const std::string& name) {
-  const std::string path = artifacts_ + "/" + name + ".png";
-  if (!SaveScreenArea(window->GetScreenRect(), path)) Fail("cannot save " + path);
+  const std::string path = SaveScreenArea(window->GetScreenRect(), artifacts_ + "/" + name);
+  if (path.empty()) Fail("cannot save the screenshot " + name);
   std::printf("smoke: screenshot %s\n", path.c_str());
 }
 
@@ -103,11 +88,11 @@ void SmokeDriver::Fail(const std::string& why) {
     std::fprintf(stderr, "smoke: window \"%s\" (%s)%s\n", window->GetLabel().utf8_str().data(),
                  wxString(window->GetClassInfo()->GetClassName()).utf8_str().data(), window->IsShown() ? " shown" : "");
   }
-  SaveScreenArea(wxRect(wxPoint(0, 0), wxGetDisplaySize()), artifacts_ + "/failure.png");
+  SaveScreenArea(wxRect(wxPoint(0, 0), wxGetDisplaySize()), artifacts_ + "/failure");
   std::fflush(stdout);
   std::fflush(stderr);
   // Modal loops may be running: leave at once rather than unwind them.
-  _exit(1);
+  std::_Exit(1);
 }
 
 wxWindow* ShownWindowTitled(const wxString& title) {

@@ -40,7 +40,8 @@ class SmokeDriver : public wxTimer {
   void Key(int keyCode, int modifiers = wxMOD_NONE);
   void Type(const char* text);
 
-  // Saves window (with its frame) as artifactFolder/name.png.
+  // Saves window (with its frame) as artifactFolder/name.png (.bmp on
+  // Windows).
   void Screenshot(wxWindow* window, const std::string& name);
   // Checks a condition of a step's action; a false one fails the run.
   void Expect(bool condition, const std::string& what);
