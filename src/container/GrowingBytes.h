@@ -10,11 +10,10 @@ namespace sorvane {
 // Bytes that grow at the end without being initialised first, for tables
 // that a load fills with a million entries. The block is sized once where
 // the final size is known (Reserve); growing beyond that moves large blocks
-// by remapping their pages, not by copying their bytes. Large blocks come
-// straight from the system's pages, in large pages where it has them (see
-// MemoryPages). Pages are taken a stretch at a time just ahead of the bytes
-// being appended, one system call for many pages instead of a fault for
-// each, and never far beyond what is used.
+// by remapping their pages, not by copying their bytes. Pages are taken a
+// stretch at a time just ahead of the bytes being appended, one system call
+// for many pages instead of a fault for each, and never far beyond what is
+// used.
 class GrowingBytes {
  public:
   GrowingBytes() = default;
