@@ -105,7 +105,10 @@ class MembersBenchApp : public SorvaneApp {
     // The program's paths have "/" between folders on every system.
     programFile_.path = (work_ / "Programm" / "sorvane").generic_string();
     container_ = (work_ / "Programm" / "Viele.zvq").generic_string();
-    if (!std::filesystem::exists(work_ / "Programm" / "Viele.zvq")) WriteContainer(work_ / "Programm" / "Viele.zvq");
+    if (!std::filesystem::exists(work_ / "Programm" / "Viele.zvq")) {
+      WriteContainer(work_ / "Programm" / "Viele.zvq");
+      ForgetPeakMemory();
+    }
     if (!SorvaneApp::OnInit()) return false;
     // The first idle turn after a paint of the list: the page is drawn and
     // nothing else waits.

@@ -19,4 +19,10 @@ void KeepSettingsIn(const std::filesystem::path& work);
 // figures measure the same thing. -1 when unknown.
 long PeakMemoryKiB();
 
+// Starts the peak anew from what the process holds now, where the system
+// can: the container that the benchmark writes itself, in memory, is no
+// part of the program's figure. Windows keeps the peak for the process's
+// life; gui_wine_run.sh lets the Linux build write the container.
+void ForgetPeakMemory();
+
 }  // namespace sorvane

@@ -17,4 +17,6 @@ long PeakMemoryKiB() {
   return static_cast<long>(counters.PeakWorkingSetSize / 1024);
 }
 
+void ForgetPeakMemory() {}
+
 }  // namespace sorvane

@@ -17,9 +17,10 @@ class LoginTest : public ::testing::Test {
   void Member(const AnsiString& name, std::vector<std::uint8_t> flags) {
     catalogue.Members.Add(name, flags, 1);
   }
-  std::vector<AnsiString> Listed(std::int32_t column) {
+  std::vector<AnsiString> Listed(std::int32_t column) { return Listed(column, locale); }
+  std::vector<AnsiString> Listed(std::int32_t column, Locale& sorting) {
     std::vector<AnsiString> names;
-    for (const std::int32_t i : ListVisibleMembers(catalogue, column, locale)) {
+    for (const std::int32_t i : ListVisibleMembers(catalogue, column, sorting)) {
       names.emplace_back(catalogue.Members[static_cast<std::size_t>(i)].Name);
     }
     return names;
@@ -87,6 +88,30 @@ TEST_F(LoginTest, ListShowsVisibleMembersInWordOrder) {
   // Two members of one name stay in file order.
   const auto both = ListVisibleMembers(catalogue, 1, locale);
   EXPECT_LT(both[0], both[1]);
+}
+
+// Sort keys that differ from the comparison, so that the test sees which
+// one sorted: a name's bytes backwards; names starting with "-" have none.
+class BackwardsKeys : public PosixLocale {
+ public:
+  BackwardsKeys() : PosixLocale("C", "C") {}
+  bool AppendSortKey(std::string_view text, std::string& keys) override {
+    if (text.starts_with('-')) return false;
+    keys.append(text.rbegin(), text.rend());
+    return true;
+  }
+};
+
+TEST_F(LoginTest, ListFollowsTheLocalesSortKeysWhereItHasThemForEveryName) {
+  Accounts({{"Gast", "", 0}});
+  for (const char* name : {"ba", "ab", "xa", "ab", "ca", "b"}) Member(name, {name[0] != 'x'});
+  BackwardsKeys keys;
+  EXPECT_EQ(Listed(0, keys), (std::vector<AnsiString>{"ba", "ca", "b", "ab", "ab"}));
+  const auto sorted = ListVisibleMembers(catalogue, 0, keys);
+  EXPECT_LT(sorted[3], sorted[4]) << "equal keys keep file order";
+  // One name without a key: all by the comparison.
+  Member("-z", {1});
+  EXPECT_EQ(Listed(0, keys), (std::vector<AnsiString>{"ab", "ab", "b", "ba", "ca", "-z"}));
 }
 
 TEST_F(LoginTest, ColumnOutsideTheFlagsSeesNothing) {

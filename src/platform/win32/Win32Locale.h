@@ -7,7 +7,8 @@
 namespace sorvane {
 
 // The user's regional settings (GetLocaleInfoA for the user's default
-// locale, read once) and the system's word order (lstrcmpA).
+// locale, read once) and the system's word order (lstrcmpA, or its sort keys
+// for many texts).
 class Win32Locale : public Locale {
  public:
   Win32Locale();
@@ -17,6 +18,8 @@ class Win32Locale : public Locale {
   std::string LongTimeFormat() override { return longTimeFormat_; }
   // lstrcmpA; the texts end at a NUL byte, as the call reads them.
   int CompareStrings(std::string_view a, std::string_view b) override;
+  // LCMapStringW's sort key in the thread's locale, as lstrcmpA compares.
+  bool AppendSortKey(std::string_view text, std::string& keys) override;
 
  private:
   std::string decimalSeparator_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "RecordedTables.h"
 #include "Win32TestFolder.h"
@@ -16,20 +18,48 @@
 namespace sorvane {
 namespace {
 
-TEST(Win32TextTest, TheLocalesWordOrderIsTheRecordedOne) {
+// The sort keys' order compared as bytes: negative, zero or positive.
+int KeyOrder(Win32Locale& locale, std::string_view a, std::string_view b) {
+  std::string keyA, keyB;
+  EXPECT_TRUE(locale.AppendSortKey(a, keyA));
+  EXPECT_TRUE(locale.AppendSortKey(b, keyB));
+  return keyA.compare(keyB);
+}
+
+// Both ways of ordering: the comparison, and the sort keys that long lists
+// are sorted by.
+TEST(Win32TextTest, TheLocalesWordOrderAndItsSortKeysAreTheRecordedOrder) {
   Win32Locale locale;
   for (const std::string set : {"file-names", "symbols", "accents", "bytes"}) {
     const auto names = testing::ReadWordOrderRecording(set);
     int differences = 0;
     for (std::size_t i = 1; i < names.size(); ++i) {
       const int order = locale.CompareStrings(names[i - 1].name, names[i].name);
-      if (names[i].equalToPrevious ? order == 0 : order < 0) continue;
+      const int keyOrder = KeyOrder(locale, names[i - 1].name, names[i].name);
+      if (names[i].equalToPrevious ? order == 0 && keyOrder == 0 : order < 0 && keyOrder < 0) continue;
       if (++differences <= 10) {
         ADD_FAILURE() << set << ": \"" << testing::Escaped(names[i - 1].name) << "\" against \""
-                      << testing::Escaped(names[i].name) << "\" gives " << order;
+                      << testing::Escaped(names[i].name) << "\" gives " << order << ", by keys " << keyOrder;
       }
     }
     EXPECT_EQ(differences, 0) << set;
+  }
+}
+
+TEST(Win32TextTest, SortKeysAppendAndReadTextsAsTheComparisonDoes) {
+  Win32Locale locale;
+  std::string keys = "b";
+  ASSERT_TRUE(locale.AppendSortKey("x", keys));
+  EXPECT_EQ(keys[0], 'b') << "what keys held stays";
+  // The comparison reads a text up to its first NUL byte.
+  EXPECT_EQ(KeyOrder(locale, std::string_view("ab\0c", 4), "ab"), 0);
+  // Texts longer than the usual room, some whose letters expand ("\xDF" is
+  // "ss" to the comparison).
+  const std::string sharp(300, '\xDF'), doubled(600, 's'), ligature(300, '\xE6');
+  for (const auto& [a, b] : {std::pair{sharp, doubled}, {doubled, sharp}, {ligature, sharp}, {sharp + "a", doubled}}) {
+    const int order = locale.CompareStrings(a, b), keyOrder = KeyOrder(locale, a, b);
+    EXPECT_EQ((keyOrder > 0) - (keyOrder < 0), (order > 0) - (order < 0))
+        << a.substr(0, 3) << " against " << b.substr(0, 3);
   }
 }
 
