@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "container/TaggedValueReader.h"
 #include "container/TextScrambling.h"
 #include "platform/Errors.h"
+#include "platform/PagesAhead.h"
 
 namespace sorvane {
 namespace {
@@ -23,6 +25,10 @@ constexpr std::size_t kInitialReserve = 1 << 16;
 constexpr std::size_t kMemberReserve = std::size_t{1} << 22;
 // Room for names of this length on average before the table grows.
 constexpr std::size_t kNameReserve = 32;
+// A table reserved at this size or more has its pages taken on another
+// thread while the records are read. About here (some 40,000 members with
+// short names) the thread saves what starting it costs; below, it costs.
+constexpr std::size_t kPagesAheadFrom = std::size_t{1} << 20;
 
 // The table entries of the address space containers were made for: a member
 // holds references to its name and flags and a 64-bit size, an account
@@ -130,8 +136,25 @@ void ReadOneMember(RecordReadAhead& records, std::int64_t fileSize, std::int32_t
   effects.ProcessMessages();
 }
 
+// The pages of a large table's reserved room, taken on another thread while
+// its members are read; only for room the table cannot outgrow (its blocks
+// must not move while the thread works), and not for small tables.
+std::unique_ptr<PagesAhead> TakeTablePages(MemberTable& members, bool final) {
+  if (!final) return nullptr;
+  std::size_t bytes = 0;
+  const std::vector<PageStretch> room = members.RoomStretches();
+  for (const PageStretch& s : room) bytes += s.bytes;
+  if (bytes < kPagesAheadFrom) return nullptr;
+  auto pages = std::make_unique<PagesAhead>(room);
+  if (pages->Taking()) members.RoomTakenElsewhere();
+  return pages;
+}
+
 void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
-                 MemberTable& members, LoadEffects& effects) {
+                 bool reservedFinal, MemberTable& members, LoadEffects& effects) {
+  // Stopped and waited for before the table is handed on or, when reading
+  // fails, freed.
+  const std::unique_ptr<PagesAhead> pagesAhead = TakeTablePages(members, reservedFinal);
   RecordReadAhead records(file);
   const auto columns = static_cast<std::size_t>(accountCount);
   for (std::int32_t i = 0; i < memberCount;) {
@@ -180,6 +203,9 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   const std::size_t firstMembers = std::min<std::size_t>(static_cast<std::size_t>(memberCount), kMemberReserve);
   const auto nameBytesLeft = static_cast<std::size_t>(left - memberCount * minimumRecord);
   loaded.Members.Reserve(firstMembers, std::min(nameBytesLeft, firstMembers * kNameReserve));
+  // The names cannot take more than the bytes the records leave.
+  const bool reservedFinal = firstMembers == static_cast<std::size_t>(memberCount) &&
+                             nameBytesLeft <= firstMembers * kNameReserve;
   loaded.Accounts.reserve(std::min<std::size_t>(static_cast<std::size_t>(accountCount), kInitialReserve));
 
   effects.SetProgressRange(memberCount);
@@ -187,7 +213,7 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   effects.ShowWaitWindow();
   effects.ProcessMessages();
 
-  ReadMembers(file, fileSize, memberCount, accountCount, loaded.Members, effects);
+  ReadMembers(file, fileSize, memberCount, accountCount, reservedFinal, loaded.Members, effects);
   ReadTrailer(file, codePage, accountCount, loaded);
   return loaded;
 }

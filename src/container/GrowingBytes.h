@@ -5,6 +5,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/PagesAhead.h"
+
 namespace sorvane {
 
 // Bytes that grow at the end without being initialised first, for tables
@@ -52,6 +54,13 @@ class GrowingBytes {
   void Added(std::size_t count) { size_ += count; }
   // Bytes that can be added without growing.
   std::size_t Room() const { return capacity_ - size_; }
+  // That room, for taking its pages ahead of the writes; valid until the
+  // block grows.
+  PageStretch RoomStretch() const { return {data_ + size_, capacity_ - size_}; }
+  // The room's pages are being taken by another (a PagesAhead): the writes
+  // no longer take them ahead themselves, which would only race it for the
+  // same pages.
+  void RoomTakenElsewhere() { ready_ = capacity_; }
   // Room for more bytes at the end without growing.
   void Reserve(std::size_t more);
 
@@ -85,6 +94,8 @@ class GrowingArray {
   void Added(std::size_t count) { bytes_.Added(count * sizeof(T)); }
   // Room for count more values without growing.
   void Reserve(std::size_t count) { bytes_.Reserve(count * sizeof(T)); }
+  PageStretch RoomStretch() const { return bytes_.RoomStretch(); }
+  void RoomTakenElsewhere() { bytes_.RoomTakenElsewhere(); }
 
  private:
   GrowingBytes bytes_;

@@ -25,7 +25,7 @@ MemberTable::Block MemberTable::Ahead(std::size_t count, std::size_t nameBytes) 
   // filled up to what was reserved grows by doubling, as Append grows it,
   // not for a buffer's worth of names it may never get.
   const std::size_t left = names_.Room();
-  if (left > kNameSlack) nameBytes = std::min(nameBytes, left - kNameSlack);
+  if (left >= kNameSlack) nameBytes = std::min(nameBytes, left - kNameSlack);
   nameBytes = std::min(nameBytes, kMaxNameBytes - start);
   return {names_.Ahead(nameBytes + kNameSlack),
           nameBytes,
@@ -36,7 +36,7 @@ MemberTable::Block MemberTable::Ahead(std::size_t count, std::size_t nameBytes) 
 }
 
 void MemberTable::Reserve(std::size_t count, std::size_t nameBytes) {
-  names_.Reserve(nameBytes);
+  names_.Reserve(nameBytes + kNameSlack);
   flags_.Reserve(count * columns_);
   nameEnds_.Reserve(count);
   sizes_.Reserve(count);

@@ -137,9 +137,22 @@ class MemberTable {
     sizes_.Added(count);
   }
 
-  // Makes room for count more members whose names take nameBytes together;
-  // a hint only.
+  // Makes room for count more members whose names take nameBytes together
+  // (and the slack of Ahead beyond them); a hint only.
   void Reserve(std::size_t count, std::size_t nameBytes);
+  // The room of every block beyond its members, in the order a reader fills
+  // the blocks' shares; valid until the table grows, which it does not while
+  // members and names stay within what Reserve made room for.
+  std::vector<PageStretch> RoomStretches() const {
+    return {names_.RoomStretch(), flags_.RoomStretch(), nameEnds_.RoomStretch(), sizes_.RoomStretch()};
+  }
+  // Their pages are being taken by another (see GrowingBytes).
+  void RoomTakenElsewhere() {
+    names_.RoomTakenElsewhere();
+    flags_.RoomTakenElsewhere();
+    nameEnds_.RoomTakenElsewhere();
+    sizes_.RoomTakenElsewhere();
+  }
   void Clear() { *this = MemberTable(); }
 
   // The first member whose name equals name byte for byte, or -1.
