@@ -137,24 +137,36 @@ void ReadOneMember(RecordReadAhead& records, std::int64_t fileSize, std::int32_t
 }
 
 // The pages of a large table's reserved room, taken on another thread while
-// its members are read; only for room the table cannot outgrow (its blocks
-// must not move while the thread works), and not for small tables.
-std::unique_ptr<PagesAhead> TakeTablePages(MemberTable& members, bool final) {
-  if (!final) return nullptr;
-  std::size_t bytes = 0;
-  const std::vector<PageStretch> room = members.RoomStretches();
-  for (const PageStretch& s : room) bytes += s.bytes;
-  if (bytes < kPagesAheadFrom) return nullptr;
-  auto pages = std::make_unique<PagesAhead>(room);
-  if (pages->Taking()) members.RoomTakenElsewhere();
-  return pages;
-}
+// its members are read: not for small tables, and only where the names'
+// room is what the file leaves them, not a guess of a file whose members'
+// data leaves names far more bytes than they take. Stops
+// and waits for the thread before the table is handed on or, when reading
+// fails, freed; the table itself stops it before it grows.
+class TablePagesAhead {
+ public:
+  TablePagesAhead(MemberTable& members, bool filled) : members_(members) {
+    if (!filled) return;
+    std::size_t bytes = 0;
+    const std::vector<PageStretch> room = members.RoomStretches();
+    for (const PageStretch& s : room) bytes += s.bytes;
+    if (bytes < kPagesAheadFrom) return;
+    pages_ = std::make_unique<PagesAhead>(room);
+    if (pages_->Taking()) members.RoomTakenBy(pages_.get());
+  }
+  ~TablePagesAhead() {
+    if (pages_ != nullptr) members_.RoomTakenBy(nullptr);
+  }
+  TablePagesAhead(const TablePagesAhead&) = delete;
+  TablePagesAhead& operator=(const TablePagesAhead&) = delete;
+
+ private:
+  MemberTable& members_;
+  std::unique_ptr<PagesAhead> pages_;
+};
 
 void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
-                 bool reservedFinal, MemberTable& members, LoadEffects& effects) {
-  // Stopped and waited for before the table is handed on or, when reading
-  // fails, freed.
-  const std::unique_ptr<PagesAhead> pagesAhead = TakeTablePages(members, reservedFinal);
+                 bool reservedFilled, MemberTable& members, LoadEffects& effects) {
+  const TablePagesAhead pagesAhead(members, reservedFilled);
   RecordReadAhead records(file);
   const auto columns = static_cast<std::size_t>(accountCount);
   for (std::int32_t i = 0; i < memberCount;) {
@@ -203,8 +215,9 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   const std::size_t firstMembers = std::min<std::size_t>(static_cast<std::size_t>(memberCount), kMemberReserve);
   const auto nameBytesLeft = static_cast<std::size_t>(left - memberCount * minimumRecord);
   loaded.Members.Reserve(firstMembers, std::min(nameBytesLeft, firstMembers * kNameReserve));
-  // The names cannot take more than the bytes the records leave.
-  const bool reservedFinal = firstMembers == static_cast<std::size_t>(memberCount) &&
+  // The names of a file that holds its records take at most the bytes the
+  // records' other fields leave.
+  const bool reservedFilled = firstMembers == static_cast<std::size_t>(memberCount) &&
                              nameBytesLeft <= firstMembers * kNameReserve;
   loaded.Accounts.reserve(std::min<std::size_t>(static_cast<std::size_t>(accountCount), kInitialReserve));
 
@@ -213,7 +226,7 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   effects.ShowWaitWindow();
   effects.ProcessMessages();
 
-  ReadMembers(file, fileSize, memberCount, accountCount, reservedFinal, loaded.Members, effects);
+  ReadMembers(file, fileSize, memberCount, accountCount, reservedFilled, loaded.Members, effects);
   ReadTrailer(file, codePage, accountCount, loaded);
   return loaded;
 }

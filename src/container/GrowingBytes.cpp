@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <utility>
 
 #include "platform/MemoryPages.h"
 
@@ -34,7 +35,10 @@ void GrowingBytes::Reserve(std::size_t more) {
 }
 
 void GrowingBytes::Prepare(std::size_t count) {
-  if (capacity_ - size_ < count) Grow(count);
+  if (capacity_ - size_ < count) {
+    if (takenBy_ != nullptr) std::exchange(takenBy_, nullptr)->Stop();
+    Grow(count);
+  }
   const std::size_t ready = std::min(capacity_, std::max(size_ + count, ready_ + kTakeAhead));
   TakePages(data_ + ready_, ready - ready_);
   ready_ = ready;

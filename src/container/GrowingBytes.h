@@ -23,13 +23,15 @@ class GrowingBytes {
       : data_(std::exchange(other.data_, nullptr)),
         size_(std::exchange(other.size_, 0)),
         ready_(std::exchange(other.ready_, 0)),
-        capacity_(std::exchange(other.capacity_, 0)) {}
+        capacity_(std::exchange(other.capacity_, 0)),
+        takenBy_(std::exchange(other.takenBy_, nullptr)) {}
   GrowingBytes& operator=(GrowingBytes&& other) noexcept {
     GrowingBytes gone(std::move(other));
     std::swap(data_, gone.data_);
     std::swap(size_, gone.size_);
     std::swap(ready_, gone.ready_);
     std::swap(capacity_, gone.capacity_);
+    std::swap(takenBy_, gone.takenBy_);
     return *this;
   }
   ~GrowingBytes();
@@ -57,10 +59,14 @@ class GrowingBytes {
   // That room, for taking its pages ahead of the writes; valid until the
   // block grows.
   PageStretch RoomStretch() const { return {data_ + size_, capacity_ - size_}; }
-  // The room's pages are being taken by another (a PagesAhead): the writes
-  // no longer take them ahead themselves, which would only race it for the
-  // same pages.
-  void RoomTakenElsewhere() { ready_ = capacity_; }
+  // The room's pages are being taken by pages (nullptr: no longer): the
+  // writes no longer take them ahead themselves, which would only race it
+  // for the same pages, and the block stops it before growing, which may
+  // move the block.
+  void RoomTakenBy(PagesAhead* pages) {
+    takenBy_ = pages;
+    if (pages != nullptr) ready_ = capacity_;
+  }
   // Room for more bytes at the end without growing.
   void Reserve(std::size_t more);
 
@@ -72,6 +78,7 @@ class GrowingBytes {
   std::size_t size_ = 0;
   std::size_t ready_ = 0;  // bytes [0, ready_) lie on pages already taken
   std::size_t capacity_ = 0;
+  PagesAhead* takenBy_ = nullptr;
 };
 
 // A growing array of plain values kept in GrowingBytes.
@@ -95,7 +102,7 @@ class GrowingArray {
   // Room for count more values without growing.
   void Reserve(std::size_t count) { bytes_.Reserve(count * sizeof(T)); }
   PageStretch RoomStretch() const { return bytes_.RoomStretch(); }
-  void RoomTakenElsewhere() { bytes_.RoomTakenElsewhere(); }
+  void RoomTakenBy(PagesAhead* pages) { bytes_.RoomTakenBy(pages); }
 
  private:
   GrowingBytes bytes_;

@@ -141,17 +141,16 @@ class MemberTable {
   // (and the slack of Ahead beyond them); a hint only.
   void Reserve(std::size_t count, std::size_t nameBytes);
   // The room of every block beyond its members, in the order a reader fills
-  // the blocks' shares; valid until the table grows, which it does not while
-  // members and names stay within what Reserve made room for.
+  // the blocks' shares; valid until the table grows.
   std::vector<PageStretch> RoomStretches() const {
     return {names_.RoomStretch(), flags_.RoomStretch(), nameEnds_.RoomStretch(), sizes_.RoomStretch()};
   }
-  // Their pages are being taken by another (see GrowingBytes).
-  void RoomTakenElsewhere() {
-    names_.RoomTakenElsewhere();
-    flags_.RoomTakenElsewhere();
-    nameEnds_.RoomTakenElsewhere();
-    sizes_.RoomTakenElsewhere();
+  // Their pages are being taken by pages, or no longer (see GrowingBytes).
+  void RoomTakenBy(PagesAhead* pages) {
+    names_.RoomTakenBy(pages);
+    flags_.RoomTakenBy(pages);
+    nameEnds_.RoomTakenBy(pages);
+    sizes_.RoomTakenBy(pages);
   }
   void Clear() { *this = MemberTable(); }
 

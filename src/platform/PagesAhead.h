@@ -19,9 +19,9 @@ struct PageStretch {
 // in the writer's faults. It never reads or writes the bytes themselves
 // (pages already present stay as they are), so the writer needs no locking.
 //
-// The stretches must stay allocated, and must not move, until the object is
-// destroyed; destroying it stops the thread after its current step and waits
-// for it, also when an exception passes. Where the system cannot take pages
+// The stretches must stay allocated, and must not move, until Stop or the
+// destructor has stopped the thread (after its current step) and waited for
+// it; the destructor does so also when an exception passes. Where the system cannot take pages
 // ahead, or no thread can be started, it does nothing: the pages then come
 // at the first write, as without it. A shortage of memory stops the thread;
 // the writer meets it at its own write.
@@ -34,6 +34,8 @@ class PagesAhead {
 
   // Whether a thread takes the pages; if not, they come at the first write.
   bool Taking() const;
+  // Stops the thread and waits for it; once stopped, it stays stopped.
+  void Stop();
 
  private:
   struct Helper;

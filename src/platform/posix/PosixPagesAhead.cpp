@@ -51,9 +51,11 @@ PagesAhead::PagesAhead(const std::vector<PageStretch>& stretches) : helper_(std:
 
 bool PagesAhead::Taking() const { return helper_->thread.joinable(); }
 
-PagesAhead::~PagesAhead() {
+void PagesAhead::Stop() {
   helper_->stop.store(true, std::memory_order_relaxed);
   if (helper_->thread.joinable()) helper_->thread.join();
 }
+
+PagesAhead::~PagesAhead() { Stop(); }
 
 }  // namespace sorvane

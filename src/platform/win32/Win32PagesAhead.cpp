@@ -12,4 +12,6 @@ PagesAhead::~PagesAhead() = default;
 
 bool PagesAhead::Taking() const { return false; }
 
+void PagesAhead::Stop() {}
+
 }  // namespace sorvane
