@@ -139,9 +139,9 @@ void ReadOneMember(RecordReadAhead& records, std::int64_t fileSize, std::int32_t
 // The pages of a large table's reserved room, taken on another thread while
 // its members are read: not for small tables, and only where the names'
 // room is what the file leaves them, not a guess of a file whose members'
-// data leaves names far more bytes than they take. Stops
-// and waits for the thread before the table is handed on or, when reading
-// fails, freed; the table itself stops it before it grows.
+// data leaves names far more bytes than they take. Stops and waits for the
+// thread before the table is handed on or, when reading fails, freed; the
+// table itself stops it before it grows.
 class TablePagesAhead {
  public:
   TablePagesAhead(MemberTable& members, bool filled) : members_(members) {

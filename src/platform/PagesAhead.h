@@ -21,10 +21,10 @@ struct PageStretch {
 //
 // The stretches must stay allocated, and must not move, until Stop or the
 // destructor has stopped the thread (after its current step) and waited for
-// it; the destructor does so also when an exception passes. Where the system cannot take pages
-// ahead, or no thread can be started, it does nothing: the pages then come
-// at the first write, as without it. A shortage of memory stops the thread;
-// the writer meets it at its own write.
+// it; the destructor does so also when an exception passes. Where the system
+// cannot take pages ahead, or no thread can be started, it does nothing: the
+// pages then come at the first write, as without it. A shortage of memory
+// stops the thread; the writer meets it at its own write.
 class PagesAhead {
  public:
   explicit PagesAhead(const std::vector<PageStretch>& stretches);

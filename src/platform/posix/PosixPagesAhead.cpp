@@ -1,3 +1,5 @@
+#include "platform/PagesAhead.h"
+
 #include <algorithm>
 #include <atomic>
 #include <new>
@@ -5,7 +7,6 @@
 #include <thread>
 
 #include "platform/MemoryPages.h"
-#include "platform/PagesAhead.h"
 
 namespace sorvane {
 namespace {
