@@ -79,6 +79,31 @@ TEST_F(BrokenContainerTest, EveryPrefixOfALargerContainerFailsCleanly) {
   ExpectEveryPrefixFails(out.Bytes());
 }
 
+// A table this large has its pages taken on a second thread while the
+// records are read: the load keeps every name, and a file cut anywhere in
+// its records still fails cleanly, the thread stopped before the table goes.
+TEST_F(BrokenContainerTest, ALargeContainerLoadsWholeAndFailsCleanlyWhenCut) {
+  constexpr int kMembers = 90'000;
+  MemoryStream out;
+  ContainerWriter writer(out, 1);
+  for (int i = 0; i < kMembers; ++i) writer.AddMember("m" + std::to_string(i), {i % 2}, "");
+  writer.Finish({{"Gast", "", 0}}, "Viele", "V");
+  const std::string whole = out.Bytes();
+  ASSERT_EQ(LoadError(whole), "loaded");
+  ASSERT_EQ(catalogue.Members.size(), static_cast<std::size_t>(kMembers));
+  for (int i : {0, 1, 4'095, 45'678, kMembers - 1}) {
+    EXPECT_EQ(catalogue.Members[i].Name, "m" + std::to_string(i));
+    EXPECT_EQ(catalogue.Members[i].Flags[0], i % 2);
+  }
+  // Cut no shorter than the records the header announces can take, or the
+  // load fails before it reserves the table.
+  for (const std::size_t length : {whole.size() - 400'000, whole.size() - 5'001, whole.size() - 40}) {
+    Load(Container({{"alt", "1"}}, {{"g", "", 0}}, "Vorher", "V"));
+    EXPECT_EQ(LoadError(whole.substr(0, length)), kReadError) << length;
+    ExpectCleanFailure("cut at " + std::to_string(length));
+  }
+}
+
 TEST_F(BrokenContainerTest, MalformedFilesFailWithTheirText) {
   const std::string hugeName = Le32(1) + Le32(1) + Le32(0x7FFFFFFF) + "abc";
   const std::vector<BrokenCase> cases = {
