@@ -32,6 +32,29 @@ echo Sonnenblume >"$work/password"
 
 . "$here/wine-driver.sh"
 
+# "Bildervorschau" of the guest's bitmap "Schachbrett.BMP", the list's
+# second entry. The tool window's frame is Wine's own: 328 pixels wide, a
+# border of 4 around a client area of 320 x 240 below the caption. The
+# 96 x 72 picture fills that area, so that its most frequent colour is the
+# bitmap's (F0E6C8, half of its pixels). Closed again with Alt+F4.
+preview() {
+  click "$main" 73 72
+  keys "$main" alt+v
+  view=$(window Bildervorschau) || fail "no preview window"
+  sleep 1
+  eval "$(xdotool getwindowgeometry --shell "$view")"
+  xwd -root -silent >"$work/screen.xwd"
+  "$here/xwd-to-png.py" "$work/screen.xwd" "$artifacts/guest-3-preview.png" "$X" "$Y" "$WIDTH" "$HEIGHT"
+  [ "$WIDTH" = 328 ] && [ "$HEIGHT" -gt 248 ] || fail "the preview window measures $WIDTH x $HEIGHT"
+  set -- $("$here/xwd-main-colour.py" "$work/screen.xwd" $((X + 4)) $((Y + HEIGHT - 244)) 320 240)
+  [ "$1" = f0e6c8 ] && awk -v share="$2" 'BEGIN { exit !(share >= 0.35) }' || fail "the preview shows $1 over $2 of its area"
+  # The member's copy in the temporary folder is gone once it is shown.
+  left=$(find "$WINEPREFIX/drive_c/users" -iname 'Schachbrett*')
+  [ -z "$left" ] || fail "the preview left its copy: $left"
+  keys "$view" alt+F4
+  gone Bildervorschau || fail "the preview window stays"
+}
+
 # Picks the sample in main window $1, logs in with the keys that follow the
 # screenshot prefix $2 and the account's folder name $3, extracts every
 # member into that folder and compares it with the Linux tool's extraction.
@@ -50,6 +73,7 @@ extract_as() {
   click "$main" 438 368
   sleep 1
   shot "$page-3-files"
+  if [ "$account" = Gast ]; then preview; fi
   keys "$main" alt+a
   sleep 0.5
   shot "$page-3-files-selected"
