@@ -39,6 +39,13 @@ void GrowingBytes::Prepare(std::size_t count) {
     if (takenBy_ != nullptr) std::exchange(takenBy_, nullptr)->Stop();
     Grow(count);
   }
+  if (takenBy_ != nullptr) {
+    if (void* taken = takenBy_->TakeFor(data_ + size_, count)) {
+      ready_ = static_cast<std::size_t>(static_cast<char*>(taken) - data_);
+      return;
+    }
+    takenBy_ = nullptr;
+  }
   const std::size_t ready = std::min(capacity_, std::max(size_ + count, ready_ + kTakeAhead));
   TakePages(data_ + ready_, ready - ready_);
   ready_ = ready;

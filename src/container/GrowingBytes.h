@@ -60,13 +60,10 @@ class GrowingBytes {
   // block grows.
   PageStretch RoomStretch() const { return {data_ + size_, capacity_ - size_}; }
   // The room's pages are being taken by pages (nullptr: no longer): the
-  // writes no longer take them ahead themselves, which would only race it
-  // for the same pages, and the block stops it before growing, which may
-  // move the block.
-  void RoomTakenBy(PagesAhead* pages) {
-    takenBy_ = pages;
-    if (pages != nullptr) ready_ = capacity_;
-  }
+  // writes leave the taking to it, taking only what it has not reached yet
+  // through it, and the block stops it before growing, which may move the
+  // block.
+  void RoomTakenBy(PagesAhead* pages) { takenBy_ = pages; }
   // Room for more bytes at the end without growing.
   void Reserve(std::size_t more);
 
@@ -76,7 +73,7 @@ class GrowingBytes {
 
   char* data_ = nullptr;
   std::size_t size_ = 0;
-  std::size_t ready_ = 0;  // bytes [0, ready_) lie on pages already taken
+  std::size_t ready_ = 0;  // bytes [0, ready_) lie on pages taken (or being taken by takenBy_)
   std::size_t capacity_ = 0;
   PagesAhead* takenBy_ = nullptr;
 };

@@ -34,6 +34,16 @@ class PagesAhead {
 
   // Whether a thread takes the pages; if not, they come at the first write.
   bool Taking() const;
+  // For a writer about to write bytes (at least one) at at, within one of
+  // the stretches: the pages up to there are taken, or being taken by the
+  // thread, when it returns. Where the thread has not come so far, the writer
+  // takes the missing steps itself rather than meet their pages one fault at
+  // a time; the thread goes on beyond them. Returns how far that stretch is
+  // now taken or being taken, at least at + bytes; nullptr once stopped, or
+  // when at lies in none of the stretches: the writer then takes its pages
+  // itself. A shortage of memory throws std::bad_alloc. Only one writer may
+  // call it, the one that calls Stop.
+  void* TakeFor(void* at, std::size_t bytes);
   // Stops the thread and waits for it; once stopped, it stays stopped.
   void Stop();
 

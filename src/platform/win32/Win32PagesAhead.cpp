@@ -12,6 +12,8 @@ PagesAhead::~PagesAhead() = default;
 
 bool PagesAhead::Taking() const { return false; }
 
+void* PagesAhead::TakeFor(void*, std::size_t) { return nullptr; }
+
 void PagesAhead::Stop() {}
 
 }  // namespace sorvane
