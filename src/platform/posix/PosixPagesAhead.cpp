@@ -15,7 +15,7 @@ namespace {
 // Each step takes at most this much of the largest stretch: small enough
 // that the thread soon gets ahead of the writer and stops soon when told to,
 // large enough that the calls do not count.
-constexpr std::size_t kStepBytes = std::size_t{256} << 10;
+constexpr std::size_t kStepBytes = std::size_t{128} << 10;
 
 }  // namespace
 
