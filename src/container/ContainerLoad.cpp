@@ -29,6 +29,14 @@ constexpr std::size_t kNameReserve = 32;
 // thread while the records are read. About here (some 40,000 members with
 // short names) the thread saves what starting it costs; below, it costs.
 constexpr std::size_t kPagesAheadFrom = std::size_t{1} << 20;
+// Files from this size on are read in place where their records are dense
+// (RecordReadAhead::ViewDenseRecords): what that spares is the copying of
+// the file, what it costs is up to one view's worth of the file counted as
+// the program's memory, a sixteenth of the file at most.
+constexpr std::int64_t kViewFrom = 16 * static_cast<std::int64_t>(RecordReadAhead::kViewBytes);
+// The records read into the table at a time: the table's room for them is
+// taken just ahead of the writes, not for all a large view holds.
+constexpr std::size_t kBlockBytes = 64 * 1024;
 
 // The table entries of the address space containers were made for: a member
 // holds references to its name and flags and a 64-bit size, an account
@@ -69,27 +77,28 @@ inline void AddMember(const RecordHead& head, std::size_t columns, MemberTable& 
 }
 
 // Reads the records from member index first on that lie whole (head and
-// data) in the read-ahead buffer, and returns the index of the first that
-// does not. Whatever is odd about a record (a negative length, a record
-// reaching past the buffer) is left to ReadOneMember, which decides and
-// reports exactly as reading record by record does. All a record's bytes lie
-// in the file when they lie in the buffer.
+// data) in the next kBlockBytes of the read-ahead buffer, and returns the
+// index of the first that does not. Whatever is odd about a record (a
+// negative length, a record reaching past the buffer) is left to
+// ReadOneMember, which decides and reports exactly as reading record by
+// record does. All a record's bytes lie in the file when they lie in the
+// buffer.
 //
 // The members go straight into room the table hands out for as many records
-// as the buffer could hold, each name unscrambled from the buffer into its
+// as the block could hold, each name unscrambled from the buffer into its
 // final place, with nothing per member but these writes and the progress.
 std::int32_t ReadBufferedMembers(RecordReadAhead& records, std::int32_t first, std::int32_t memberCount,
                                  std::size_t columns, MemberTable& members, LoadEffects& effects) {
   const unsigned char* const start = records.Ahead();
   const unsigned char* at = start;
-  const unsigned char* const end = start + records.AheadSize();
+  const std::size_t block = std::min(records.AheadSize(), kBlockBytes);
+  const unsigned char* const end = start + block;
   const std::size_t fixedBytes = 4 * columns + 12;  // NameLength, flags, StoredSize, DataLength
   // Reading names in blocks of 16 bytes stays within the buffer's slack; the
   // table gives room for the blocks written beyond the last name.
   static_assert(RecordReadAhead::kReadSlack >= 16 && MemberTable::kNameSlack >= 16);
-  const std::size_t most =
-      std::min(static_cast<std::size_t>(memberCount - first), records.AheadSize() / fixedBytes);
-  const MemberTable::Block room = members.Ahead(most, records.AheadSize());
+  const std::size_t most = std::min(static_cast<std::size_t>(memberCount - first), block / fixedBytes);
+  const MemberTable::Block room = members.Ahead(most, block);
   std::size_t count = 0;
   std::size_t nameBytes = 0;
   for (; count < most && end - at >= 4; ++count) {
@@ -100,9 +109,12 @@ std::int32_t ReadBufferedMembers(RecordReadAhead& records, std::int32_t first, s
     const std::int32_t dataLength = DecodeInt32(at + headSize - 4);
     if (dataLength < 0 || static_cast<std::size_t>(dataLength) > static_cast<std::size_t>(end - at) - headSize) break;
     if (static_cast<std::size_t>(nameLength) > room.nameBytes - nameBytes) break;
-    // The table's lines are fetched for writing a few records ahead: a
-    // fresh line costs the writer a wait for its owner otherwise, since
-    // its page was cleared on the other processor.
+    // The records ahead are fetched well before the parse needs them: in a
+    // view they come from memory, not from a copy just made. The table's
+    // lines are fetched for writing a few records ahead: a fresh line costs
+    // the writer a wait for its owner otherwise, since its page was cleared
+    // on the other processor.
+    __builtin_prefetch(at + 8192);
     __builtin_prefetch(room.names + nameBytes + 384, 1);
     __builtin_prefetch(room.nameEnds + count + 64, 1);
     __builtin_prefetch(room.sizes + count + 64, 1);
@@ -116,6 +128,9 @@ std::int32_t ReadBufferedMembers(RecordReadAhead& records, std::int32_t first, s
     effects.SetProgressPosition(first + static_cast<std::int32_t>(count) + 1);
     effects.ProcessMessages();
   }
+  // Bytes of a file cut short meanwhile read as zeros: nothing of them
+  // goes into the table.
+  if (records.Cut()) ThrowReadError();
   members.Added(count, nameBytes);
   records.Advance(static_cast<std::size_t>(at - start));
   return first + static_cast<std::int32_t>(count);
@@ -136,6 +151,7 @@ void ReadOneMember(RecordReadAhead& records, std::int64_t fileSize, std::int32_t
   const std::int32_t dataLength = DecodeInt32(flagValues + flagBytes + 4);
   if (dataLength < 0 || dataLength > fileSize - records.Position()) ThrowReadError();
   records.Skip(dataLength);
+  if (records.Cut()) ThrowReadError();
   AddMember({head, static_cast<std::size_t>(nameLength), flagValues, DecodeInt32(flagValues + flagBytes)}, columns,
             members);
   effects.SetProgressPosition(i + 1);
@@ -174,10 +190,12 @@ void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, 
                  bool reservedFilled, MemberTable& members, LoadEffects& effects) {
   const TablePagesAhead pagesAhead(members, reservedFilled);
   RecordReadAhead records(file);
+  if (fileSize - file.Position() >= kViewFrom) records.ViewDenseRecords();
   const auto columns = static_cast<std::size_t>(accountCount);
   for (std::int32_t i = 0; i < memberCount;) {
+    const std::int32_t before = i;
     i = ReadBufferedMembers(records, i, memberCount, columns, members, effects);
-    if (i < memberCount) ReadOneMember(records, fileSize, i++, columns, members, effects);
+    if (i == before) ReadOneMember(records, fileSize, i++, columns, members, effects);
   }
   records.HandBack();
 }

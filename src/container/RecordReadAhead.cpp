@@ -22,7 +22,38 @@ constexpr std::size_t kLargeRefill = 64 * 1024;
 RecordReadAhead::RecordReadAhead(Stream& source)
     : source_(source), bufferStart_(source.Position()), nextRefill_(kSmallRefill) {}
 
+void RecordReadAhead::ViewDenseRecords() {
+  views_ = source_.Views();
+  if (views_ != nullptr) viewableEnd_ = source_.Size();
+}
+
+bool RecordReadAhead::ViewAhead(std::size_t count) {
+  constexpr auto kAlign = static_cast<std::int64_t>(kViewBytes);
+  const std::int64_t at = Position();
+  // The slack lies inside the view, so the file's last bytes are read: its
+  // end is met as without views.
+  const std::int64_t viewEnd = std::min((at / kAlign + 1) * kAlign, viewableEnd_);
+  if (viewEnd - at < static_cast<std::int64_t>(std::max(count, kLargeRefill) + kReadSlack)) return false;
+  const auto bytes = static_cast<std::size_t>(viewEnd - at);
+  const unsigned char* view = views_->View(at, bytes);
+  if (view == nullptr) {
+    viewsFailed_ = true;
+    return false;
+  }
+  data_ = view;
+  bufferStart_ = at;
+  position_ = 0;
+  end_ = bytes - kReadSlack;
+  return true;
+}
+
 void RecordReadAhead::Refill(std::size_t count) {
+  if (views_ != nullptr && !viewsFailed_ && nextRefill_ == kLargeRefill && ViewAhead(count)) return;
+  if (data_ != buffer_.data()) {
+    // Back from a view: reading goes on where the reader stands.
+    bufferStart_ = source_.Seek(Position(), SeekOrigin::Begin);
+    position_ = end_ = 0;
+  }
   // The unconsumed rest moves to the front; the source stands right after it.
   const std::size_t kept = end_ - position_;
   if (kept > 0) std::memmove(buffer_.data(), buffer_.data() + position_, kept);
@@ -31,6 +62,7 @@ void RecordReadAhead::Refill(std::size_t count) {
   end_ = kept;
   std::size_t wanted = std::max(count, nextRefill_);
   if (buffer_.size() < wanted + kReadSlack) buffer_.resize(wanted + kReadSlack);
+  data_ = buffer_.data();
   while (end_ < count) {
     std::size_t got = 0;
     try {
@@ -50,9 +82,12 @@ void RecordReadAhead::Refill(std::size_t count) {
 }
 
 void RecordReadAhead::SkipBeyondBuffer(std::int64_t count) {
+  // Data that the next refill would have read anyway (a small member's that
+  // reaches just past the buffer) leaves the records dense.
+  const std::int64_t beyond = count - static_cast<std::int64_t>(end_ - position_);
+  if (beyond >= static_cast<std::int64_t>(nextRefill_)) nextRefill_ = kSmallRefill;
   bufferStart_ = source_.Seek(Position() + count, SeekOrigin::Begin);
   position_ = end_ = 0;
-  nextRefill_ = kSmallRefill;
 }
 
 void RecordReadAhead::HandBack() { source_.Seek(Position(), SeekOrigin::Begin); }

@@ -2,6 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+
+#include "platform/FileViews.h"
 
 namespace sorvane {
 
@@ -32,6 +35,11 @@ class Stream {
   virtual std::int64_t Size();
 
   std::int64_t Position() { return Seek(0, SeekOrigin::Current); }
+
+  // Views of the bytes in place (see FileViews), for a reader that walks a
+  // large file once; valid while the stream is. nullptr where there are
+  // none, as for memory: the reader then reads.
+  virtual std::unique_ptr<FileViews> Views() { return nullptr; }
 
   // Reads exactly count bytes or throws EReadError "Stream-Lesefehler".
   void ReadBuffer(void* buffer, std::size_t count);

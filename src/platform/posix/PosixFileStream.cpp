@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "platform/Errors.h"
+#include "platform/posix/PosixFileViews.h"
 
 namespace sorvane {
 namespace {
@@ -87,6 +88,8 @@ std::size_t PosixFileStream::CopyFrom(Stream& source, void* buffer, std::size_t 
   }
   return Stream::CopyFrom(source, buffer, count);
 }
+
+std::unique_ptr<FileViews> PosixFileStream::Views() { return std::make_unique<PosixFileViews>(fd_); }
 
 std::int64_t PosixFileStream::Size() {
   struct stat info;

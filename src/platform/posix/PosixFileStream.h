@@ -34,6 +34,8 @@ class PosixFileStream : public Stream {
   // (copy_file_range), sparing the trip through memory; where it cannot
   // (other file systems, devices) the bytes go through buffer as usual.
   std::size_t CopyFrom(Stream& source, void* buffer, std::size_t count) override;
+  // Mapped stretches of the file (PosixFileViews).
+  std::unique_ptr<FileViews> Views() override;
 
  private:
   int fd_;
