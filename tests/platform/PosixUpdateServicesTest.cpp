@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/utsname.h>
 
 #include <filesystem>
 #include <string>
@@ -7,6 +8,7 @@
 #include "platform/Errors.h"
 #include "platform/posix/PosixInternetConnection.h"
 #include "platform/posix/PosixTempFiles.h"
+#include "platform/UpdateSection.h"
 
 namespace sorvane {
 namespace {
@@ -46,6 +48,20 @@ TEST(PosixInternetConnectionTest, LoopbackHostsCountAsReachable) {
     EXPECT_FALSE(IsLoopbackHost(host)) << host;
   }
   EXPECT_EQ(PosixInternetConnection().Connected("updates.example.org"), HasNetworkInterface());
+}
+
+}  // namespace
+}  // namespace sorvane
+
+namespace sorvane {
+namespace {
+
+// The Linux program's section names the system and the processor as uname
+// does, so the list's Linux archive is never the Windows one.
+TEST(PosixUpdateSectionTest, NamesTheSystemAndTheProcessor) {
+  struct utsname system {};
+  ASSERT_EQ(uname(&system), 0);
+  EXPECT_EQ(UpdateSection("ZVQ"), std::string("ZVQ-Linux-") + system.machine);
 }
 
 }  // namespace

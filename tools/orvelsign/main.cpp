@@ -6,7 +6,8 @@
 //                                         the signature of the offer of ARCHIV
 //                                         (its file name as "File=") in section
 //                                         SEKTION with the release date DATUM
-//                                         (YYYY-MM-DD) on standard output, for
+//                                         (YYYY-MM-DD) and its size (the list's
+//                                         "Size=") on standard output, for
 //                                         "Signature=" in the update list
 //
 // Exit status: 0 done, 1 the key or archive could not be read or written,
@@ -86,14 +87,14 @@ int main(int argc, char** argv) {
                 "noch nicht bestehen), den öffentlichen zeigen (für SORVANE_UPDATE_PUBLIC_KEY)");
   CLI::App* sign = app.add_subcommand(
       "sign", "Die Signatur des Angebots eines Archivs zeigen (für \"Signature=\" in Updates.ini): Sektion, "
-              "Datum, Dateiname des Archivs (\"File=\") und SHA-512 seines Inhalts");
+              "Datum, Dateiname des Archivs (\"File=\"), SHA-512 seines Inhalts und seine Größe in Bytes (\"Size=\")");
   for (CLI::App* command : {keygen, sign}) {
     command->group("Befehle");
     Labels(*command);
     command->add_option("--key", keyFile, "Die Datei des geheimen Schlüssels (Vorgabe: orvelsign.key)")
         ->type_name("DATEI");
   }
-  sign->add_option("SEKTION", section, "Die Sektion des Programms in Updates.ini (etwa ZVQ)")
+  sign->add_option("SEKTION", section, "Die Sektion des Programms in Updates.ini (ZVQ für Windows, ZVQ-Linux-x86_64 für Linux auf x86-64)")
       ->required()
       ->type_name("NAME");
   sign->add_option("DATUM", date, "Das Datum des Updates (\"Date=\") als JJJJ-MM-TT")
@@ -133,8 +134,9 @@ int main(int argc, char** argv) {
         std::cerr << "orvelsign: Sektion und Dateiname müssen in Windows-1252 darstellbar sein.\n";
         return 2;
       }
-      const std::string digest = sorvane::ArchiveDigest(*files->OpenRead(archive));
-      std::cout << sorvane::SignStatement(sorvane::UpdateStatement(*sectionText, date, *fileText, digest), key)
+      const sorvane::ArchiveBytes bytes = sorvane::ArchiveDigest(*files->OpenRead(archive));
+      std::cout << sorvane::SignStatement(
+                       sorvane::UpdateStatement(*sectionText, date, *fileText, bytes.sha512, bytes.size), key)
                 << '\n';
     }
   } catch (const sorvane::Exception& e) {

@@ -6,6 +6,7 @@
 #include "platform/DateConversion.h"
 #include "platform/Errors.h"
 #include "platform/NativeServices.h"
+#include "platform/UpdateSection.h"
 
 namespace sorvane::orvelupdate {
 namespace {
@@ -62,12 +63,15 @@ int RunList(const ListOptions& options, ListServices& services) {
   }
   const double today = services.calendar.Today();
   const DateSettings dates = DateSettings::FromLocale(services.locale, DecodeDate(today).year);
-  UpdateList list(profile, services.codePage.Utf8ToAnsi(options.program));
+  const std::string program = options.program.empty() ? UpdateSection("ZVQ") : options.program;
+  UpdateList list(profile, services.codePage.Utf8ToAnsi(program));
+  const std::optional<std::int64_t> size = list.Size();
 
   out << "Section: " << (list.SectionPresent() ? "present" : "absent") << '\n'
                << "Date: " << DateToStr(list.Date(dates, today), dates) << '\n'
                << "File: " << services.codePage.AnsiToUtf8(list.File()) << '\n'
-               << "Update: " << (list.UpdateAvailable(dates, today, *reference) ? "yes" : "no") << '\n';
+               << "Size: " << (size ? std::to_string(*size) : std::string("missing")) << '\n'
+               << "Update: " << (list.UpdateAvailable(dates, today, *reference) && size ? "yes" : "no") << '\n';
   std::string news;
   try {
     news = services.codePage.AnsiToUtf8(FilterNews(list.News(), *reference, dates, services.codePage));
@@ -86,7 +90,9 @@ void AddListCommand(CLI::App& app, Services& services, int& status) {
       "Zeigen, was das Programm aus einer Update-Liste liest: Abschnitt, Datum, Archiv, ob es ein Update anbietet, "
       "und die Neuigkeiten, wie das Angebot sie zeigt");
   command->add_option("UPDATES.INI", options->updatesIni, "Die Update-Liste")->required()->type_name("DATEI");
-  command->add_option("--program", options->program, "Der Abschnitt des Programms (Vorgabe: ZVQ)")
+  command->add_option("--program", options->program,
+                      "Der Abschnitt des Programms (Vorgabe: " + UpdateSection("ZVQ") +
+                          ", der dieses Systems; ZVQ für Windows)")
       ->type_name("NAME");
   command->add_option("--reference", options->reference,
                       "Das Datum der installierten Programmdatei (Vorgabe: jetzt)")

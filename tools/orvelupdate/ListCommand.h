@@ -17,7 +17,7 @@ namespace sorvane::orvelupdate {
 // orvelupdate list UPDATES.INI [--program NAME] [--reference YYYY-MM-DDTHH:MM:SS]
 struct ListOptions {
   std::string updatesIni;
-  std::string program = "ZVQ";  // UTF-8; the section name
+  std::string program;          // UTF-8; the section name; empty: this system's
   std::string reference;        // empty: now
 };
 
@@ -31,7 +31,8 @@ struct ListServices {
 
 // Prints what the program reads from an update list, one line each:
 // "Section: present" or "absent", "Date: " in the locale's short date
-// format, "File: ", "Update: yes" or "no" against the reference date, then
+// format, "File: ", "Size: " (the count of bytes, or "missing" when there
+// is none), "Update: yes" or "no" against the reference date, then
 // "News:" and the lines of the filtered news as the offer shows them. Text
 // from the list (Windows-1252) is printed as UTF-8. Returns the exit status:
 // kRefused when the list cannot be read or a news entry has an invalid date

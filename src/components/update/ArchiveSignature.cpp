@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <regex>
+#include <string>
 #include <vector>
 
 #include "platform/DateConversion.h"
@@ -42,8 +43,8 @@ const unsigned char* Bytes(const AnsiString& text) { return reinterpret_cast<con
 std::string ProgramUpdateKey() { return SORVANE_UPDATE_PUBLIC_KEY; }
 
 AnsiString UpdateStatement(const AnsiString& section, const std::string& isoDate, const AnsiString& file,
-                           const std::string& sha512) {
-  return section + "\n" + isoDate + "\n" + file + "\n" + sha512 + "\n";
+                           const std::string& sha512, std::int64_t size) {
+  return section + "\n" + isoDate + "\n" + file + "\n" + sha512 + "\n" + std::to_string(size) + "\n";
 }
 
 std::string IsoDate(double dateTime) {
@@ -63,12 +64,14 @@ std::optional<std::string> CheckIsoDate(const std::string& text) {
   return text;
 }
 
-std::string ArchiveDigest(Stream& in, Stream* copy) {
+ArchiveBytes ArchiveDigest(Stream& in, Stream* copy) {
   StartSodium();
   crypto_hash_sha512_state state;
   crypto_hash_sha512_init(&state);
   std::vector<unsigned char> buffer(65536);
+  std::int64_t size = 0;
   while (const std::size_t count = in.Read(buffer.data(), buffer.size())) {
+    size += static_cast<std::int64_t>(count);
     crypto_hash_sha512_update(&state, buffer.data(), count);
     if (copy != nullptr) copy->WriteBuffer(buffer.data(), count);
   }
@@ -77,7 +80,7 @@ std::string ArchiveDigest(Stream& in, Stream* copy) {
   std::string hex(sizeof digest * 2 + 1, '\0');
   sodium_bin2hex(hex.data(), hex.size(), digest, sizeof digest);
   hex.pop_back();  // the terminating zero
-  return hex;
+  return {hex, size};
 }
 
 SignatureCheck VerifyStatement(const AnsiString& statement, const AnsiString& signature,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -11,33 +12,39 @@ namespace sorvane {
 // Update archives travel over plain HTTP, and their script runs on the
 // user's machine, so the program only unpacks what its maker has vouched
 // for. The maker signs a statement that binds the archive to one offer: the
-// program's section name in the update list, the release date, the "File"
-// value and the archive's SHA-512. An older archive served with a fresh
-// "Date", another program's archive, or an archive under another name then
-// fails the check. The signature is plain Ed25519 (RFC 8032) of the
+// program's section name in the update list (each platform's program reads a
+// section of its own), the release date, the "File" value, the archive's
+// SHA-512 and its size. An older archive served with a fresh "Date", another
+// program's or platform's archive, or an archive under another name then
+// fails the check; the size is what the download is held to. The signature is plain Ed25519 (RFC 8032) of the
 // statement's bytes; the update list carries it Base64-encoded as
 // "Signature" in the program's section.
 
-// The maker's public key the program was built with (Base64 of 32 bytes);
-// empty when the build checks no signatures.
+// The maker's public key the program was built with (Base64 of 32 bytes).
 std::string ProgramUpdateKey();
 
-// The signed statement, four lines each ended by LF:
+// The signed statement, five lines each ended by LF:
 //   the section name (Windows-1252, as the program names its section)
 //   the release date as YYYY-MM-DD
 //   the "File" value (Windows-1252)
 //   the archive's SHA-512 as 128 lower-case hex digits
+//   the archive's size in bytes, in decimal ("Size" of the update list)
 AnsiString UpdateStatement(const AnsiString& section, const std::string& isoDate, const AnsiString& file,
-                           const std::string& sha512);
+                           const std::string& sha512, std::int64_t size);
 
 // A date-time's day as YYYY-MM-DD.
 std::string IsoDate(double dateTime);
 // A YYYY-MM-DD text of a real day, as it stands; nothing otherwise.
 std::optional<std::string> CheckIsoDate(const std::string& text);
 
-// The SHA-512 of the rest of in, lower-case hex. With copy, every block read
-// is also written there, so the copy holds exactly the bytes hashed.
-std::string ArchiveDigest(Stream& in, Stream* copy = nullptr);
+// The SHA-512 of the rest of in, lower-case hex, and the number of bytes
+// hashed. With copy, every block read is also written there, so the copy
+// holds exactly the bytes hashed.
+struct ArchiveBytes {
+  std::string sha512;
+  std::int64_t size = 0;
+};
+ArchiveBytes ArchiveDigest(Stream& in, Stream* copy = nullptr);
 
 enum class SignatureCheck {
   kValid,

@@ -51,6 +51,9 @@ inline constexpr char kUpdateAvailable[] =
     "Es stehen neue Updates zum Download bereit.\r\n\r\nDie Updates beheben folgende Probleme bzw. stellen "
     "folgende neue Funktionen zur Verfügung:\r\n%s\r\n\r\nKlicken Sie auf \"Weiter\", um die Updates jetzt "
     "herunterzuladen.";
+// Before kNoUpdate, when the update list offers an archive without its size.
+inline constexpr char kNoArchiveSize[] =
+    "Die Update-Liste nennt die Größe des Update-Archivs nicht (\"Size\"), daher wird es nicht heruntergeladen.";
 inline constexpr char kNotCompleted[] =
     "Der Download wurde nicht vollendet.\r\n\r\nKlicken Sie auf \"Erneut versuchen\", um den Download erneut zu "
     "starten.\r\nKlicken Sie auf \"Abbrechen\", um den Assistenten zu beenden.";

@@ -7,6 +7,7 @@
 #include "components/update/UpdateSchedule.h"
 #include "components/zip/EnginePlacement.h"
 #include "platform/Registry.h"
+#include "platform/UpdateSection.h"
 
 namespace sorvane {
 namespace {
@@ -94,7 +95,7 @@ void TOrvelUpdateFile::AutomaticUpdate(const std::string& ExtraArgument, bool Ma
 
 void ApplyMainWindowValues(TOrvelUpdateFile& component) {
   component.Name = "OrvelUpdateFile";
-  component.ProgramName = "ZVQ";
+  component.ProgramName = UpdateSection("ZVQ");
   component.RegistryKey = "Sorvane";
   component.HKCU = false;
   component.StatusLevel = 0;

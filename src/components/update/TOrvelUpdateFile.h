@@ -96,7 +96,7 @@ class TOrvelUpdateFile : public THttpClient {
 };
 
 // The values the main window stores for its update component: ProgramName
-// "ZVQ", RegistryKey "Sorvane", HKCU false, StatusLevel 0, HeaderToFile
+// "ZVQ" as this system's section of the update list (UpdateSection.h), RegistryKey "Sorvane", HKCU false, StatusLevel 0, HeaderToFile
 // false, ProxyPort 0, Name "OrvelUpdateFile". ZIPFileName is set at start.
 void ApplyMainWindowValues(TOrvelUpdateFile& component);
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <optional>
 
 #include "components/update/StatusFormTexts.h"
 #include "forms/BlendColor.h"
@@ -87,7 +88,8 @@ void TStatusForm::RunStep(int s) {
       } else {
         view_.SetText(StatusControl::Button_Next, texts::kFinish);
         SetCancelEnabled(false);
-        view_.SetText(StatusControl::Label_CheckResult, texts::kNoUpdate);
+        view_.SetText(StatusControl::Label_CheckResult,
+                      noOffer_.empty() ? std::string(texts::kNoUpdate) : noOffer_ + "\r\n\r\n" + texts::kNoUpdate);
       }
       SetNextEnabled(true);
       break;
@@ -134,6 +136,13 @@ void TStatusForm::Button_CheckClick() {
   // A second click while the list is on its way: the first check goes on.
   if (busy_) return;
   const std::string host = services_.http.Host();
+  noOffer_ = services_.list.RefuseHost(host);
+  if (!noOffer_.empty()) {
+    // Nothing is asked of a server whose offers could not be believed.
+    updateAvailable_ = false;
+    Button_NextClick();
+    return;
+  }
   if (!services_.list.Connected(host)) {
     services_.dialogs.ShowMessage(texts::kNoConnection, texts::kNoConnectionTitle, MessageIcon::Warning);
     return;
@@ -166,6 +175,13 @@ void TStatusForm::Button_CheckClick() {
   }
   const std::string& program = values_.programName;
   updateAvailable_ = services_.list.SectionPresent(program) && services_.list.Date(program) >= values_.referenceDate;
+  if (updateAvailable_) {
+    // Without a size the download would take whatever the server sends.
+    const std::optional<std::int64_t> size = services_.list.Size(program);
+    updateAvailable_ = size.has_value();
+    if (!size) noOffer_ = texts::kNoArchiveSize;
+    announcedSize_ = size.value_or(0);
+  }
   Button_NextClick();
 }
 

@@ -107,6 +107,8 @@ class TStatusForm {
   // in refusal_ when there is more to say than "not completed".
   bool DownloadArchive();
   void ShowProgress(std::int64_t total, std::int64_t received);
+  // The archive's size for the display: the server's, else the list's.
+  std::int64_t DownloadTotal();
   void WaitPumping(std::int64_t ms);
   void CloseWindow();
   // Holds busy_ for its own life.
@@ -149,6 +151,12 @@ class TStatusForm {
   std::int64_t progressShownMs_ = 0;
   std::int64_t shownTotal_ = 0, shownReceived_ = 0;
   std::string refusal_;
+  // Why the check offers nothing although the server may have an update
+  // (the host is not trusted, the list gives no size); empty otherwise.
+  std::string noOffer_;
+  // The archive's size as the update list gives it: the download takes no
+  // more, and no other.
+  std::int64_t announcedSize_ = 0;
 };
 
 }  // namespace sorvane

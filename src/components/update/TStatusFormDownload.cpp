@@ -67,8 +67,8 @@ bool TStatusForm::DownloadArchive() {
   http.OnBlockReceived = nullptr;
   // The throttle may have held back the last block, and with an unknown
   // or untrue size no block is known to be the last while it arrives.
-  if (progressShown_ && (http.ExpectedBytes() != shownTotal_ || http.ReceivedBytes() != shownReceived_)) {
-    ShowProgress(http.ExpectedBytes(), http.ReceivedBytes());
+  if (progressShown_ && (DownloadTotal() != shownTotal_ || http.ReceivedBytes() != shownReceived_)) {
+    ShowProgress(DownloadTotal(), http.ReceivedBytes());
   }
 
   if (downloadAborted_) {
@@ -80,10 +80,11 @@ bool TStatusForm::DownloadArchive() {
     if (downloadAborted_) services_.files.DeleteFile(archive);
     return false;
   }
-  // A failed exchange, an error answer or a body shorter than announced is
-  // no archive to install.
+  // A failed exchange, an error answer, a body of another length than the
+  // list's, or one the server announced so, is no archive to install.
   const std::int64_t expected = http.ExpectedBytes();
-  if (failed || downloadFailed_ || (expected > 0 && http.ReceivedBytes() < expected)) {
+  if (failed || downloadFailed_ || (expected > 0 && expected != announcedSize_) ||
+      http.ReceivedBytes() != announcedSize_) {
     services_.files.DeleteFile(archive);
     return false;
   }
@@ -106,7 +107,7 @@ void TStatusForm::WaitPumping(std::int64_t ms) {
 void TStatusForm::OnUpdateTimer() {
   services_.pump.ProcessMessages();
   UpdateHttp& http = services_.http;
-  const std::int64_t total = http.ExpectedBytes();
+  const std::int64_t total = DownloadTotal();
   const std::int64_t received = http.ReceivedBytes();
   // Blocks come every few microseconds on a fast line, faster than anyone
   // reads; the display takes a new state at a steady pace and on the last
@@ -117,13 +118,24 @@ void TStatusForm::OnUpdateTimer() {
     progressShownMs_ = nowMs;
     ShowProgress(total, received);
   }
-  if (cancelRequested_) {
+  // More than the list's size, or a server that says it sends another
+  // length, ends the transfer at once: the disk takes no more than the
+  // maker signed for.
+  const std::int64_t expected = http.ExpectedBytes();
+  const bool untrue = received > announcedSize_ || (expected > 0 && expected != announcedSize_);
+  if (untrue) downloadFailed_ = true;
+  if (cancelRequested_ || untrue) {
     try {
       http.Abort();
     } catch (const std::exception&) {
     }
-    downloadAborted_ = true;
+    if (cancelRequested_) downloadAborted_ = true;
   }
+}
+
+std::int64_t TStatusForm::DownloadTotal() {
+  const std::int64_t expected = services_.http.ExpectedBytes();
+  return expected > 0 ? expected : announcedSize_;
 }
 
 void TStatusForm::ShowProgress(std::int64_t total, std::int64_t received) {

@@ -45,6 +45,18 @@ double UpdateList::Date(const DateSettings& dates, double today) {
 
 AnsiString UpdateList::File() { return Read("File", ""); }
 
+std::optional<std::int64_t> UpdateList::Size() {
+  const AnsiString text = Read("Size", "");
+  // Up to 18 digits cannot overflow; no archive comes near that.
+  if (text.empty() || text.size() > 18) return std::nullopt;
+  std::int64_t size = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    size = size * 10 + (c - '0');
+  }
+  return size;
+}
+
 AnsiString UpdateList::News() { return Read("News", texts::kNoNews); }
 
 AnsiString UpdateList::Signature() { return Read("Signature", ""); }

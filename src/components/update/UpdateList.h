@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/CodePage.h"
@@ -30,8 +32,9 @@ std::shared_ptr<const ProfileText> ReadUpdateList(FileSystem& files, const std::
 // The local copy of the update list, as the program reads it: one section per
 // program, named after it, with the keys "Date" (release date of the newest
 // update, in the user's short date format), "File" (the archive's name on the
-// server), "News" (comma text of "date: description" entries) and "Signature"
-// (Base64 Ed25519 signature of the offer, see ArchiveSignature.h). Every
+// server), "Size" (the archive's length in bytes), "News" (comma text of
+// "date: description" entries) and "Signature" (Base64 Ed25519 signature of
+// the offer, see ArchiveSignature.h). Every
 // key comes from the one reading of the file (ReadUpdateList), so all of
 // them belong to the same list, whatever happens to the copy on disk
 // meanwhile.
@@ -49,6 +52,9 @@ class UpdateList {
   // "File"; empty when missing.
   AnsiString File();
 
+  // "Size" as a count of bytes: decimal digits only; nothing otherwise.
+  std::optional<std::int64_t> Size();
+
   // "News"; kNoNews when missing.
   AnsiString News();
 
@@ -58,7 +64,7 @@ class UpdateList {
   // Whether the list offers an update for a program whose file carries
   // referenceDate: the section is present and "Date" is not earlier. "Date"
   // is a whole day, so an update of the file's own day counts only when the
-  // file's time is midnight.
+  // file's time is midnight. (The wizard also wants a "Size".)
   bool UpdateAvailable(const DateSettings& dates, double today, double referenceDate);
 
  private:

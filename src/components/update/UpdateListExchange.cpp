@@ -1,9 +1,14 @@
 #include "components/update/UpdateListExchange.h"
 
 #include "components/update/ArchiveSignature.h"
+#include "components/update/UpdateKeyPolicy.h"
 #include "platform/Errors.h"
 
 namespace sorvane {
+
+std::string UpdateListExchange::RefuseHost(const std::string& host) {
+  return RefuseUpdateHost(services_.publicKey, host);
+}
 
 bool UpdateListExchange::Connected(const std::string& host) { return services_.connection.Connected(host); }
 
@@ -34,20 +39,22 @@ double UpdateListExchange::Date(const std::string& program) {
 
 std::string UpdateListExchange::File(const std::string& program) { return List(program).File(); }
 
+std::optional<std::int64_t> UpdateListExchange::Size(const std::string& program) { return List(program).Size(); }
+
 std::string UpdateListExchange::News(const std::string& program, double referenceDate) {
   return services_.codePage.AnsiToUtf8(
       FilterNews(List(program).News(), referenceDate, Dates(), services_.codePage));
 }
 
-bool UpdateListExchange::Signed(const std::string& program, const std::string& sha512) {
-  if (services_.publicKey.empty()) return true;
+bool UpdateListExchange::Signed(const std::string& program, const ArchiveBytes& archive) {
   UpdateList list = List(program);
-  const AnsiString statement = UpdateStatement(program, IsoDate(Date(program)), list.File(), sha512);
+  if (list.Size() != archive.size) return false;
+  const AnsiString statement =
+      UpdateStatement(program, IsoDate(Date(program)), list.File(), archive.sha512, archive.size);
   return VerifyStatement(statement, list.Signature(), services_.publicKey) == SignatureCheck::kValid;
 }
 
 std::string UpdateListExchange::RefuseArchive(const std::string& program, const std::string& archivePath) {
-  if (services_.publicKey.empty()) return {};
   bool valid = false;
   try {
     valid = Signed(program, ArchiveDigest(*services_.files.OpenRead(archivePath)));

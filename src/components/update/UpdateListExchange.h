@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "components/update/ArchiveSignature.h"
 #include "components/update/UpdateList.h"
 #include "components/update/UpdateSteps.h"
 #include "platform/Calendar.h"
@@ -22,7 +23,7 @@ struct UpdateListServices {
   CodePage& codePage;
   Locale& locale;
   Calendar& calendar;
-  std::string publicKey;  // the maker's signing key; empty: no check
+  std::string publicKey;  // the maker's signing key (Base64)
 };
 
 // The update wizard's update list over the system's services: the
@@ -34,6 +35,8 @@ class UpdateListExchange : public UpdateExchange {
  public:
   explicit UpdateListExchange(UpdateListServices services) : services_(std::move(services)) {}
 
+  // The example key's refusal of hosts off this machine (UpdateKeyPolicy.h).
+  std::string RefuseHost(const std::string& host) override;
   bool Connected(const std::string& host) override;
   std::string MakeListCopy(const std::string& tempFolder) override;
   // Reads the list once; raises EFOpenError when there is no file at path,
@@ -43,20 +46,22 @@ class UpdateListExchange : public UpdateExchange {
   bool SectionPresent(const std::string& program) override;
   double Date(const std::string& program) override;
   std::string File(const std::string& program) override;
+  std::optional<std::int64_t> Size(const std::string& program) override;
   std::string News(const std::string& program, double referenceDate) override;
-  // With a key: kArchiveNotSigned, after deleting the archive, unless the
-  // list's "Signature" is the maker's signature of the statement (see
+  // kArchiveNotSigned, after deleting the archive, unless the list's
+  // "Signature" is the maker's signature of the statement (see
   // ArchiveSignature.h) of this program's section, its "Date" as the
-  // program reads it, its "File" and exactly these bytes.
+  // program reads it, its "File", exactly these bytes and their number as
+  // "Size" gives it.
   std::string RefuseArchive(const std::string& program, const std::string& archivePath) override;
-  // The copy is a new file of the temporary-file naming ("zip" prefix); it
-  // is made also without a key, so the installation works alike.
+  // The copy is a new file of the temporary-file naming ("zip" prefix).
   std::string CheckedCopy(const std::string& program, const std::string& archivePath,
                           const std::string& tempFolder) override;
 
  private:
-  // Whether the archive's SHA-512 fits the signed statement of program.
-  bool Signed(const std::string& program, const std::string& sha512);
+  // Whether the archive's SHA-512 and size fit the signed statement of
+  // program.
+  bool Signed(const std::string& program, const ArchiveBytes& archive);
 
   UpdateList List(const std::string& program);
   DateSettings Dates();

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace sorvane {
@@ -40,6 +41,9 @@ class UpdateExchange {
  public:
   virtual ~UpdateExchange() = default;
 
+  // Why no update is taken from host at all, as a German sentence; empty
+  // when the check may ask it.
+  virtual std::string RefuseHost(const std::string& host) = 0;
   // Whether the machine is connected (or the update host is local).
   virtual bool Connected(const std::string& host) = 0;
   // A new, empty file of a unique name with the prefix "$" in tempFolder,
@@ -58,6 +62,9 @@ class UpdateExchange {
   virtual double Date(const std::string& program) = 0;
   // "File": the archive's name in the server's folder "/Updates/".
   virtual std::string File(const std::string& program) = 0;
+  // "Size": the archive's length in bytes, which the download is held to;
+  // nothing when it is missing or no count of bytes.
+  virtual std::optional<std::int64_t> Size(const std::string& program) = 0;
   // The news not older than referenceDate, each line "- " + entry + CR LF.
   // Raises "'%s' ist kein gültiges Datum" for an entry with a bad date.
   virtual std::string News(const std::string& program, double referenceDate) = 0;

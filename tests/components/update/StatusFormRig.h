@@ -111,10 +111,12 @@ class FakeUpdateExchange : public UpdateExchange {
   FakeFileSystem& files;
   bool connected = true, section = true, opened = false;
   double date = 0;
-  std::string file = "ZVQ-2.zip", news = "- neu\r\n", refusal;
+  std::string file = "ZVQ-2.zip", news = "- neu\r\n", refusal, hostRefusal;
+  std::optional<std::int64_t> size = 10;  // "PK-archive"
   int copies = 0;
 
   explicit FakeUpdateExchange(FakeFileSystem& fs) : files(fs) {}
+  std::string RefuseHost(const std::string&) override { return hostRefusal; }
   bool Connected(const std::string&) override { return connected; }
   std::string MakeListCopy(const std::string& tempFolder) override {
     const std::string path = tempFolder + "$" + std::to_string(++copies) + ".tmp";
@@ -129,6 +131,7 @@ class FakeUpdateExchange : public UpdateExchange {
   bool SectionPresent(const std::string&) override { return section; }
   double Date(const std::string&) override { return date; }
   std::string File(const std::string&) override { return file; }
+  std::optional<std::int64_t> Size(const std::string&) override { return size; }
   std::string News(const std::string&, double) override {
     if (news == "bad") throw Exception("'x' ist kein gültiges Datum");
     return news;

@@ -93,6 +93,23 @@ TEST(StatusFormSteps, UpdateIsOfferedOnlyForASectionDatedFromTheProgramsDayOn) {
   EXPECT_FALSE(sameDay.form.UpdateAvailable());
 }
 
+TEST(StatusFormSteps, AnUntrustedHostOrAnArchiveOfUnknownSizeIsNoOfferAndSaysWhy) {
+  StatusFormRig untrusted;
+  untrusted.list.hostRefusal = "Nicht von diesem Server.";
+  untrusted.Check();
+  EXPECT_TRUE(untrusted.http.urls.empty()) << "the server is not even asked";
+  EXPECT_EQ(untrusted.Text(C::Label_CheckResult), std::string("Nicht von diesem Server.\r\n\r\n") + texts::kNoUpdate);
+  EXPECT_EQ(untrusted.Text(C::Button_Next), "Beenden");
+
+  StatusFormRig unsized;
+  unsized.list.size.reset();
+  unsized.Check();
+  EXPECT_FALSE(unsized.form.UpdateAvailable());
+  EXPECT_EQ(unsized.Text(C::Label_CheckResult), std::string(texts::kNoArchiveSize) + "\r\n\r\n" + texts::kNoUpdate);
+  unsized.form.Button_NextClick();
+  EXPECT_EQ(unsized.http.urls.size(), 1u) << "nothing is downloaded";
+}
+
 TEST(StatusFormSteps, FailedCheckWarnsAndStaysOnTheCheckPage) {
   auto check = [](const std::function<void(StatusFormRig&)>& breakIt) {
     StatusFormRig rig;

@@ -3,6 +3,7 @@
 #include "components/update/UpdateComponentRig.h"
 #include "components/update/UpdateHost.h"
 #include "platform/Registry.h"
+#include "platform/UpdateSection.h"
 
 namespace sorvane {
 namespace {
@@ -33,7 +34,7 @@ TEST_F(UpdateComponentTest, ConstructionInstallsCtrlUPlacesEnginesThenCreatesWiz
   EXPECT_EQ(component->TimeOut, 10000);
   EXPECT_TRUE(component->BodyToFile);
   EXPECT_EQ(component->Name, "OrvelUpdateFile");
-  EXPECT_EQ(component->ProgramName, "ZVQ");
+  EXPECT_EQ(component->ProgramName, UpdateSection("ZVQ")) << "this system's section of the update list";
   EXPECT_EQ(component->RegistryKey, "Sorvane");
   EXPECT_FALSE(component->HKCU);
 }

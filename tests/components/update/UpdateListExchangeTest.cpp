@@ -7,6 +7,7 @@
 
 #include "StatusFormRig.h"
 #include "components/update/ArchiveSignature.h"
+#include "components/update/UpdateKeyPolicy.h"
 #include "fakes/FakeTempFiles.h"
 #include "platform/Cp1252CodePage.h"
 #include "platform/MemoryStream.h"
@@ -71,9 +72,10 @@ class SignedListTest : public UpdateListExchangeTest {
   static constexpr char kBytes[] = "PK archive";
 
   // The maker's signature of an offer of kBytes.
-  std::string Signature(const std::string& section, const std::string& date, const std::string& file) {
+  std::string Signature(const std::string& section, const std::string& date, const std::string& file,
+                        std::int64_t size = 10) {
     MemoryStream bytes(kBytes);
-    return SignStatement(UpdateStatement(section, date, file, ArchiveDigest(bytes)), maker.secretKey);
+    return SignStatement(UpdateStatement(section, date, file, ArchiveDigest(bytes).sha512, size), maker.secretKey);
   }
   // Whether a fresh download of bytes is refused under this list.
   bool Refused(const std::string& list, const std::string& bytes = kBytes) {
@@ -86,12 +88,14 @@ class SignedListTest : public UpdateListExchangeTest {
     EXPECT_TRUE(refusal.empty() || refusal == texts::kArchiveNotSigned) << refusal;
     return !refusal.empty();
   }
-  static std::string List(const std::string& section, const std::string& date, const std::string& signature) {
-    return "[" + section + "]\r\nDate=" + date + "\r\nFile=ZVQ1.zip\r\nSignature=" + signature + "\r\n";
+  static std::string List(const std::string& section, const std::string& date, const std::string& signature,
+                          const std::string& size = "10") {
+    return "[" + section + "]\r\nDate=" + date + "\r\nFile=ZVQ1.zip\r\nSize=" + size + "\r\nSignature=" + signature +
+           "\r\n";
   }
 };
 
-TEST_F(SignedListTest, TheSignatureBindsSectionDateFileAndBytes) {
+TEST_F(SignedListTest, TheSignatureBindsSectionDateFileBytesAndSize) {
   const std::string valid = Signature("ZVQ", "2025-12-09", "ZVQ1.zip");
   EXPECT_FALSE(Refused(List("zvq", "09.12.2025", valid)));
   EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", valid), "PK archivf")) << "a changed archive";
@@ -103,9 +107,26 @@ TEST_F(SignedListTest, TheSignatureBindsSectionDateFileAndBytes) {
       << "another file name";
   EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", "")));
   EXPECT_TRUE(Refused("[ZVQ]\r\nSignature=" + valid + "\r\n"));
+  // The size signed is the size listed and the size of the bytes.
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", Signature("ZVQ", "2025-12-09", "ZVQ1.zip", 11), "11")));
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", valid, "11")));
+  EXPECT_TRUE(Refused(List("ZVQ", "09.12.2025", valid, "")));
 
   files.AddFile(kArchive, "anything");
-  EXPECT_EQ(Exchange("").RefuseArchive("ZVQ", kArchive), "") << "a build without a key checks nothing";
+  EXPECT_EQ(Exchange("").RefuseArchive("ZVQ", kArchive), texts::kArchiveNotSigned) << "no key takes nothing";
+}
+
+TEST_F(UpdateListExchangeTest, TheExampleKeyTakesUpdatesOnlyFromThisMachine) {
+  for (const char* host : {"127.0.0.1:8080", "localhost", "updates.localhost:80"}) {
+    EXPECT_EQ(Exchange(ExampleUpdateKey()).RefuseHost(host), "") << host;
+  }
+  EXPECT_EQ(Exchange(ExampleUpdateKey()).RefuseHost("updates.orvel.example"),
+            "Dieses Programm wurde mit dem Schlüssel des Beispielservers erstellt, den jeder kennt. Es nimmt deshalb "
+            "Updates nur von einem Server auf diesem Rechner an, nicht von updates.orvel.example.");
+  for (const char* host : {"127.0.0.1.evil.example", "10.0.0.1", "[::1]:80"}) {
+    EXPECT_NE(Exchange(ExampleUpdateKey()).RefuseHost(host), "") << host;
+  }
+  EXPECT_EQ(Exchange(maker.publicKey).RefuseHost("updates.orvel.example"), "") << "the maker's own key";
 }
 
 // What the installation unpacks is a copy of the bytes checked: a swap of
@@ -142,7 +163,8 @@ printf 'PK archive' > ZVQ1.zip
 openssl genpkey -algorithm ed25519 -out key.pem
 openssl pkey -in key.pem -pubout -outform DER | tail -c 32 | base64 -w0
 echo
-printf 'ZVQ\n2025-12-09\nZVQ1.zip\n%s\n' "$(openssl dgst -sha512 -r ZVQ1.zip | cut -d' ' -f1)" > statement
+printf 'ZVQ\n2025-12-09\nZVQ1.zip\n%s\n%s\n' "$(openssl dgst -sha512 -r ZVQ1.zip | cut -d' ' -f1)" \
+  "$(wc -c < ZVQ1.zip)" > statement
 openssl pkeyutl -sign -inkey key.pem -rawin -in statement | base64 -w0
 )sh";
   std::filesystem::create_directories(folder);

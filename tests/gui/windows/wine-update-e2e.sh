@@ -29,7 +29,7 @@ mkdir -p "$folder" "$work/server" "$work/system"
 cp "$program" "$folder/sorvane.exe"
 cp "$sample" "$folder/Beispiel.zvq"
 touch -d '2 days ago' "$folder/sorvane.exe"
-"$examples/make-update.sh" --windows "$work/server" "$sample" "$orvelsign"
+"$examples/make-update.sh" "$work/server" "$sample" "$orvelsign"
 
 . "$here/wine-driver.sh"
 fail() {

@@ -1,0 +1,7 @@
+#include "platform/UpdateSection.h"
+
+namespace sorvane {
+
+std::string UpdateSection(const std::string& programName) { return programName; }
+
+}  // namespace sorvane
