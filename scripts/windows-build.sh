@@ -17,6 +17,9 @@ cd "$(dirname "$0")/.."
 
 export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The package test builds a second tree like build/windows with a signing key
+# of its own; paths relative to the checkout let it reuse the compiled objects.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 unset DISPLAY WAYLAND_DISPLAY
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "== making the Wine prefix $WINEPREFIX =="
