@@ -1,7 +1,8 @@
 #!/bin/sh
 # Serves ROOT over HTTP with nginx on a free loopback port, in the
 # background, with its files in WORK. Prints the port; WORK/nginx.pid holds
-# the server's process id (stop it with: kill "$(cat WORK/nginx.pid)").
+# the server's process id (stop it with: kill "$(cat WORK/nginx.pid)"), and
+# WORK/access.log the requests it answered.
 # Usage: serve.sh ROOT WORK
 set -eu
 root=$(cd "$1" && pwd)
@@ -26,7 +27,7 @@ pid $work/nginx.pid;
 error_log $work/error.log warn;
 events { worker_connections 64; }
 http {
-  access_log off;
+  access_log $work/access.log;
   client_body_temp_path $work/tmp/client_body;
   proxy_temp_path $work/tmp/proxy;
   fastcgi_temp_path $work/tmp/fastcgi;

@@ -46,6 +46,10 @@ sleep 1
 cmp -s "$sample" "$work/Programm/Neuigkeiten.zvq" || fail "Neuigkeiten.zvq was not put into the program folder"
 [ ! -f "$work/temp/Update.bat" ] || fail "Update.bat did not remove itself"
 ls "$work/temp"/\$* >/dev/null 2>&1 && fail "the update list's copy was left behind"
+# The list offers both systems; this program took the Linux archive only.
+grep -q "GET /Updates/Sorvane-Update-Linux-$(uname -m).zip " "$work/nginx/access.log" ||
+  fail "the Linux archive was not downloaded"
+grep -q 'GET /Updates/Sorvane-Update.zip ' "$work/nginx/access.log" && fail "the Windows archive was downloaded"
 
 # "Update" holds today + 7 - 1 as 8 bytes of a little-endian double.
 days=$(( $(date -u -d "$(date +%F)" +%s) / 86400 + 25569 + 7 - 1 ))

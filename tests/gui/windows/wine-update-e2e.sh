@@ -4,7 +4,7 @@
 # sign in its name, which the batch file's paths need their quotes, the OEM
 # code page and "%%" for) with the program dated two days back and the
 # sample, and the user's temporary folder with a blank and an umlaut; the
-# example update server's folder with the Windows template, signed with the
+# example update server's folder (one list for both systems), signed with the
 # demo key and served by nginx on loopback. The update wizard of the first start checks,
 # downloads, installs and ends with "Beenden"; Wine's cmd.exe then runs
 # Update.bat, which puts Neuigkeiten.zvq into the program folder, starts the
@@ -157,6 +157,9 @@ sleep 3
 ! visible "Updates installieren" || fail "the restarted program showed the wizard"
 shot update7-restarted
 cmp -s "$sample" "$folder/Neuigkeiten.zvq" || fail "Neuigkeiten.zvq was not put into the program folder"
+# The list offers both systems; this program took the Windows archive only.
+grep -q 'GET /Updates/Sorvane-Update.zip ' "$work/nginx/access.log" || fail "the Windows archive was not downloaded"
+grep -q 'GET /Updates/Sorvane-Update-Linux-' "$work/nginx/access.log" && fail "the Linux archive was downloaded"
 for _ in $(seq 50); do [ -f "$temp/Update.bat" ] || break; sleep 0.1; done
 [ ! -f "$temp/Update.bat" ] || fail "Update.bat did not remove itself"
 # Of what the update brought only the unpacked new file stays: not the
