@@ -78,7 +78,7 @@ TEST_P(UpdateScheduleRun, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
   component->AutomaticUpdate("", false, 0);
   ASSERT_EQ(owner.shown.size(), 1u);
   const UpdateWizardValues& values = owner.shown[0];
-  EXPECT_EQ(values.programName, "ZVQ");
+  EXPECT_EQ(values.programName, UpdateSection("ZVQ"));
   EXPECT_EQ(values.zipFileName, "ZVQ2.zip");
   EXPECT_EQ(values.registryKey, "Sorvane");
   EXPECT_EQ(values.referenceDate, 45900.25);
