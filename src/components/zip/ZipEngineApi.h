@@ -67,8 +67,10 @@ typedef void (*ZipEngineReport)(void* context, int32_t kind, const char* text);
  *
  * Modes, set as they stand whatever the umask: a file replaced in target
  * keeps its mode; else a file of the member's name in modeFolder lends its
- * mode (the unpacked file is to replace it); else a stored Unix mode counts,
- * always with the owner's read and write bits; else 0644. A member that
+ * mode (the unpacked file is to replace it); else a stored Unix mode counts
+ * (a link member's counts as 0644); else 0644. Every mode gets the owner's
+ * read and write bits and loses write for the group and others: at most 0755
+ * with an execute bit, at most 0644 without. A member that
  * yields more data than its announced size fails as damaged before the
  * excess is written.
  */

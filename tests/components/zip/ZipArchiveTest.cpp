@@ -85,17 +85,19 @@ TEST_F(ZipArchiveTest, ArchivesOfStreamingWritersAndWithRepeatedNamesAreAccepted
   EXPECT_EQ(zip->SkippedCount(), 1u);
 }
 
-TEST_F(ZipArchiveTest, ModesKeepTheReplacedFileAndTheOwnersReadAndWrite) {
+TEST_F(ZipArchiveTest, ModesKeepTheReplacedFileAndTheOwnersReadAndWriteButNobodyElsesWrite) {
   // Stored as 0751 and 0753, then patched to 0 and 0444: zip could not read
   // such files itself unless it ran as root.
   Source("zero", "z", 0751);
   Source("readonly", "r", 0753);
   Source("kept", "k", 0644);
-  Zip("m.zip", {"zero", "readonly", "kept"});
+  Source("program", "p", 0777);
+  Source("shared", "s", 0666);
+  Zip("m.zip", {"zero", "readonly", "kept", "program", "shared"});
   Patch(root + "m.zip", "\xe9\x81", std::string("\x00\x80", 2));
   Patch(root + "m.zip", "\xeb\x81", "\x24\x81");
   Write(out + "kept", "old");
-  ::chmod((out + "kept").c_str(), 0700);
+  ::chmod((out + "kept").c_str(), 0766);
 
   // Made on Windows: no Unix modes at all. The program folder's file of a
   // member's name lends its mode.
@@ -104,7 +106,7 @@ TEST_F(ZipArchiveTest, ModesKeepTheReplacedFileAndTheOwnersReadAndWrite) {
   Zip("w.zip", {"sorvane", "liesmich"});
   Patch(root + "w.zip", "PK\x01\x02\x1e\x03", std::string("PK\x01\x02\x14\x00", 6));
   Write(root + "sorvane", "old program");
-  ::chmod((root + "sorvane").c_str(), 0750);
+  ::chmod((root + "sorvane").c_str(), 0770);
 
   const mode_t mask = ::umask(077);  // modes as they stand, whatever the umask
   Extract("m.zip");
@@ -113,7 +115,9 @@ TEST_F(ZipArchiveTest, ModesKeepTheReplacedFileAndTheOwnersReadAndWrite) {
   ::umask(mask);
   EXPECT_EQ(Mode(out + "zero"), 0600);
   EXPECT_EQ(Mode(out + "readonly"), 0644);
-  EXPECT_EQ(Mode(out + "kept"), 0700);
+  EXPECT_EQ(Mode(out + "kept"), 0744);
+  EXPECT_EQ(Mode(out + "program"), 0755);
+  EXPECT_EQ(Mode(out + "shared"), 0644);
   EXPECT_EQ(Read(out + "kept"), "k");
   EXPECT_EQ(Mode(out + "sorvane"), 0750);
   EXPECT_EQ(Mode(out + "liesmich"), 0644);
@@ -172,6 +176,7 @@ TEST_F(ZipArchiveTest, LinksAreNeitherCreatedNorWrittenThrough) {
   struct stat info {};
   ASSERT_EQ(::lstat((out + "link").c_str(), &info), 0);
   EXPECT_TRUE(S_ISREG(info.st_mode));
+  EXPECT_EQ(info.st_mode & 07777, 0644u) << "a link's 0777 says nothing about its text";
   EXPECT_EQ(Read(out + "link"), root + "victim");
   ASSERT_EQ(::lstat((out + "Update.bat").c_str(), &info), 0);
   EXPECT_TRUE(S_ISREG(info.st_mode));

@@ -118,22 +118,32 @@ class Unpacker {
   // file that the member replaces keeps its mode: the one in the target, else
   // the one of its name in the mode folder, which the unpacked file is to
   // replace (a program made on Windows stays executable). Otherwise a stored
-  // Unix mode counts, always with the owner's read and write, so that the
-  // file can be rewritten and replaced by the next update; without one the
-  // file is an ordinary 0644.
+  // Unix mode counts; a link's mode says nothing, and its member becomes a
+  // plain file holding the link's target, so it is an ordinary file too.
+  // Without a stored mode the file is an ordinary 0644.
   int ModeOf(zip_uint64_t index, const UnpackFolder& folder, const std::string& leaf, const std::string& relative) {
-    if (const int mode = folder.FileMode(leaf, false); mode >= 0) return mode;
+    if (const int mode = folder.FileMode(leaf, false); mode >= 0) return Tame(mode);
     if (modeFolder_.IsOpen()) {
-      if (const int mode = modeFolder_.FileMode(relative, true); mode >= 0) return mode;
+      if (const int mode = modeFolder_.FileMode(relative, true); mode >= 0) return Tame(mode);
     }
     zip_uint8_t system = 0;
     zip_uint32_t attributes = 0;
     if (zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes) == 0 &&
         system == ZIP_OPSYS_UNIX && (attributes >> 16) != 0) {
-      return static_cast<int>((attributes >> 16) & 0777) | 0600;
+      constexpr zip_uint32_t kTypeBits = 0170000;
+      constexpr zip_uint32_t kLink = 0120000;
+      if (((attributes >> 16) & kTypeBits) == kLink) return 0644;
+      return Tame(static_cast<int>((attributes >> 16) & 0777));
     }
     return 0644;
   }
+
+  // Always the owner's read and write, so that the next update can rewrite
+  // and replace the file; never write for the group or others, whoever made
+  // the archive or the file it replaces: what the batch file runs from the
+  // program folder must not be changeable by other users. So a program (any
+  // execute bit) gets at most 0755, any other file at most 0644.
+  static int Tame(int mode) { return (mode | 0600) & 0755; }
 
   int32_t Write(zip_uint64_t index, const zip_stat_t& stat, const std::string& name, const UnpackFolder& folder,
                 const std::string& leaf, const std::string& relative, const std::string& path) {
