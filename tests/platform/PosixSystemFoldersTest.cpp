@@ -75,6 +75,14 @@ TEST_F(PosixSystemFoldersTest, APrivateTmpdirIsTakenAsItStandsASharedOneGetsAFre
 
   setenv("TMPDIR", "", 1);  // empty counts as unset
   EXPECT_EQ(PosixSystemFolders(parent_.string()).TempPath(), own_ + "/");
+  // So does a relative one, even when it names a private folder from here.
+  const fs::path here = fs::current_path();
+  fs::current_path(parent_);
+  chmod(chosen.c_str(), 0700);
+  setenv("TMPDIR", "mine", 1);
+  const std::string relative = PosixSystemFolders(parent_.string()).TempPath();
+  fs::current_path(here);
+  EXPECT_EQ(relative, own_ + "/");
 }
 
 TEST_F(PosixSystemFoldersTest, CreatesAPrivateFolderAndUsesItAgain) {

@@ -39,7 +39,9 @@ std::string PosixSystemFolders::TempPath() {
   const std::string ownName = "sorvane-" + std::to_string(geteuid());
   std::string parent;
   std::string folder;
-  if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir != nullptr && *tmpdir != '\0') {
+  // A relative TMPDIR would name another folder after every change of the
+  // working folder, and the batch file runs from elsewhere: it counts as unset.
+  if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir != nullptr && *tmpdir == '/') {
     parent = WithSlash(tmpdir);
     folder = WithoutSlash(tmpdir);
   } else {
