@@ -1,6 +1,7 @@
 #include "components/update/TOrvelUpdateFile.h"
 
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "components/update/UpdateHost.h"
@@ -74,7 +75,12 @@ void TOrvelUpdateFile::AutomaticUpdate(const std::string& ExtraArgument, bool Ma
   if (!UpdateAllowedOnDrive(facts.driveType)) return;
 
   double reference = ReferenceDate;
-  if (reference == 0) reference = services_.calendar.FileDate(programPath).value_or(0);
+  // Without the program's date nothing can be shown to be newer: a date past
+  // every offer's, so that the check finds no update instead of taking any
+  // signed offer, however old, for one.
+  if (reference == 0) {
+    reference = services_.calendar.FileDate(programPath).value_or(std::numeric_limits<double>::infinity());
+  }
   facts.today = services_.calendar.Today();
   facts.updateExists = registry.ValueExists("Update");
   if (facts.updateExists) facts.update = ReadUpdateDate(registry);

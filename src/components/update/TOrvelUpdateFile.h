@@ -78,8 +78,9 @@ class TOrvelUpdateFile : public THttpClient {
   // Manual, first writes "ApplicationFileName" (the program path in double
   // quotes, then a blank and ExtraArgument when that is not empty). On a drive
   // that may not update it stops there. ReferenceDate 0 means the program
-  // file's date. With "OnlyUpdate" the program ends after the wizard
-  // (UpdateComponentOwner). Registry failures leave as ERegistryException:
+  // file's date; when that cannot be read, no offer counts as newer. With
+  // "OnlyUpdate" the program ends after the wizard (UpdateComponentOwner).
+  // Registry failures leave as ERegistryException:
   // "Ungültiger Datentyp für 'Update'" for an "Update" that is not exactly 8
   // bytes of binary data, "Fehler beim Setzen der Daten für '...'" for a
   // value that cannot be written.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "StatusFormRig.h"
+#include "components/update/StatusFormTexts.h"
 #include "components/update/UpdateComponentRig.h"
 #include "components/update/UpdateHost.h"
 #include "platform/Registry.h"
@@ -164,6 +166,24 @@ TEST_P(UpdateScheduleRun, UpdateOfAnotherTypeOrSizeIsAReadError) {
     }
   }
   EXPECT_TRUE(owner.shown.empty());
+}
+
+// The wizard still comes on schedule and on Ctrl+U, and its check then finds
+// nothing newer than the program.
+TEST_F(UpdateComponentTest, ProgramDateThatCannotBeReadMakesNoOfferNewer) {
+  calendar.fileDate = std::nullopt;
+  auto component = Start();
+  component->AutomaticUpdate("", false, 0);
+  owner.ctrlU();
+  ASSERT_EQ(owner.shown.size(), 2u);
+  for (const UpdateWizardValues& values : owner.shown) {
+    StatusFormRig wizard;
+    wizard.list.date = 2958465;  // 31.12.9999
+    wizard.form.SetValues(values);
+    wizard.form.FormShow();
+    wizard.Check();
+    EXPECT_EQ(wizard.Text(StatusControl::Label_CheckResult), texts::kNoUpdate);
+  }
 }
 
 TEST_F(UpdateComponentTest, HkcuSelectsTheUserRootAndWriteFailuresReachTheCaller) {
