@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace sorvane {
 
@@ -23,6 +25,11 @@ class ScriptDialect {
 
   // What ends every line of the saved script.
   virtual const char* LineEnd() const = 0;
+
+  // Whether a path put into line at offset would be read again by the
+  // interpreter, its characters taking effect despite Path's quoting. Only
+  // a checking tool asks: the installation formats a template as it stands.
+  virtual bool PathReadAgainAt(std::string_view /*line*/, std::size_t /*offset*/) const { return false; }
 };
 
 }  // namespace sorvane

@@ -17,6 +17,9 @@ class ShellScriptDialect : public ScriptDialect {
   std::string RestartLine(const std::string& programFile) const override;
   std::string RemovalLine(const std::string& script) const override;
   const char* LineEnd() const override { return "\n"; }
+  // Inside double quotes the single quotes around the path are plain
+  // characters, and "$", backticks and "\\" in a folder's name work again.
+  bool PathReadAgainAt(std::string_view line, std::size_t offset) const override;
 };
 
 // A path as one shell word that the shell takes literally: in single quotes,

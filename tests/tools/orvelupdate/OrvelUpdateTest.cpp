@@ -54,6 +54,25 @@ TEST_F(OrvelUpdateTest, TemplatePrintsTheScriptTheInstallationSaves) {
   EXPECT_EQ(out.str(), BuildUpdateScript(text, {"./", "/", "sorvane"}, false, *NewScriptDialect()));
 }
 
+TEST_F(OrvelUpdateTest, TemplateWarnsOfFoldersInDoubleQuotesButIsStillDone) {
+  // Batch files (CR LF) need their folders in double quotes: nothing to warn of there.
+  if (std::string(NewScriptDialect()->LineEnd()) != "\n") GTEST_SKIP() << "no shell";
+  const std::string text =
+      "echo \"zuerst %s\"\n"  // a group's first line is copied, not formatted
+      "cp \"%s\"sorvane /x\n"
+      "ls '%0:s' \"a\" %0:s \\\"%0:s\\\"\n"  // single quotes, closed quotes, escaped quotes
+      "mv \"%1:s\" %0:s\n"
+      " echo \"50%% in %-5.3s\" # \"%0:s\"\n";  // the tail; a comment runs nothing
+  EXPECT_EQ(Run({"template", Template(text), "--program", "/opt/$(id)/sorvane", "--temp", "/t"}), kDone);
+  EXPECT_FALSE(out.str().empty());
+  const auto warning = [](int line, const std::string& specifier) {
+    return "orvelupdate: Warnung: Zeile " + std::to_string(line) + " setzt " + specifier +
+           " in doppelte Anführungszeichen, in denen die Shell den Ordner noch einmal auswertet; den Platzhalter "
+           "ohne Anführungszeichen schreiben.\n";
+  };
+  EXPECT_EQ(err.str(), warning(2, "%s") + warning(4, "%1:s") + warning(5, "%-5.3s"));
+}
+
 TEST_F(OrvelUpdateTest, RefusedTemplateGivesTheProgramsMessage) {
   EXPECT_EQ(Run({"template", Template(""), "--program", "/p/s", "--temp", "/t"}), kRefused);
   EXPECT_EQ(err.str(), "orvelupdate: Listenindex überschreitet das Maximum (0)\n");
