@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev
   libcli11-dev
   libjpeg-dev libzip-dev zip unzip
-  desktop-file-utils
+  desktop-file-utils libglib2.0-bin
   libwxgtk3.2-dev libgtk-3-dev
   libc-ares-dev
   libsodium-dev

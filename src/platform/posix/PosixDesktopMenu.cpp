@@ -73,18 +73,17 @@ bool HasContent(const std::string& path, const std::string& content) {
   return in && std::string(std::istreambuf_iterator<char>(in), {}) == content;
 }
 
-// Rebuilds the MIME database below mimeFolder with the system's tool and
-// waits for it. Without the tool (a system without shared-mime-info) the
-// package stays for the next rebuild; the file manager then just does not
-// know the type yet.
-void UpdateMimeDatabase(const std::string& mimeFolder) {
+// Runs one of the desktop's cache tools on folder and waits for it. Without
+// the tool the files stay for the next rebuild; the file manager then just
+// does not know the type, or its program, yet.
+void RunCacheTool(const char* name, const std::string& folder) {
   posix_spawn_file_actions_t actions;
   if (posix_spawn_file_actions_init(&actions) != 0) return;
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  std::string tool = "update-mime-database", folder = mimeFolder;
-  char* argv[] = {tool.data(), folder.data(), nullptr};
+  std::string tool = name, argument = folder;
+  char* argv[] = {tool.data(), argument.data(), nullptr};
   pid_t child = 0;
   if (posix_spawnp(&child, tool.c_str(), &actions, nullptr, argv, environ) == 0) {
     int status = 0;
@@ -93,6 +92,14 @@ void UpdateMimeDatabase(const std::string& mimeFolder) {
   }
   posix_spawn_file_actions_destroy(&actions);
 }
+
+// The MIME database below mimeFolder, from the packages in it.
+void UpdateMimeDatabase(const std::string& mimeFolder) { RunCacheTool("update-mime-database", mimeFolder); }
+
+// The applications folder's mimeinfo.cache, from its entries' MimeType
+// lines: GLib's gio open (GNOME's file manager, xdg-open on GNOME) finds
+// the program for a file type only there, not in the entries themselves.
+void UpdateDesktopDatabase(const std::string& entryFolder) { RunCacheTool("update-desktop-database", entryFolder); }
 
 }  // namespace
 
@@ -118,11 +125,17 @@ void PosixDesktopMenu::Install(const std::string& name, const std::string& entry
   MakeFolders(ParentOf(icon), 0755);
   ReplaceFile(icon, iconPng);
   MakeFolders(ParentOf(entry), 0755);
+  // Every start writes the entry; the cache is rebuilt only when the entry
+  // changed (the program moved) or the cache is missing.
+  const bool unchanged = HasContent(entry, entryText);
   ReplaceFile(entry, BytesOf(entryText));
+  const std::string entryFolder = ParentOf(entry);
+  if (!unchanged || access((entryFolder + "/mimeinfo.cache").c_str(), F_OK) != 0) UpdateDesktopDatabase(entryFolder);
 }
 
 void PosixDesktopMenu::Remove(const std::string& name) {
-  unlink(EntryPath(name).c_str());
+  const std::string entry = EntryPath(name);
+  if (unlink(entry.c_str()) == 0) UpdateDesktopDatabase(ParentOf(entry));
   unlink(IconPath(name).c_str());
 }
 

@@ -19,6 +19,8 @@ class PosixDesktopMenu : public DesktopMenu {
   explicit PosixDesktopMenu(std::string dataHome = {});
 
   std::string IconPath(const std::string& name) override;
+  // Both keep the applications folder's mimeinfo.cache current with
+  // update-desktop-database, which is how gio finds the program for a type.
   void Install(const std::string& name, const std::string& entryText, std::span<const std::uint8_t> iconPng) override;
   void Remove(const std::string& name) override;
   // The package goes to <data>/mime/packages/name.xml and the icon to

@@ -6,10 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "components/setup/DesktopEntry.h"
 #include "platform/Errors.h"
@@ -82,6 +85,43 @@ TEST_F(PosixDesktopMenuTest, WritesAValidEntryAndRemovesItAgain) {
   EXPECT_TRUE(fs::exists(root_ / "data/applications")) << "folders stay";
   menu.Remove("orvel-sorvane");
   menu.RemoveFileType("orvel-sorvane", kContainerMimeType);
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The portable folder's registration as GNOME's file manager uses it: gio
+// open, with no display and no session bus, starts the entry's program.
+TEST_F(PosixDesktopMenuTest, GioOpensAContainerWithTheRegisteredProgramUntilTheUninstall) {
+  PosixDesktopMenu menu((root_ / "data").string());
+  const fs::path program = root_ / "Pro gramm $1" / "sorvane";
+  const fs::path mark = root_ / "mark";
+  fs::create_directories(program.parent_path());
+  std::ofstream(program) << "#!/bin/sh\nprintf '%s' \"$1\" > '" << mark.string() << ".neu'\nmv '" << mark.string()
+                         << ".neu' '" << mark.string() << "'\n";
+  fs::permissions(program, fs::perms::owner_all);
+  const std::uint8_t png[] = {0x89, 'P', 'N', 'G'};
+  const std::string text =
+      DesktopEntryText("Sorvane", program.string(), menu.IconPath("orvel-sorvane"), "/uninstall", kContainerMimeType);
+  menu.Install("orvel-sorvane", text, png);
+  menu.InstallFileType("orvel-sorvane", kContainerMimeType, ContainerMimeInfo(), png);
+
+  const fs::path container = root_ / "Kurs 1.zvq";
+  std::ofstream(container, std::ios::binary) << std::string("\x02\x00\x00\x00\x01\x00\x00\x00\xff", 9);
+  const std::string gio = "env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS HOME='" + root_.string() +
+                          "' XDG_DATA_HOME='" + (root_ / "data").string() + "' XDG_CONFIG_HOME='" +
+                          (root_ / "config").string() + "' " GIO " open '" + container.string() + "' >&2";
+  ASSERT_EQ(std::system(gio.c_str()), 0);
+  for (int i = 0; i < 100 && !fs::exists(mark); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(Contents(mark), container.string());
+
+  const fs::path cache = root_ / "data/applications/mimeinfo.cache";
+  EXPECT_NE(Contents(cache).find("application/x-zvq=orvel-sorvane.desktop;"), std::string::npos);
+  menu.Remove("orvel-sorvane");
+  EXPECT_TRUE(fs::exists(cache));
+  EXPECT_EQ(Contents(cache).find("orvel-sorvane"), std::string::npos) << Contents(cache);
 }
 
 TEST_F(PosixDesktopMenuTest, AnUnwritableFolderIsACreateError) {
