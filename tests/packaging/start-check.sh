@@ -65,3 +65,6 @@ grep -qx 'MimeType=application/x-zvq;' "$entry" || fail "the user's desktop entr
 type=$(xdg-mime query filetype "$work/$name")
 [ "$type" = application/x-zvq ] || fail "the user's MIME database says $type"
 [ -f "$XDG_DATA_HOME/icons/hicolor/32x32/mimetypes/application-x-zvq.png" ] || fail "no icon for the file type"
+# GNOME's file manager, and xdg-open there, ask gio, which finds the program
+# for a type in the applications folder's mimeinfo.cache only.
+gio mime application/x-zvq 2>/dev/null | grep -qF orvel-sorvane.desktop || fail "gio knows no program for application/x-zvq"
