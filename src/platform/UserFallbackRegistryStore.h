@@ -19,8 +19,14 @@ namespace sorvane {
 //   removed, so that reads always find the newest write;
 // - reads see the user's copy first and the machine's value when the user
 //   has none; a key exists when it exists in either root; names list both;
-// - deletions act on both roots; a deletion that the machine's root refuses
-//   is reported after the user's copy has gone.
+// - deletions act on both roots. A machine's value that the machine's root
+//   will not give up is hidden from this user instead: its name goes into
+//   the subkey kHiddenKey of the user's copy of the key, and reads below
+//   LocalMachine pass it over until a write brings the value back. Otherwise
+//   the user's "delete" would silently keep the machine's setting in force
+//   (an administrator's "NoUpdate" against the user's chosen interval).
+//   Keys are not hidden: a refused key deletion is reported once the user's
+//   copy is gone, since Windows itself still shows the machine's key.
 // ERegistryDamaged is never taken for a refusal: it passes through.
 class UserFallbackRegistryStore : public RegistryStore {
  public:
@@ -37,7 +43,14 @@ class UserFallbackRegistryStore : public RegistryStore {
                   const RegistryValue& value) override;
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
 
+  // Below the user's copy of a key: one empty text value for each machine's
+  // value of that key that this user deleted.
+  static constexpr char kHiddenKey[] = "Ausgeblendete HKLM-Werte";
+
  private:
+  bool Hidden(const std::string& key, const std::string& name);
+  void Unhide(const std::string& key, const std::string& name);
+
   std::unique_ptr<RegistryStore> owned_;
   RegistryStore& inner_;
 };

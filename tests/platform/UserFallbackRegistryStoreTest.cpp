@@ -64,12 +64,45 @@ TEST_F(UserFallbackRegistryStoreTest, TheUsersCopyHidesTheMachinesValueThatCanno
   EXPECT_EQ(fallback.SubKeyNames(kMachine, kKey), (Names{"Alt", "Neu"}));
   EXPECT_EQ(fallback.ValueNames(kMachine, kKey), (Names{"NoUpdate", "UpdateInterval"}));
 
-  // The machine's copy cannot go: the refusal is reported, the user's is gone.
-  EXPECT_THROW(fallback.DeleteValue(kMachine, kKey, "UpdateInterval"), ERegistryException);
-  EXPECT_EQ(Read(kMachine, "UpdateInterval"), "30");
+  // The machine's copy cannot go: the user's is gone, the machine's hidden.
+  EXPECT_TRUE(fallback.DeleteValue(kMachine, kKey, "UpdateInterval"));
+  EXPECT_EQ(Read(kMachine, "UpdateInterval"), "<none>");
+  EXPECT_EQ(inner.ReadValue(kMachine, kKey, "UpdateInterval")->data, "30");
   // The user's own root is never mixed with the machine's.
   EXPECT_EQ(Read(kUser, "NoUpdate"), "<none>");
-  EXPECT_EQ(fallback.SubKeyNames(kUser, kKey), Names{"Neu"});
+  EXPECT_EQ(fallback.SubKeyNames(kUser, kKey), (Names{"Ausgeblendete HKLM-Werte", "Neu"}));
+}
+
+// An administrator's run chose "never"; the user, without elevation, picks
+// an interval on the settings page, which deletes "NoUpdate".
+TEST_F(UserFallbackRegistryStoreTest, AMachinesValueTheUserDeletedStaysGoneForTheUserUntilWrittenAgain) {
+  inner.CreateKey(kMachine, kKey);
+  inner.WriteValue(kMachine, kKey, "NoUpdate", Text(""));
+  inner.WriteValue(kMachine, kKey, "Update", Text("alt"));
+  inner.FailMachineWrites(true);
+  Registry registry(fallback);
+  registry.SetRootKey(kMachine);
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  EXPECT_TRUE(registry.DeleteValue("NoUpdate"));
+  registry.WriteInteger("UpdateInterval", 14);
+  EXPECT_FALSE(registry.ValueExists("NoUpdate"));
+  EXPECT_EQ(fallback.ValueNames(kMachine, kKey), (Names{"Update", "UpdateInterval"}));
+  EXPECT_EQ(fallback.SubKeyNames(kMachine, kKey), Names{}) << "the mark is no key of the machine's";
+  EXPECT_TRUE(inner.ReadValue(kMachine, kKey, "NoUpdate")) << "the machine's other users keep it";
+
+  // "Never" again, now the user's own; the mark has served.
+  registry.WriteString("NoUpdate", "");
+  EXPECT_TRUE(registry.ValueExists("NoUpdate"));
+  EXPECT_FALSE(inner.KeyExists(kUser, kKey + std::string("\\Ausgeblendete HKLM-Werte")));
+  EXPECT_TRUE(registry.DeleteValue("NoUpdate"));
+  EXPECT_FALSE(registry.ValueExists("NoUpdate"));
+
+  // A later run that may write the machine's root makes its value count.
+  inner.FailMachineWrites(false);
+  registry.WriteString("NoUpdate", "");
+  EXPECT_TRUE(registry.ValueExists("NoUpdate"));
+  EXPECT_TRUE(inner.ReadValue(kMachine, kKey, "NoUpdate"));
+  EXPECT_FALSE(inner.KeyExists(kUser, kKey + std::string("\\Ausgeblendete HKLM-Werte")));
 }
 
 TEST_F(UserFallbackRegistryStoreTest, AWritableMachineTakesTheWriteAndDropsTheUsersOlderCopy) {
