@@ -52,6 +52,11 @@ class RegistryStore {
                           const RegistryValue& value) = 0;
   // False when there was no such value.
   virtual bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) = 0;
+
+  // The same registry with each root only itself, for a caller that must
+  // know which root holds a key: a store that shows one root through the
+  // other (UserFallbackRegistryStore) gives the store beneath it.
+  virtual RegistryStore& SeparateRoots() { return *this; }
 };
 
 }  // namespace sorvane

@@ -42,6 +42,7 @@ class UserFallbackRegistryStore : public RegistryStore {
   bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
                   const RegistryValue& value) override;
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+  RegistryStore& SeparateRoots() override { return inner_.SeparateRoots(); }
 
   // Below the user's copy of a key: one empty text value for each machine's
   // value of that key that this user deleted.

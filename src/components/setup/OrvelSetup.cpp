@@ -12,6 +12,12 @@ std::string HttpAddress(const std::string& path) { return std::string("http://")
 
 RegistryRoot RootOf(bool hkcu) { return hkcu ? RegistryRoot::CurrentUser : RegistryRoot::LocalMachine; }
 
+RegistryRoot OtherRoot(RegistryRoot root) { return RootOf(root == RegistryRoot::LocalMachine); }
+
+std::string RootName(RegistryRoot root) {
+  return root == RegistryRoot::LocalMachine ? "HKEY_LOCAL_MACHINE" : "HKEY_CURRENT_USER";
+}
+
 // Writes value when it is non-empty, else removes an earlier one.
 void WriteOrDelete(Registry& registry, const std::string& name, const std::string& value) {
   if (!value.empty()) {
@@ -61,9 +67,16 @@ void TOrvelSetup::Uninstall() {
       dialogs.AskYesNo("Soll " + name + " wirklich deinstalliert werden?", texts::kUninstallWarningTitle,
                        MessageIcon::Warning);
   if (answer == DialogAnswer::Yes) {
-    Registry registry(services_.registry);
+    // Each root on its own: what stays must be named, not shown through
+    // the other root.
+    RegistryStore& roots = services_.registry.SeparateRoots();
+    Registry registry(roots);
     registry.SetRootKey(RootOf(HKCU));
     DeleteSubKey(registry, texts::kUninstallKey, RegKeyName);
+    // The start registers in whichever root it may write, so the entry may
+    // be in the other one.
+    registry.SetRootKey(OtherRoot(RootOf(HKCU)));
+    if (!RegKeyName.empty()) registry.DeleteKey(EntryKey());
     // The settings live below both roots, whichever holds the entry.
     for (const RegistryRoot root : {RegistryRoot::CurrentUser, RegistryRoot::LocalMachine}) {
       registry.SetRootKey(root);
@@ -76,21 +89,56 @@ void TOrvelSetup::Uninstall() {
     } catch (const std::exception&) {
     }
     uninstalled_ = true;
-    if (UninstallMessage) {
-      dialogs.ShowMessage(name + texts::kUninstallDoneText, texts::kUninstallDoneTitle, MessageIcon::Information);
+    // While the system still lists the program, "removed" would be untrue.
+    if (const std::string left = KeysLeft(roots); !left.empty()) {
+      dialogs.ShowMessage(name + texts::kUninstallIncompleteText + left + "\n" + texts::kUninstallFilesText,
+                          texts::kUninstallIncompleteTitle, MessageIcon::Warning);
+    } else if (UninstallMessage) {
+      dialogs.ShowMessage(name + texts::kUninstallDoneText + texts::kUninstallFilesText, texts::kUninstallDoneTitle,
+                          MessageIcon::Information);
     }
   }
   // After either answer: an uninstall run never goes on to work.
   services_.application.Terminate();
 }
 
+std::string TOrvelSetup::EntryKey() const { return std::string(texts::kUninstallKey) + "\\" + RegKeyName; }
+
+std::string TOrvelSetup::KeysLeft(RegistryStore& roots) const {
+  const std::string settings = std::string(texts::kOrvelKey) + "\\" + OrvelRegKeyName;
+  std::string left;
+  for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+    for (const auto& [subKey, key] : {std::pair(RegKeyName, EntryKey()), std::pair(OrvelRegKeyName, settings)}) {
+      if (!subKey.empty() && roots.KeyExists(root, key))
+        left += RootName(root) + "\\" + services_.codePage.AnsiToUtf8(key) + "\n";
+    }
+  }
+  return left;
+}
+
 void TOrvelSetup::RegisterProgram() {
   if (services_.firstArgument == UninstallParam || UninstallString.empty()) return;
-  Registry registry(services_.registry);
-  registry.SetRootKey(RootOf(HKCU));
-  registry.OpenKey(std::string(texts::kUninstallKey) + "\\" + RegKeyName, true);
-  WriteValues(registry);
-  registry.CloseKey();
+  // Where the entry lands decides which copy is stale, so the roots are
+  // written each on its own.
+  Registry registry(services_.registry.SeparateRoots());
+  RegistryRoot root = RootOf(HKCU);
+  try {
+    WriteEntry(registry, root);
+  } catch (const ERegistryDamaged&) {
+    throw;
+  } catch (const ERegistryException&) {
+    // An account without elevation may not write the machine's entry;
+    // Windows lists the user's own entries as well.
+    if (root == RegistryRoot::CurrentUser) throw;
+    root = RegistryRoot::CurrentUser;
+    WriteEntry(registry, root);
+  }
+  // One entry: a copy in the other root, left by a start with other rights,
+  // would be listed twice. The machine's copy may be out of reach: it then
+  // stays until an administrator removes it (the uninstall names it). An
+  // empty key name would take the whole list of installed programs.
+  registry.SetRootKey(OtherRoot(root));
+  if (!RegKeyName.empty()) registry.DeleteKey(EntryKey());
   // The menu entry is the desktop's extra, not the registration: a data
   // folder that cannot be written must not stop every start.
   try {
@@ -98,6 +146,13 @@ void TOrvelSetup::RegisterProgram() {
   } catch (const std::exception& failure) {
     *services_.errorOutput << "sorvane: Kein Eintrag im Anwendungsmenü: " << failure.what() << ".\n";
   }
+}
+
+void TOrvelSetup::WriteEntry(Registry& registry, RegistryRoot root) {
+  registry.SetRootKey(root);
+  registry.OpenKey(EntryKey(), true);
+  WriteValues(registry);
+  registry.CloseKey();
 }
 
 void TOrvelSetup::WriteValues(Registry& registry) {

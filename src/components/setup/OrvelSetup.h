@@ -3,6 +3,7 @@
 #include <string>
 
 #include "components/setup/SetupServices.h"
+#include "platform/RegistryStore.h"
 
 namespace sorvane {
 
@@ -50,14 +51,21 @@ class TOrvelSetup {
   bool Uninstalled() const { return uninstalled_; }
 
   // Writes the uninstall entry and the desktop entry, unless the program was
-  // started with the uninstall parameter or UninstallString is empty.
-  // Throws ERegistryException "Fehler beim Setzen der Daten für '<name>'"
-  // for a value that cannot be written (the values before it stay), and
-  // EFCreateError when the desktop entry cannot be written.
+  // started with the uninstall parameter or UninstallString is empty. The
+  // entry goes below the root that HKCU chooses, or below HKEY_CURRENT_USER
+  // when HKEY_LOCAL_MACHINE refuses it; a copy in the other root is removed
+  // where the account may. Throws ERegistryException "Fehler beim Setzen
+  // der Daten für '<name>'" for a value that cannot be written there (the
+  // values before it stay).
   void RegisterProgram();
 
  private:
   void Uninstall();
+  std::string EntryKey() const;
+  // The entry and settings keys still there after an uninstall, one line
+  // each with its root's name; "" when none is left.
+  std::string KeysLeft(RegistryStore& roots) const;
+  void WriteEntry(Registry& registry, RegistryRoot root);
   void WriteValues(Registry& registry);
   void WriteDesktopEntry();
 
@@ -75,9 +83,14 @@ inline constexpr char kUninstallParam[] = "/uninstall";
 inline constexpr char kOrvelUpdateHint[] = "Strg+U im Programm dr\xFC" "cken";
 inline constexpr char kUninstallWarningTitle[] = "Warnung";
 inline constexpr char kUninstallDoneTitle[] = "Deinstallation abgeschlossen";
-inline constexpr char kUninstallDoneText[] =
-    " wurde erfolgreich entfernt. Die Programmdatei und evtl. mit diesem Programm erstellte Dateien müssen "
-    "manuell gelöscht werden.";
+inline constexpr char kUninstallDoneText[] = " wurde erfolgreich entfernt. ";
+inline constexpr char kUninstallFilesText[] =
+    "Die Programmdatei und evtl. mit diesem Programm erstellte Dateien müssen manuell gelöscht werden.";
+// Followed by the keys left, one a line, and kUninstallFilesText.
+inline constexpr char kUninstallIncompleteTitle[] = "Deinstallation unvollständig";
+inline constexpr char kUninstallIncompleteText[] =
+    " wurde nicht vollständig entfernt. Diese Einträge der Registrierung konnten mit den Rechten dieses "
+    "Benutzerkontos nicht gelöscht werden; ein Administrator kann sie entfernen:\n";
 }  // namespace texts
 
 }  // namespace sorvane

@@ -29,6 +29,14 @@ class UninstallTest : public SetupFixture {
     store.Put(HKLM, "SOFTWARE\\Orvel\\SORVANE\\Tiefer", "Wert", "y");
     store.Put(HKLM, "SOFTWARE\\Orvel\\Andere", "Wert", "z");
   }
+  // The closing message, the one message shown, after the desktop entry went.
+  void ExpectClosingMessage(const std::string& title, MessageIcon icon, const std::string& text) {
+    EXPECT_THAT(menu.log, ElementsAre("remove orvel-sorvane", "remove type orvel-sorvane application/x-zvq"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, title);
+    EXPECT_EQ(dialogs.messages[0].icon, icon);
+    EXPECT_EQ(dialogs.messages[0].text, text);
+  }
 };
 
 TEST_F(UninstallTest, AnswerNoChangesNothingAndStillEndsTheProgram) {
@@ -55,13 +63,29 @@ TEST_F(UninstallTest, AnswerYesRemovesEntryAndSettingsInBothRootsOnly) {
   EXPECT_TRUE(store.KeyExists(HKLM, std::string(kUninstall) + "\\Anderes"));
   EXPECT_TRUE(store.KeyExists(HKLM, "SOFTWARE\\Orvel\\Andere"));
   EXPECT_TRUE(store.KeyExists(HKCU, "SOFTWARE\\Orvel"));
-  EXPECT_THAT(menu.log, ElementsAre("remove orvel-sorvane", "remove type orvel-sorvane application/x-zvq"));
-  ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].title, "Deinstallation abgeschlossen");
-  EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-  EXPECT_EQ(dialogs.messages[0].text,
-            "Sorvane wurde erfolgreich entfernt. Die Programmdatei und evtl. mit diesem Programm erstellte "
-            "Dateien müssen manuell gelöscht werden.");
+  ExpectClosingMessage("Deinstallation abgeschlossen", MessageIcon::Information,
+                       "Sorvane wurde erfolgreich entfernt. Die Programmdatei und evtl. mit diesem Programm "
+                       "erstellte Dateien müssen manuell gelöscht werden.");
+}
+
+// An account without elevation after an administrator's start: what it
+// may delete goes, what the machine keeps is named instead of a success.
+TEST_F(UninstallTest, WhatOnlyAnAdministratorMayDeleteIsNamedAndTheRestGoes) {
+  store.Put(HKCU, std::string(kUninstall) + "\\Sorvane", "DisplayName", "Sorvane");
+  UserFallbackRegistryStore fallback(store);
+  registry = &fallback;
+  store.FailMachineWrites(true);
+  dialogs.yesNoAnswers = {DialogAnswer::Yes};
+  EXPECT_TRUE(Start("/uninstall")->Uninstalled());
+  EXPECT_FALSE(store.KeyExists(HKCU, std::string(kUninstall) + "\\Sorvane"));
+  EXPECT_FALSE(store.KeyExists(HKCU, "SOFTWARE\\Orvel\\Sorvane"));
+  ExpectClosingMessage(
+      "Deinstallation unvollständig", MessageIcon::Warning,
+      "Sorvane wurde nicht vollständig entfernt. Diese Einträge der Registrierung konnten mit den Rechten dieses "
+      "Benutzerkontos nicht gelöscht werden; ein Administrator kann sie entfernen:\n"
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Sorvane\n"
+      "HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvel\\Sorvane\n\n"
+      "Die Programmdatei und evtl. mit diesem Programm erstellte Dateien müssen manuell gelöscht werden.");
 }
 
 TEST_F(UninstallTest, AnswerYesOnAnEmptyRegistryLeavesTheSettingsKeysCreated) {
@@ -224,6 +248,40 @@ TEST_F(RegisterTest, WithoutElevationTheEntryFallsBackToTheUserAndTheUninstallRe
   EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
   EXPECT_FALSE(store.KeyExists(HKCU, "SOFTWARE\\Orvel\\Sorvane"));
   EXPECT_TRUE(store.KeyExists(HKCU, "SOFTWARE\\Orvel"));
+}
+
+// One entry in the list of installed programs: the start writes where it
+// may and removes the other root's copy where it may.
+TEST_F(RegisterTest, OneEntryInTheRootTheStartMayWrite) {
+  UserFallbackRegistryStore fallback(store);
+  registry = &fallback;
+  // An earlier start without elevation left the user's entry.
+  store.Put(HKCU, kUninstallEntry, "DisplayName", "Sorvane");
+  store.Put(HKCU, kUninstallEntry, "Readme", "alt");
+  NormalStart()->RegisterProgram();
+  EXPECT_EQ(Value("UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
+  EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
+
+  // Without elevation: the user's entry, beside the machine's, which only
+  // an administrator may remove.
+  store.FailMachineWrites(true);
+  NormalStart()->RegisterProgram();
+  EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "DisplayName"), "Sorvane");
+  EXPECT_TRUE(store.KeyExists(HKLM, kUninstallEntry));
+
+  store.FailMachineWrites(false);
+  auto setup = NormalStart();
+  setup->HKCU = true;
+  setup->RegisterProgram();
+  EXPECT_FALSE(store.KeyExists(HKLM, kUninstallEntry));
+  EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "DisplayName"), "Sorvane");
+
+  // Without a key name the entry is the list's own key: no other program's
+  // entry may go with a "copy".
+  store.Put(HKLM, std::string(kUninstall) + "\\Anderes", "DisplayName", "Anderes");
+  setup->RegKeyName.clear();
+  setup->RegisterProgram();
+  EXPECT_TRUE(store.KeyExists(HKLM, std::string(kUninstall) + "\\Anderes"));
 }
 
 TEST_F(RegisterTest, AMenuEntryThatCannotBeWrittenIsOneLineAndTheRegistrationStands) {
