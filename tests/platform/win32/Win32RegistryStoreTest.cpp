@@ -5,6 +5,7 @@
 #include "platform/win32/Win32RegistryStore.h"
 
 #include <windows.h>
+#include <sddl.h>
 
 #include <atomic>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "../RegistryStoreContract.h"
 #include "platform/NativeServices.h"
 #include "platform/Registry.h"
+#include "platform/UserFallbackRegistryStore.h"
 
 namespace sorvane {
 namespace {
@@ -101,6 +103,50 @@ TEST(Win32RegistryStoreTest, WhatTheMachineRefusesTheUsersRegistryKeepsInstead) 
   EXPECT_TRUE(registry.DeleteKey("\\" + key));
   RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
   RegDeleteKeyA(HKEY_CURRENT_USER, "HARDWARE");  // made by this test; refused if anything else is in it
+}
+
+// Gives key below HKEY_CURRENT_USER the access list in SDDL; the owner may
+// always change it back.
+void SetAccess(const std::string& key, const char* sddl) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr));
+  HKEY opened = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, WRITE_DAC, &opened), ERROR_SUCCESS);
+  EXPECT_EQ(RegSetKeySecurity(opened, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+  RegCloseKey(opened);
+  LocalFree(descriptor);
+}
+
+// The machine's key of a private pair of roots denies everyone the setting
+// of values (KEY_SET_VALUE, 0x2), as HKEY_LOCAL_MACHINE denies an account
+// without elevation: "NoUpdate" that the user deletes there reads as gone
+// for the user, marked below the user's root, while the machine keeps it.
+TEST(Win32RegistryStoreTest, AMachinesValueThatCannotBeDeletedIsHiddenFromTheUser) {
+  constexpr char kKey[] = "Software\\Orvel\\Sorvane";
+  const std::string key = PrivateKey();
+  Win32RegistryStore roots(key);
+  roots.CreateKey(RegistryRoot::LocalMachine, kKey);
+  roots.WriteValue(RegistryRoot::LocalMachine, kKey, "NoUpdate", {RegistryType::String, ""});
+  const std::string machineKey = key + "\\LocalMachine\\" + kKey;
+  SetAccess(machineKey, "D:(D;;0x2;;;WD)(A;;KA;;;WD)");
+  EXPECT_THROW(roots.DeleteValue(RegistryRoot::LocalMachine, kKey, "NoUpdate"), ERegistryException);
+
+  UserFallbackRegistryStore fallback(roots);
+  Registry registry(fallback);
+  registry.SetRootKey(RegistryRoot::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  EXPECT_TRUE(registry.DeleteValue("NoUpdate"));
+  registry.WriteInteger("UpdateInterval", 14);
+  EXPECT_FALSE(registry.ValueExists("NoUpdate"));
+  EXPECT_FALSE(registry.DeleteValue("Fehlt")) << "a refusal for a value the machine lacks marks nothing";
+  EXPECT_EQ(fallback.ValueNames(RegistryRoot::LocalMachine, kKey), std::vector<std::string>{"UpdateInterval"});
+
+  const std::string mark = std::string(kKey) + "\\" + UserFallbackRegistryStore::kHiddenKey;
+  EXPECT_EQ(roots.ValueNames(RegistryRoot::CurrentUser, mark), std::vector<std::string>{"NoUpdate"});
+  EXPECT_TRUE(roots.ReadValue(RegistryRoot::LocalMachine, kKey, "NoUpdate"));
+
+  SetAccess(machineKey, "D:(A;;KA;;;WD)");
+  RemoveKey(key);
 }
 
 }  // namespace
