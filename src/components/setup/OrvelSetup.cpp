@@ -128,10 +128,15 @@ void TOrvelSetup::RegisterProgram() {
     throw;
   } catch (const ERegistryException&) {
     // An account without elevation may not write the machine's entry;
-    // Windows lists the user's own entries as well.
+    // Windows lists the user's own entries as well. But an entry an
+    // administrator's start left there stays the one entry: a user's copy
+    // beside it would list the program twice.
     if (root == RegistryRoot::CurrentUser) throw;
-    root = RegistryRoot::CurrentUser;
-    WriteEntry(registry, root);
+    registry.SetRootKey(root);
+    if (RegKeyName.empty() || !registry.KeyExists(EntryKey())) {
+      root = RegistryRoot::CurrentUser;
+      WriteEntry(registry, root);
+    }
   }
   // One entry: a copy in the other root, left by a start with other rights,
   // would be listed twice. The machine's copy may be out of reach: it then

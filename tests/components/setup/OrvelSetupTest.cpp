@@ -262,12 +262,19 @@ TEST_F(RegisterTest, OneEntryInTheRootTheStartMayWrite) {
   EXPECT_EQ(Value("UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
   EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
 
-  // Without elevation: the user's entry, beside the machine's, which only
-  // an administrator may remove.
+  // Without elevation the administrator's entry stays the one entry, and a
+  // user's copy from before goes; without one the user's entry is written.
+  store.FailMachineWrites(true);
+  store.Put(HKCU, kUninstallEntry, "DisplayName", "Sorvane");
+  NormalStart()->RegisterProgram();
+  EXPECT_TRUE(store.KeyExists(HKLM, kUninstallEntry));
+  EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
+  store.FailMachineWrites(false);
+  store.DeleteKey(HKLM, kUninstallEntry);
   store.FailMachineWrites(true);
   NormalStart()->RegisterProgram();
   EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "DisplayName"), "Sorvane");
-  EXPECT_TRUE(store.KeyExists(HKLM, kUninstallEntry));
+  EXPECT_FALSE(store.KeyExists(HKLM, kUninstallEntry));
 
   store.FailMachineWrites(false);
   auto setup = NormalStart();
