@@ -28,22 +28,25 @@ class WatchScope {
 std::string TForm1::ExtractTicked(bool stopOnCancel) {
   extraction_.ExtractFolder.clear();
   extraction_.OverwriteAll.reset();
-  // Entries stand for names: two entries of one name both reach the first
-  // member of that name.
-  std::vector<std::int32_t> members;
+  // The totals come from the entries themselves: a lookup by name for each
+  // would cost as much again as the extraction, before any window shows.
+  std::int32_t members = 0;
   std::int64_t bytes = 0;
   for (int row = 0; row < files_.Count(); ++row) {
     if (!files_.IsTicked(row)) continue;
-    members.push_back(catalogue_.FindMember(files_.Name(row)));
-    if (members.back() >= 0) bytes += catalogue_.Members[static_cast<std::size_t>(members.back())].StoredSize;
+    ++members;
+    bytes += files_.Size(row);
   }
   const ScopedFlag extracting(busy_);
-  ExtractionRun run(view_, extractForm_, pump_, static_cast<std::int32_t>(members.size()), bytes);
+  ExtractionRun run(view_, extractForm_, pump_, members, bytes);
   const WatchScope watching(extraction_, run);
   std::string last;
   try {
-    for (const std::int32_t member : members) {
-      last = extraction_.ExtractMember(member, extraction_.ExtractFolder, false);
+    for (int row = 0; row < files_.Count(); ++row) {
+      if (!files_.IsTicked(row)) continue;
+      // Entries stand for names: two entries of one name both reach the
+      // first member of that name.
+      last = extraction_.ExtractMember(catalogue_.FindMember(files_.Name(row)), extraction_.ExtractFolder, false);
       if (stopOnCancel && last == CancelMarker) break;
       run.MemberDone();
     }

@@ -2,6 +2,7 @@
 
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+#include <wx/window.h>
 
 #include <chrono>
 #include <functional>
@@ -64,6 +65,16 @@ class SmokeDriver : public wxTimer {
 
 // The shown top-level window whose title is title, or null.
 wxWindow* ShownWindowTitled(const wxString& title);
+
+// The child window of parent (at any depth) of type T whose label is label.
+template <typename T>
+T* FindChild(wxWindow* parent, const wxString& label) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (auto* match = dynamic_cast<T*>(child); match != nullptr && child->GetLabel() == label) return match;
+    if (T* deeper = FindChild<T>(child, label)) return deeper;
+  }
+  return nullptr;
+}
 
 // A first start offers the update wizard before the main window. Tests of
 // the other windows keep it away, as a user who chose "Niemals
