@@ -23,7 +23,6 @@ void ExtractionRun::Asking() {
 }
 
 void ExtractionRun::MemberStarts(const std::string& name, std::int64_t size) {
-  SetMainWindowEnabled(false);
   memberSize_ = size;
   memberWritten_ = 0;
   progress_.MemberStarts(name);
@@ -46,6 +45,9 @@ void ExtractionRun::MemberDone() {
 }
 
 void ExtractionRun::Turn() {
+  // Also after a declined member, whose question gave the window back: a
+  // click on it now would start a second extraction inside this one.
+  SetMainWindowEnabled(false);
   pump_.ProcessMessages();
   if (progress_.Cancelled()) throw ExtractionStopped{};
 }

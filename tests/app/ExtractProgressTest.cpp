@@ -62,13 +62,17 @@ TEST_F(ExtractProgressTest, WindowShowsAfterHalfASecondWithTheMemberAndTheCounts
 }
 
 TEST_F(ExtractProgressTest, QuestionsComeWithoutTheWindowOverThemAndTheMainWindowEnabled) {
+  files.AddFile("/out/a.txt", "alt");
   files.AddFile("/out/z.txt", "alt");
-  dialogs.yesNoAnswers = {DialogAnswer::Yes};
-  EveryTurn(300, nullptr);
+  dialogs.yesNoAnswers = {DialogAnswer::No, DialogAnswer::Yes};
+  bool enabledInATurn = false;
+  EveryTurn(300, [&] { enabledInATurn |= view.windowEnabled; });
   form.Button_ExtractClick();
+  EXPECT_FALSE(enabledInATurn) << "not even after a declined member";
   EXPECT_THAT(progressView.log, ElementsAre("Show", "Hide", "Show", "Hide"));
   EXPECT_THAT(view.TakeLog(), ElementsAre("SetWindowEnabled 0", "SetWindowEnabled 1", "SetWindowEnabled 0",
                                           "SetWindowEnabled 1"));
+  EXPECT_EQ(files.FileBytes("/out/a.txt"), "alt");
   EXPECT_EQ(files.FileBytes("/out/z.txt"), "Z");
 }
 
