@@ -45,18 +45,6 @@ std::string MemberName(int i) {
   return name;
 }
 
-class FixedProgramFile : public ProgramFile {
- public:
-  std::string path;
-  std::string ProgramPath() override { return path; }
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
-
 class ExtractSmokeApp : public SorvaneApp {
  public:
   bool OnInit() override;

@@ -5,9 +5,12 @@
 #include <wx/window.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/ProgramFile.h"
 
 class wxWindow;
 
@@ -62,6 +65,16 @@ class SmokeDriver : public wxTimer {
   std::chrono::steady_clock::time_point stepStart_;
   wxUIActionSimulator sim_;
 };
+
+// A program file where the test says, beside the test's own containers.
+class FixedProgramFile : public ProgramFile {
+ public:
+  std::string path;
+  std::string ProgramPath() override { return path; }
+};
+
+// A file's bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
 
 // The shown top-level window whose title is title, or null.
 wxWindow* ShownWindowTitled(const wxString& title);

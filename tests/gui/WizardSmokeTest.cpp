@@ -43,18 +43,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class FixedProgramFile : public ProgramFile {
- public:
-  std::string path;
-  std::string ProgramPath() override { return path; }
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Entries(wxListCtrl* list) {
   std::vector<std::string> names;
   for (int i = 0; i < list->GetItemCount(); ++i) names.push_back(Utf8(list->GetItemText(i)));
