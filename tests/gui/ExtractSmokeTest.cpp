@@ -175,9 +175,9 @@ void ExtractSmokeApp::Script() {
           int after = 0;
           for (const auto& entry : fs::directory_iterator(out_)) after += entry.path().filename() >= MemberName(written);
           d.Expect(after == 0, "nothing written after the stop");
-          d.Expect(ReadFile(out_ / MemberName(0)) == "a" && ReadFile(out_ / MemberName(5)) == "f",
+          d.Expect(ReadWholeFile(out_ / MemberName(0)) == "a" && ReadWholeFile(out_ / MemberName(5)) == "f",
                    "both files that were there overwritten, the question asked once");
-          d.Expect(ReadFile(out_ / MemberName(written - 1)) == std::string(1, 'a' + (written - 1) % 26),
+          d.Expect(ReadWholeFile(out_ / MemberName(written - 1)) == std::string(1, 'a' + (written - 1) % 26),
                    "the last member before the stop written in full");
           d.Expect(ShownWindowTitled(Wx("Sorvane")) == nullptr, "no message");
           d.Expect(page() == 2, "the page stays");

@@ -97,7 +97,7 @@ void SmokeDriver::Fail(const std::string& why) {
   std::_Exit(1);
 }
 
-std::string ReadFile(const std::filesystem::path& path) {
+std::string ReadWholeFile(const std::filesystem::path& path) {
   std::stringstream s;
   s << std::ifstream(path, std::ios::binary).rdbuf();
   return s.str();

@@ -74,7 +74,7 @@ class FixedProgramFile : public ProgramFile {
 };
 
 // A file's bytes; empty when it cannot be read.
-std::string ReadFile(const std::filesystem::path& path);
+std::string ReadWholeFile(const std::filesystem::path& path);
 
 // The shown top-level window whose title is title, or null.
 wxWindow* ShownWindowTitled(const wxString& title);

@@ -230,7 +230,7 @@ void SmokeApp::Script() {
         [this, main] {
           if (!main->IsActive() && ShownWindowTitled(Wx("Warnung"))) return false;
           for (const auto& [name, bytes] : members_.guest) {
-            if (!fs::exists(out_ / name) || ReadFile(out_ / name) != bytes) return false;
+            if (!fs::exists(out_ / name) || ReadWholeFile(out_ / name) != bytes) return false;
           }
           return true;
         },
@@ -286,14 +286,14 @@ void SmokeApp::Script() {
   d.Add("Esc keeps the file",
         [this, main] { return ShownWindowTitled(Wx("Warnung")) == nullptr && main->IsEnabled(); },
         [this, main, &d] {
-          d.Expect(ReadFile(out_ / "Brief.txt") == "geändert", "the file kept");
+          d.Expect(ReadWholeFile(out_ / "Brief.txt") == "geändert", "the file kept");
           d.Click(main->Button_Extract);
         });
   ChooseFolderSteps("overwrite accepted", false);
   d.Add("overwrite question again", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
         [&d] { d.Click(FindChild<wxButton>(ShownWindowTitled(Wx("Warnung")), Wx("&Ja"))); });
   d.Add("&Ja replaces the file",
-        [this] { return ReadFile(out_ / "Brief.txt") == members_.guest.at("Brief.txt"); },
+        [this] { return ReadWholeFile(out_ / "Brief.txt") == members_.guest.at("Brief.txt"); },
         [=, this, &d] { d.ClickAt(EntryCentre(files, 1)); });
   d.Add("photo selected", [=] { return main->FilesSelection() == 1; },
         [=, this, &d] { d.Click(main->Button_Preview); });
