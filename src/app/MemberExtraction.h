@@ -36,9 +36,8 @@ class MemberExtraction {
   // (CancelMarker when cancelled, nothing written). An existing target is
   // overwritten only when the user answers "&Ja" or "Ja, alle" (empty
   // result on "&Nein" or "Nein, alle"; OverwriteAll keeps the answers for
-  // all);
-  // with PreviewMode and a given folder it is never touched: "_" goes in
-  // front of the file name until the name is free.
+  // all); with PreviewMode and a given folder it is never touched: "_" goes
+  // in front of the file name until the name is free.
   // The container is opened afresh for each member and closed again, also
   // on failure. Throws EFOpenError when the container cannot be opened (no
   // target is created then), EFCreateError when the target cannot be
@@ -46,9 +45,9 @@ class MemberExtraction {
   // or written then), ERangeError for an index outside Members, and the
   // copy's read and write errors; a temporary copy (PreviewMode with a
   // folder) that fails half-way is deleted before the error leaves, and so
-  // is a target whose writing the watch stops (ExtractionStopped). folder
-  // is taken by value: callers pass
-  // ExtractFolder itself, which this routine changes.
+  // is a target whose writing the watch stops (ExtractionStopped). folder is
+  // taken by value: callers pass ExtractFolder itself, which this routine
+  // changes.
   std::string ExtractMember(std::int32_t index, std::string folder, bool PreviewMode);
 
  private:
