@@ -4,6 +4,7 @@
 
 #include "platform/FilePath.h"
 #include "app/ShellRoutines.h"
+#include "app/WatchedStream.h"
 #include "container/MemberName.h"
 #include "platform/Errors.h"
 
@@ -34,9 +35,11 @@ std::string MemberExtraction::ExtractMember(std::int32_t index, std::string fold
   if (!IsPlainFileName(name)) throw EFCreateError(UnsafeMemberNameMessage(name, services_.codePage));
 
   std::string targetFolder = folder;
-  if (targetFolder.empty() &&
-      !BrowseForFolder(services_.dialogs, services_.files, kFolderPrompt, "", targetFolder, false, false)) {
-    return CancelMarker;
+  if (targetFolder.empty()) {
+    if (watch_ != nullptr) watch_->Asking();
+    if (!BrowseForFolder(services_.dialogs, services_.files, kFolderPrompt, "", targetFolder, false, false)) {
+      return CancelMarker;
+    }
   }
   ExtractFolder = targetFolder;
 
@@ -50,20 +53,37 @@ std::string MemberExtraction::ExtractMember(std::int32_t index, std::string fold
       target = ExtractFilePath(target) + "_" + ExtractFileName(target);
       continue;
     }
+    if (OverwriteAll) {
+      if (!*OverwriteAll) return {};
+      break;
+    }
+    if (watch_ != nullptr) watch_->Asking();
     services_.dialogs.MessageBeep(kWarningBeep);
     const DialogAnswer answer =
-        services_.dialogs.AskYesNo(OverwriteQuestion(target), kOverwriteTitle, MessageIcon::Warning);
-    if (answer == DialogAnswer::No) return {};
-    if (answer == DialogAnswer::Yes) break;
+        services_.dialogs.AskYesNoAll(OverwriteQuestion(target), kOverwriteTitle, MessageIcon::Warning);
+    if (answer == DialogAnswer::YesToAll || answer == DialogAnswer::NoToAll) {
+      OverwriteAll = answer == DialogAnswer::YesToAll;
+    }
+    if (answer == DialogAnswer::No || answer == DialogAnswer::NoToAll) return {};
+    if (answer == DialogAnswer::Yes || answer == DialogAnswer::YesToAll) break;
     // Closed in another way: the question comes again.
   }
 
+  if (watch_ != nullptr) {
+    watch_->MemberStarts(services_.codePage.AnsiToUtf8(name),
+                         catalogue_.Members[static_cast<std::size_t>(index)].StoredSize);
+  }
   // The container first: when it cannot be opened no target is created.
   // The target is declared last so it is closed first.
   const std::unique_ptr<Stream> source = services_.files.OpenRead(catalogue_.ContainerPath);
-  std::unique_ptr<Stream> destination = services_.files.Create(target);
+  std::unique_ptr<Stream> destination = Watched(services_.files.Create(target), watch_);
   try {
     ContainerCatalogue::CopyMemberData(name, *source, *destination);
+  } catch (const ExtractionStopped&) {
+    // The files written before stay; half a file would pass for the member.
+    destination.reset();
+    services_.files.DeleteFile(target);
+    throw;
   } catch (...) {
     // An extracted file keeps what was written, but a half-written
     // temporary copy is of no use to anyone and would stay behind.

@@ -28,6 +28,11 @@ std::string_view MemberListRows::Name(int row) const {
   return Member(row, member) ? member.Name : std::string_view();
 }
 
+std::int64_t MemberListRows::Size(int row) const {
+  ContainerMember member;
+  return Member(row, member) ? member.StoredSize : 0;
+}
+
 std::string MemberListRows::Caption(int row) { return codePage_.AnsiToUtf8(AnsiString(Name(row))); }
 
 std::string MemberListRows::SizeText(int row) {

@@ -37,6 +37,8 @@ class MemberListRows : public Form1FileRows {
   // The member's name of an entry; empty outside the list (or when the
   // catalogue no longer holds the member).
   std::string_view Name(int row) const;
+  // The size the entry shows, in bytes; 0 where Name is empty.
+  std::int64_t Size(int row) const;
 
  private:
   bool Inside(int row) const { return row >= 0 && static_cast<std::size_t>(row) < members_.size(); }

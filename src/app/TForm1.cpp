@@ -23,23 +23,14 @@ std::string UpperAscii(std::string text) {
   return text;
 }
 
-// Clears a flag when the scope ends, also through an exception.
-class ScopedFlag {
- public:
-  explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
-  ~ScopedFlag() { flag_ = false; }
-  ScopedFlag(const ScopedFlag&) = delete;
-  ScopedFlag& operator=(const ScopedFlag&) = delete;
-
- private:
-  bool& flag_;
-};
-
 }  // namespace
 
-TForm1::TForm1(Form1View& view, TForm5& preview, ContainerCatalogue& catalogue, const WizardServices& services)
+TForm1::TForm1(Form1View& view, TForm5& preview, TExtractForm& extractForm, MessagePump& pump,
+               ContainerCatalogue& catalogue, const WizardServices& services)
     : view_(view),
       preview_(preview),
+      extractForm_(extractForm),
+      pump_(pump),
       catalogue_(catalogue),
       services_(services),
       extraction_(catalogue, services),
@@ -112,7 +103,7 @@ bool TForm1::LoadStep() {
     catalogue_.ContainerPath = services_.programFile.ProgramFolder() + progPathNames_[static_cast<std::size_t>(selected)];
   }
   try {
-    const ScopedFlag loading(loading_);
+    const ScopedFlag loading(busy_);
     catalogue_.LoadCatalogue();
   } catch (...) {
     // A path kept after a failure would be loaded again by every later

@@ -11,14 +11,17 @@
 #include "app/StartupComponents.h"
 #include "app/WizardServices.h"
 #include "container/ContainerCatalogue.h"
+#include "forms/TExtractForm.h"
 #include "forms/TForm5.h"
+#include "platform/MessagePump.h"
 
 namespace sorvane {
 
 // The main window: a wizard of three pages. Page 0 "Dateiauswahl" picks and
 // loads a container, page 1 "Anmeldung" logs in as guest or user, page 2
 // "Dateien" lists the account's members and extracts, executes or previews
-// them. The handlers are the window's events; the view forwards them and
+// them, with the progress window extractForm over long extractions, whose
+// pump lets messages run between blocks. The handlers are the window's events; the view forwards them and
 // nothing else. Failures leave a handler as exceptions and belong to the
 // default error display (RunHandler).
 //
@@ -28,7 +31,8 @@ namespace sorvane {
 // preview handlers (TForm1Preview.cpp).
 class TForm1 {
  public:
-  TForm1(Form1View& view, TForm5& preview, ContainerCatalogue& catalogue, const WizardServices& services);
+  TForm1(Form1View& view, TForm5& preview, TExtractForm& extractForm, MessagePump& pump, ContainerCatalogue& catalogue,
+         const WizardServices& services);
 
   // Optional collaborators that come with later work. Without them the
   // creation skips the registration and update steps, and the info button
@@ -54,9 +58,9 @@ class TForm1 {
   // after a confirmed uninstall run.
   void OpenCommandLineFile(const std::string& firstArgument);
   // Asked by the view before the main window closes on the user's request
-  // (close box, window manager). Refused while a container loads: the
-  // window is disabled then and a handler is still running below.
-  bool FormCloseQuery() const { return !loading_; }
+  // (close box, window manager). Refused while a container loads or members
+  // are extracted: a handler is still running below then.
+  bool FormCloseQuery() const { return !busy_; }
 
   // Page 1.
   void RadioButton_LoggingIn();
@@ -85,6 +89,18 @@ class TForm1 {
   MemberExtraction& Extraction() { return extraction_; }
 
  private:
+  // Sets a flag for the length of a scope, also through an exception.
+  class ScopedFlag {
+   public:
+    explicit ScopedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ScopedFlag() { flag_ = false; }
+    ScopedFlag(const ScopedFlag&) = delete;
+    ScopedFlag& operator=(const ScopedFlag&) = delete;
+
+   private:
+    bool& flag_;
+  };
+
   // Step of page 0: load the container and prepare page 1. False when
   // nothing was loaded.
   bool LoadStep();
@@ -98,12 +114,15 @@ class TForm1 {
   void ResetLoginPage();
   void ClearEdit(Form1Edit edit);
   void ApplyButtonRule();
-  // Extracts every ticked entry in list order; returns the last result.
+  // Extracts every ticked entry in list order; returns the last result,
+  // CancelMarker when the user stopped the extraction.
   std::string ExtractTicked(bool stopOnCancel);
   std::string SizeText(std::int64_t size);
 
   Form1View& view_;
   TForm5& preview_;
+  TExtractForm& extractForm_;
+  MessagePump& pump_;
   ContainerCatalogue& catalogue_;
   WizardServices services_;
   MemberExtraction extraction_;
@@ -111,7 +130,7 @@ class TForm1 {
   InfoBox* info_ = nullptr;
 
   int page_ = 0;
-  bool loading_ = false;
+  bool busy_ = false;  // a load or an extraction runs
   std::vector<std::string> progPathNames_;  // entries of ListView_ProgPath
   MemberListRows files_;                    // entries of ListView_Files, in list order
 };

@@ -5,12 +5,13 @@
 namespace sorvane {
 
 Wizard::Wizard(const WizardServices& services, Form1View& form1View, Form5View& form5View, Form6View& form6View,
-               MessagePump& pump)
+               ExtractFormView& extractFormView, MessagePump& pump, Clock& clock)
     : form5_(form5View, services.pictureDecoder),
       form6_(form6View),
+      extractForm_(extractFormView, clock, services.locale),
       effects_(form1View, form6_, pump),
       catalogue_(services.files, services.codePage, effects_),
-      form1_(form1View, form5_, catalogue_, services),
+      form1_(form1View, form5_, extractForm_, pump, catalogue_, services),
       dialogs_(services.dialogs) {}
 
 void Wizard::CreateMainWindow() {

@@ -6,16 +6,19 @@
 #include "app/WizardServices.h"
 #include "container/ContainerCatalogue.h"
 #include "forms/Form5View.h"
+#include "forms/ExtractFormView.h"
 #include "forms/Form6View.h"
+#include "forms/TExtractForm.h"
 #include "forms/TForm5.h"
 #include "forms/TForm6.h"
+#include "platform/Clock.h"
 #include "platform/MessagePump.h"
 
 namespace sorvane {
 
 // The wizard's windows put together: the behaviour of the main, preview and
-// wait windows over their views, sharing one catalogue whose load drives the
-// wait window. The program's start builds the views, then this, then binds
+// wait windows and of the extraction's progress window over their views,
+// sharing one catalogue whose load drives the wait window. The program's start builds the views, then this, then binds
 // the views' events to Form1(), Form5() and Form6(), runs Create() and the
 // message loop. Services, views and pump must outlive it.
 //
@@ -24,8 +27,10 @@ namespace sorvane {
 // creates those and runs theirs (CreateOtherWindows).
 class Wizard {
  public:
+  // The pump runs the messages during long work; the clock says when an
+  // extraction has gone on long enough to show its progress.
   Wizard(const WizardServices& services, Form1View& form1View, Form5View& form5View, Form6View& form6View,
-         MessagePump& pump);
+         ExtractFormView& extractFormView, MessagePump& pump, Clock& clock);
 
   Wizard(const Wizard&) = delete;
   Wizard& operator=(const Wizard&) = delete;
@@ -44,10 +49,12 @@ class Wizard {
   TForm1& Form1() { return form1_; }
   TForm5& Form5() { return form5_; }
   TForm6& Form6() { return form6_; }
+  TExtractForm& ExtractForm() { return extractForm_; }
 
  private:
   TForm5 form5_;
   TForm6 form6_;
+  TExtractForm extractForm_;
   WizardLoadEffects effects_;
   ContainerCatalogue catalogue_;
   TForm1 form1_;

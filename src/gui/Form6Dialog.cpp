@@ -12,40 +12,12 @@ constexpr int kBarWidth = 359;
 }  // namespace
 
 Form6Dialog::Form6Dialog(wxWindow* mainWindow)
-    : wxDialog(mainWindow, wxID_ANY, Wx("Bitte warten..."), wxDefaultPosition, wxDefaultSize,
-               wxCAPTION | wxSTAY_ON_TOP) {
+    : BusyDialog(mainWindow, Wx("Bitte warten...")) {
   ProgressBar = new wxGauge(this, wxID_ANY, range_, wxDefaultPosition, wxSize(kBarWidth, 16),
                             wxGA_HORIZONTAL | wxGA_SMOOTH);
   auto* column = new wxBoxSizer(wxVERTICAL);
   column->Add(ProgressBar, 0, wxFIXED_MINSIZE);
   SetSizerAndFit(column);
-  // Esc is a request to close like any other, not the dialog's own cancel
-  // (which would hide the window without asking).
-  SetEscapeId(wxID_NONE);
-  Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_ESCAPE) {
-      Close();
-    } else {
-      event.Skip();
-    }
-  });
-  // Esc and the window manager's close come here as requests that may be
-  // refused; a refused request leaves the window as it is.
-  // A show that arrives after the load has ended is taken back.
-  Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
-    if (event.IsShown() && !wanted_) CallAfter([this] {
-        if (!wanted_) wxDialog::Show(false);
-      });
-    event.Skip();
-  });
-  Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-    if (event.CanVeto() && closeQuery_ && !closeQuery_()) {
-      event.Veto();
-      return;
-    }
-    wanted_ = false;
-    wxDialog::Show(false);
-  });
 }
 
 void Form6Dialog::Adapter::SetProgressRange(std::int32_t maximum) {
@@ -69,15 +41,8 @@ void Form6Dialog::Adapter::SetProgressPosition(std::int32_t position) {
   dialog_.ProgressBar->SetValue(position);
 }
 
-void Form6Dialog::Adapter::Show() {
-  dialog_.wanted_ = true;
-  dialog_.CentreOnParent();
-  dialog_.wxDialog::Show(true);
-}
+void Form6Dialog::Adapter::Show() { dialog_.ShowWanted(); }
 
-void Form6Dialog::Adapter::Hide() {
-  dialog_.wanted_ = false;
-  dialog_.wxDialog::Show(false);
-}
+void Form6Dialog::Adapter::Hide() { dialog_.HideWanted(); }
 
 }  // namespace sorvane

@@ -1,11 +1,9 @@
 #pragma once
 
-#include <wx/dialog.h>
-
 #include <chrono>
-#include <functional>
 
 #include "forms/Form6View.h"
+#include "gui/BusyDialog.h"
 
 class wxGauge;
 
@@ -15,11 +13,10 @@ namespace sorvane {
 // close box or system menu, on top and centred over the main window while a
 // container loads. The user's requests to close it are put to
 // closeQuery (TForm6::FormCloseQuery); the program's own Hide asks nothing.
-class Form6Dialog : public wxDialog {
+class Form6Dialog : public BusyDialog {
  public:
   explicit Form6Dialog(wxWindow* mainWindow);
 
-  void SetCloseQuery(std::function<bool()> closeQuery) { closeQuery_ = std::move(closeQuery); }
   Form6View& View() { return view_; }
   wxGauge* ProgressBar = nullptr;
 
@@ -37,11 +34,6 @@ class Form6Dialog : public wxDialog {
   };
 
   Adapter view_{*this};
-  std::function<bool()> closeQuery_;
-  // Whether the program wants the window shown. GTK may show a window a
-  // moment after it was asked to (when the window manager has told the
-  // frame's size), which can come after a short load has hidden it again.
-  bool wanted_ = false;
   std::int32_t range_ = 100;  // as designed: 0 to 100
   std::chrono::steady_clock::time_point shownAt_{};  // when the bar last took a position
 };

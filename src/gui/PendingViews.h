@@ -1,11 +1,12 @@
 #pragma once
 
+#include "forms/ExtractFormView.h"
 #include "forms/Form5View.h"
 #include "forms/Form6View.h"
 
 namespace sorvane {
 
-// The preview and wait windows come into being only after the main window's
+// The preview, wait and progress windows come into being only after the main window's
 // creation handler has run, but the wizard's behaviour is put together
 // before that. These stand in for their views until the windows exist: a
 // window that is not there yet is hidden and ignores what it is told.
@@ -51,6 +52,33 @@ class PendingForm6View final : public Form6View {
 
  private:
   Form6View* window_ = nullptr;
+};
+
+class PendingExtractFormView final : public ExtractFormView {
+ public:
+  void Bind(ExtractFormView& window) { window_ = &window; }
+
+  void SetFileText(const std::string& text) override {
+    if (window_ != nullptr) window_->SetFileText(text);
+  }
+  void SetCountText(const std::string& text) override {
+    if (window_ != nullptr) window_->SetCountText(text);
+  }
+  void SetProgressPosition(std::int32_t perMille) override {
+    if (window_ != nullptr) window_->SetProgressPosition(perMille);
+  }
+  void SetCancelEnabled(bool enabled) override {
+    if (window_ != nullptr) window_->SetCancelEnabled(enabled);
+  }
+  void Show() override {
+    if (window_ != nullptr) window_->Show();
+  }
+  void Hide() override {
+    if (window_ != nullptr) window_->Hide();
+  }
+
+ private:
+  ExtractFormView* window_ = nullptr;
 };
 
 }  // namespace sorvane

@@ -4,6 +4,7 @@
 
 #include "app/DefaultErrorDisplay.h"
 #include "components/setup/ReadFileVersion.h"
+#include "gui/ExtractFormDialog.h"
 #include "gui/Form1Frame.h"
 #include "gui/Form5Frame.h"
 #include "gui/Form6Dialog.h"
@@ -48,7 +49,7 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
       SetupServices{*registry_, dialogs_, *codePage_, application_, *desktopMenu_, readFileVersion_, firstArgument,
                     ApplicationTitle, programFile.NativeProgramPath(), ProgramIconPng()},
       updates);
-  wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, pump_);
+  wizard_ = std::make_unique<Wizard>(services_, *form1_, previewView_, waitView_, progressView_, pump_, *clock_);
   form1_->Attach(wizard_->Form1());
   wizard_->Form1().SetStartupComponents(components_.get());
   wizard_->CreateMainWindow();
@@ -58,6 +59,12 @@ SorvaneProgram::SorvaneProgram(ProgramFile& programFile, const std::string& firs
   previewView_.Bind(form5_->View());
   waitView_.Bind(form6_->View());
   form6_->SetCloseQuery([this] { return wizard_->Form6().FormCloseQuery(); });
+  // Not among the windows the program's start names: it belongs with the
+  // wait window, and like it stays hidden until long work shows it.
+  extractForm_ = new ExtractFormDialog(form1_);
+  progressView_.Bind(extractForm_->View());
+  extractForm_->SetCancel([this] { wizard_->ExtractForm().Button_CancelClick(); });
+  extractForm_->SetCloseQuery([this] { return wizard_->ExtractForm().FormCloseQuery(); });
   wizard_->CreateOtherWindows();
 
   info_ = new InfoDialog(form1_, dialogs_);

@@ -23,6 +23,7 @@
 
 namespace sorvane {
 
+class ExtractFormDialog;
 class Form1Frame;
 class Form5Frame;
 class Form6Dialog;
@@ -66,6 +67,7 @@ class SorvaneProgram {
   Form1Frame& MainWindow() { return *form1_; }
   Form5Frame& PreviewWindow() { return *form5_; }
   Form6Dialog& WaitWindow() { return *form6_; }
+  ExtractFormDialog& ProgressWindow() { return *extractForm_; }
   InfoDialog& AboutBox() { return *info_; }
   ProgramComponents& Components() { return *components_; }
   ProgramUpdate& Update() { return *update_; }
@@ -92,9 +94,11 @@ class SorvaneProgram {
   Form1Frame* form1_ = nullptr;
   Form5Frame* form5_ = nullptr;
   Form6Dialog* form6_ = nullptr;
+  ExtractFormDialog* extractForm_ = nullptr;
   InfoDialog* info_ = nullptr;
   PendingForm5View previewView_;
   PendingForm6View waitView_;
+  PendingExtractFormView progressView_;
 
   WxEventQueue eventQueue_;
   std::unique_ptr<Clock> clock_ = NewClock();

@@ -14,6 +14,8 @@
 #include <wx/textctrl.h>
 #include <wx/utils.h>
 
+#include <initializer_list>
+
 #include "gui/WxText.h"
 #include "platform/FilePath.h"
 
@@ -42,10 +44,20 @@ void WxDialogs::ShowMessage(const std::string& text, const std::string& title, M
   dialog.ShowModal();
 }
 
-// Built by hand: both GTK's message dialog and wx's generic one put "No"
-// before "Yes" on GTK, and the program's questions are worded for "&Ja" on
-// the left, as the first and default button.
-DialogAnswer WxDialogs::AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) {
+namespace {
+
+// A question with its buttons from left to right, the first the default;
+// the chosen button's answer, Closed when the dialog ended otherwise. Built
+// by hand: both GTK's message dialog and wx's generic one put "No" before
+// "Yes" on GTK, and the program's questions are worded for "&Ja" on the
+// left, as the first and default button.
+struct QuestionButton {
+  const char* label;
+  DialogAnswer answer;
+};
+
+DialogAnswer AskQuestion(const std::string& text, const std::string& title, MessageIcon icon,
+                         std::initializer_list<QuestionButton> choices) {
   wxDialog dialog(DialogOwner(), wxID_ANY, Wx(title), wxDefaultPosition, wxDefaultSize, wxCAPTION);
   auto* row = new wxBoxSizer(wxHORIZONTAL);
   if (icon != MessageIcon::None) {
@@ -57,28 +69,50 @@ DialogAnswer WxDialogs::AskYesNo(const std::string& text, const std::string& tit
              wxRIGHT, 14);
   }
   row->Add(new wxStaticText(&dialog, wxID_ANY, Wx(text)), 1, wxALIGN_CENTER_VERTICAL);
-  auto* yes = new wxButton(&dialog, wxID_YES, Wx("&Ja"));
-  auto* no = new wxButton(&dialog, wxID_NO, Wx("&Nein"));
   auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-  buttons->Add(yes, 0, wxRIGHT, 8);
-  buttons->Add(no);
+  // The answers go through the buttons' ids: wxID_YES and wxID_NO keep
+  // Enter and Esc on "&Ja" and "&Nein", the others count from wxID_HIGHEST.
+  const auto idOf = [](DialogAnswer answer) {
+    return answer == DialogAnswer::Yes ? wxID_YES
+           : answer == DialogAnswer::No ? wxID_NO
+                                        : wxID_HIGHEST + 1 + static_cast<int>(answer);
+  };
+  wxButton* first = nullptr;
+  for (const QuestionButton& choice : choices) {
+    auto* button = new wxButton(&dialog, idOf(choice.answer), Wx(choice.label));
+    button->Bind(wxEVT_BUTTON, [&dialog, id = button->GetId()](wxCommandEvent&) { dialog.EndModal(id); });
+    buttons->Add(button, 0, first == nullptr ? 0 : wxLEFT, 8);
+    if (first == nullptr) first = button;
+  }
   auto* column = new wxBoxSizer(wxVERTICAL);
   column->Add(row, 0, wxALL, 14);
   column->Add(buttons, 0, wxALIGN_CENTER | wxLEFT | wxRIGHT | wxBOTTOM, 12);
   dialog.SetSizerAndFit(column);
-  yes->Bind(wxEVT_BUTTON, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_YES); });
-  no->Bind(wxEVT_BUTTON, [&dialog](wxCommandEvent&) { dialog.EndModal(wxID_NO); });
   // Esc answers "&Nein"; the frame has no close box to end it otherwise.
   dialog.SetEscapeId(wxID_NO);
   dialog.SetAffirmativeId(wxID_YES);
-  yes->SetDefault();
-  yes->SetFocus();
+  first->SetDefault();
+  first->SetFocus();
   dialog.CentreOnParent();
-  switch (dialog.ShowModal()) {
-    case wxID_YES: return DialogAnswer::Yes;
-    case wxID_NO: return DialogAnswer::No;
-    default: return DialogAnswer::Closed;
+  const int chosen = dialog.ShowModal();
+  for (const QuestionButton& choice : choices) {
+    if (idOf(choice.answer) == chosen) return choice.answer;
   }
+  return DialogAnswer::Closed;
+}
+
+}  // namespace
+
+DialogAnswer WxDialogs::AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) {
+  return AskQuestion(text, title, icon, {{"&Ja", DialogAnswer::Yes}, {"&Nein", DialogAnswer::No}});
+}
+
+DialogAnswer WxDialogs::AskYesNoAll(const std::string& text, const std::string& title, MessageIcon icon) {
+  return AskQuestion(text, title, icon,
+                     {{"&Ja", DialogAnswer::Yes},
+                      {"Ja, alle", DialogAnswer::YesToAll},
+                      {"&Nein", DialogAnswer::No},
+                      {"Nein, alle", DialogAnswer::NoToAll}});
 }
 
 // wx's text entry dialog takes its button texts from the stock labels, which

@@ -16,6 +16,7 @@ class WxDialogs : public Dialogs {
  public:
   void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
   DialogAnswer AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) override;
+  DialogAnswer AskYesNoAll(const std::string& text, const std::string& title, MessageIcon icon) override;
   std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,
                                         const std::string& initial, int maxLength) override;
   std::optional<std::string> OpenFile(const OpenDialogOptions& options) override;

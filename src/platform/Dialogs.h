@@ -7,7 +7,8 @@ namespace sorvane {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 
-enum class DialogAnswer { Yes, No, Closed };
+// YesToAll and NoToAll come only from AskYesNoAll.
+enum class DialogAnswer { Yes, No, Closed, YesToAll, NoToAll };
 
 // Settings of the open-file dialog.
 struct OpenDialogOptions {
@@ -32,6 +33,11 @@ class Dialogs {
   // A question with the buttons "&Ja" and "&Nein", in this order; Esc answers
   // No. Closed when the dialog ended in another way.
   virtual DialogAnswer AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) = 0;
+
+  // The same question for one of many files, with the buttons "&Ja",
+  // "Ja, alle", "&Nein" and "Nein, alle", in this order: the two answers for
+  // all let the user settle the rest at once. Esc answers No.
+  virtual DialogAnswer AskYesNoAll(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 
   // A text query with the buttons "OK" and "Abbrechen"; at most maxLength
   // characters can be typed. Nothing when the user cancelled.

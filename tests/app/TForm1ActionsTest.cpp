@@ -117,14 +117,38 @@ TEST_F(ActionsTest, OverwriteQuestionYesNoAndClosed) {
   form.Button_ExtractClick();
   EXPECT_THAT(dialogs.log,
               ElementsAre(kFolderQuestion, "MessageBeep 48",
-                          "AskYesNo Warnung|warning|Die Datei /out/b.txt existiert bereits. Soll Sie überschrieben werden?",
+                          "AskYesNoAll Warnung|warning|Die Datei /out/b.txt existiert bereits. Soll Sie überschrieben werden?",
                           "MessageBeep 48",
-                          "AskYesNo Warnung|warning|Die Datei /out/c.txt existiert bereits. Soll Sie überschrieben werden?",
+                          "AskYesNoAll Warnung|warning|Die Datei /out/c.txt existiert bereits. Soll Sie überschrieben werden?",
                           "MessageBeep 48",
-                          "AskYesNo Warnung|warning|Die Datei /out/c.txt existiert bereits. Soll Sie überschrieben werden?"));
+                          "AskYesNoAll Warnung|warning|Die Datei /out/c.txt existiert bereits. Soll Sie überschrieben werden?"));
   EXPECT_EQ(Bytes("/out/b.txt"), "alt B") << "declined: kept, and the next member went on";
   EXPECT_EQ(Bytes("/out/c.txt"), "Inhalt C") << "asked again after closing, then replaced";
   EXPECT_EQ(Bytes("/out/leer.dat"), "");
+}
+
+TEST_F(ActionsTest, AnswersForAllHoldForTheRestOfOneClick) {
+  for (const char* name : {"/out/b.txt", "/out/c.txt", "/out/leer.dat"}) files.AddFile(name, "alt");
+  Tick({2, 3, 4});
+  dialogs.folderAnswers = {"/out"};
+  dialogs.yesNoAnswers = {DialogAnswer::No, DialogAnswer::YesToAll};
+  form.Button_ExtractClick();
+  EXPECT_EQ(dialogs.Count("AskYesNoAll"), 2) << "\"Ja, alle\" answers leer.dat's question";
+  EXPECT_EQ(Bytes("/out/b.txt"), "alt");
+  EXPECT_EQ(Bytes("/out/c.txt"), "Inhalt C");
+  EXPECT_EQ(Bytes("/out/leer.dat"), "");
+
+  // The next click asks again; "Nein, alle" keeps every file that is there
+  // and writes those that are not.
+  files.DeleteFile("/out/leer.dat");
+  dialogs.folderAnswers = {"/out"};
+  dialogs.yesNoAnswers = {DialogAnswer::NoToAll};
+  form.Button_ExecuteClick();
+  EXPECT_EQ(dialogs.Count("AskYesNoAll"), 3);
+  EXPECT_EQ(Bytes("/out/c.txt"), "Inhalt C");
+  EXPECT_EQ(Bytes("/out/b.txt"), "alt");
+  EXPECT_EQ(Bytes("/out/leer.dat"), "");
+  ASSERT_EQ(shell.opened.size(), 1u) << "the last member was written";
 }
 
 TEST_F(ActionsTest, ExecuteOpensOnlyTheLastWrittenFileInItsFolder) {

@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 
 #include "SmokeScreen.h"
 #include "platform/NativeServices.h"
@@ -93,6 +95,12 @@ void SmokeDriver::Fail(const std::string& why) {
   std::fflush(stderr);
   // Modal loops may be running: leave at once rather than unwind them.
   std::_Exit(1);
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path) {
+  std::stringstream s;
+  s << std::ifstream(path, std::ios::binary).rdbuf();
+  return s.str();
 }
 
 wxWindow* ShownWindowTitled(const wxString& title) {

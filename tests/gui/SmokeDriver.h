@@ -2,11 +2,15 @@
 
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+#include <wx/window.h>
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/ProgramFile.h"
 
 class wxWindow;
 
@@ -62,8 +66,28 @@ class SmokeDriver : public wxTimer {
   wxUIActionSimulator sim_;
 };
 
+// A program file where the test says, beside the test's own containers.
+class FixedProgramFile : public ProgramFile {
+ public:
+  std::string path;
+  std::string ProgramPath() override { return path; }
+};
+
+// A file's bytes; empty when it cannot be read.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
 // The shown top-level window whose title is title, or null.
 wxWindow* ShownWindowTitled(const wxString& title);
+
+// The child window of parent (at any depth) of type T whose label is label.
+template <typename T>
+T* FindChild(wxWindow* parent, const wxString& label) {
+  for (wxWindow* child : parent->GetChildren()) {
+    if (auto* match = dynamic_cast<T*>(child); match != nullptr && child->GetLabel() == label) return match;
+    if (T* deeper = FindChild<T>(child, label)) return deeper;
+  }
+  return nullptr;
+}
 
 // A first start offers the update wizard before the main window. Tests of
 // the other windows keep it away, as a user who chose "Niemals

@@ -28,6 +28,7 @@
 #include <memory>
 #include <sstream>
 
+#include "SmokeChooserGtk.h"
 #include "SmokeContainer.h"
 #include "SmokeDriver.h"
 #include "forms/PictureFit.h"
@@ -41,18 +42,6 @@ namespace sorvane::smoke {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FixedProgramFile : public ProgramFile {
- public:
-  std::string path;
-  std::string ProgramPath() override { return path; }
-};
-
-std::string ReadFile(const fs::path& path) {
-  std::stringstream s;
-  s << std::ifstream(path, std::ios::binary).rdbuf();
-  return s.str();
-}
 
 std::vector<std::string> Entries(wxListCtrl* list) {
   std::vector<std::string> names;
@@ -83,16 +72,6 @@ wxPoint EntryCheckBox(wxListCtrl* list, int index) {
   list->GetItemRect(index, rect);
   const wxSize box = wxRendererNative::Get().GetCheckBoxSize(list);
   return list->ClientToScreen(wxPoint(rect.x + 6 + box.x / 2, rect.y + rect.height / 2));
-}
-
-// The child window of parent (at any depth) of type T whose label is label.
-template <typename T>
-T* FindChild(wxWindow* parent, const wxString& label) {
-  for (wxWindow* child : parent->GetChildren()) {
-    if (auto* match = dynamic_cast<T*>(child); match != nullptr && child->GetLabel() == label) return match;
-    if (T* deeper = FindChild<T>(child, label)) return deeper;
-  }
-  return nullptr;
 }
 
 bool AnyChildLabelContains(wxWindow* parent, const wxString& text) {
@@ -153,36 +132,6 @@ bool SmokeApp::OnInit() {
   Script();
   driver_->Run();
   return true;
-}
-
-// The folder browser is GTK's own dialog, which wx does not list among its
-// windows: look for it among GTK's.
-GtkWidget* ShownFolderChooser() {
-  GList* windows = gtk_window_list_toplevels();
-  GtkWidget* found = nullptr;
-  for (GList* w = windows; w != nullptr; w = w->next) {
-    auto* widget = static_cast<GtkWidget*>(w->data);
-    if (GTK_IS_FILE_CHOOSER_DIALOG(widget) && gtk_widget_get_visible(widget)) found = widget;
-  }
-  g_list_free(windows);
-  return found;
-}
-
-std::string ChooserFolder(GtkWidget* dialog) {
-  gchar* folder = gtk_file_chooser_get_current_folder(GTK_FILE_CHOOSER(dialog));
-  const std::string path = folder != nullptr ? folder : "";
-  g_free(folder);
-  return path;
-}
-
-// Where on the screen the middle of a GTK widget is.
-wxPoint WidgetCentre(GtkWidget* widget) {
-  GtkWidget* top = gtk_widget_get_toplevel(widget);
-  int x = 0, y = 0, originX = 0, originY = 0;
-  gtk_widget_translate_coordinates(widget, top, 0, 0, &x, &y);
-  gdk_window_get_origin(gtk_widget_get_window(top), &originX, &originY);
-  return wxPoint(originX + x + gtk_widget_get_allocated_width(widget) / 2,
-                 originY + y + gtk_widget_get_allocated_height(widget) / 2);
 }
 
 // The folder browser as a person uses it: the first time it opens at the
@@ -281,7 +230,7 @@ void SmokeApp::Script() {
         [this, main] {
           if (!main->IsActive() && ShownWindowTitled(Wx("Warnung"))) return false;
           for (const auto& [name, bytes] : members_.guest) {
-            if (!fs::exists(out_ / name) || ReadFile(out_ / name) != bytes) return false;
+            if (!fs::exists(out_ / name) || ReadWholeFile(out_ / name) != bytes) return false;
           }
           return true;
         },
@@ -323,23 +272,28 @@ void SmokeApp::Script() {
                                                        " existiert bereits. Soll Sie überschrieben werden?")),
                    "the overwrite question's text");
           wxButton* yes = FindChild<wxButton>(question, Wx("&Ja"));
+          wxButton* yesAll = FindChild<wxButton>(question, Wx("Ja, alle"));
           wxButton* no = FindChild<wxButton>(question, Wx("&Nein"));
-          d.Expect(yes != nullptr && no != nullptr, "buttons &Ja and &Nein");
+          wxButton* noAll = FindChild<wxButton>(question, Wx("Nein, alle"));
+          d.Expect(yes && yesAll && no && noAll, "buttons &Ja, Ja, alle, &Nein and Nein, alle");
           d.Screenshot(question, "overwrite-question");
-          d.Expect(yes->GetScreenPosition().x < no->GetScreenPosition().x, "&Ja left of &Nein");
+          d.Expect(yes->GetScreenPosition().x < yesAll->GetScreenPosition().x &&
+                       yesAll->GetScreenPosition().x < no->GetScreenPosition().x &&
+                       no->GetScreenPosition().x < noAll->GetScreenPosition().x,
+                   "the buttons in this order from the left");
           d.Key(WXK_ESCAPE);
         });
   d.Add("Esc keeps the file",
         [this, main] { return ShownWindowTitled(Wx("Warnung")) == nullptr && main->IsEnabled(); },
         [this, main, &d] {
-          d.Expect(ReadFile(out_ / "Brief.txt") == "geändert", "the file kept");
+          d.Expect(ReadWholeFile(out_ / "Brief.txt") == "geändert", "the file kept");
           d.Click(main->Button_Extract);
         });
   ChooseFolderSteps("overwrite accepted", false);
   d.Add("overwrite question again", [] { return ShownWindowTitled(Wx("Warnung")) != nullptr; },
         [&d] { d.Click(FindChild<wxButton>(ShownWindowTitled(Wx("Warnung")), Wx("&Ja"))); });
   d.Add("&Ja replaces the file",
-        [this] { return ReadFile(out_ / "Brief.txt") == members_.guest.at("Brief.txt"); },
+        [this] { return ReadWholeFile(out_ / "Brief.txt") == members_.guest.at("Brief.txt"); },
         [=, this, &d] { d.ClickAt(EntryCentre(files, 1)); });
   d.Add("photo selected", [=] { return main->FilesSelection() == 1; },
         [=, this, &d] { d.Click(main->Button_Preview); });

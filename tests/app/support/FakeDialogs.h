@@ -12,7 +12,8 @@
 namespace sorvane {
 
 // Dialogs that answer from scripts and write every call to log in order:
-// "ShowMessage <title>", "AskYesNo <title>|<icon>|<text>",
+// "ShowMessage <title>", "AskYesNo <title>|<icon>|<text>" (AskYesNoAll
+// alike, both answered from yesNoAnswers),
 // "InputQuery <title>|<prompt>|<initial>|<max>", "OpenFile",
 // "BrowseFolder <prompt>|<root>|<folder>|<edit>|<files>", "MessageBeep 48".
 // A dialog without a scripted answer throws, so an unexpected question
@@ -35,6 +36,10 @@ class FakeDialogs : public Dialogs {
   }
   DialogAnswer AskYesNo(const std::string& text, const std::string& title, MessageIcon icon) override {
     log.push_back("AskYesNo " + title + "|" + kIcons[static_cast<int>(icon)] + "|" + text);
+    return Next(yesNoAnswers);
+  }
+  DialogAnswer AskYesNoAll(const std::string& text, const std::string& title, MessageIcon icon) override {
+    log.push_back("AskYesNoAll " + title + "|" + kIcons[static_cast<int>(icon)] + "|" + text);
     return Next(yesNoAnswers);
   }
   std::optional<std::string> InputQuery(const std::string& title, const std::string& prompt,

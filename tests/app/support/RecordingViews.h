@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/Form1View.h"
+#include "forms/ExtractFormView.h"
 #include "forms/Form5View.h"
 #include "forms/Form6View.h"
 
@@ -89,22 +90,39 @@ class RecordingForm5View : public Form5View {
   }
 };
 
-// Writes "Range <n>", "Position <n>", "Show", "Hide".
-class RecordingForm6View : public Form6View {
- public:
+// Whether a window is shown, each "Show" and "Hide" written to log.
+struct RecordedVisibility {
   std::vector<std::string> log;
   bool visible = false;
+  void Record(bool shown) {
+    visible = shown;
+    log.push_back(shown ? "Show" : "Hide");
+  }
+};
 
+// Writes "Range <n>", "Position <n>", "Show", "Hide".
+class RecordingForm6View : public Form6View, public RecordedVisibility {
+ public:
   void SetProgressRange(std::int32_t maximum) override { log.push_back("Range " + std::to_string(maximum)); }
   void SetProgressPosition(std::int32_t position) override { log.push_back("Position " + std::to_string(position)); }
-  void Show() override {
-    visible = true;
-    log.push_back("Show");
-  }
-  void Hide() override {
-    visible = false;
-    log.push_back("Hide");
-  }
+  void Show() override { Record(true); }
+  void Hide() override { Record(false); }
+};
+
+// The progress window as state: its texts, bar and button as last set, and
+// "Show" and "Hide" written to log.
+class RecordingExtractFormView : public ExtractFormView, public RecordedVisibility {
+ public:
+  bool cancelEnabled = false;
+  std::string fileText, countText;
+  std::int32_t perMille = 0;
+
+  void SetFileText(const std::string& text) override { fileText = text; }
+  void SetCountText(const std::string& text) override { countText = text; }
+  void SetProgressPosition(std::int32_t value) override { perMille = value; }
+  void SetCancelEnabled(bool enabled) override { cancelEnabled = enabled; }
+  void Show() override { Record(true); }
+  void Hide() override { Record(false); }
 };
 
 }  // namespace sorvane

@@ -11,6 +11,7 @@
 #include "RecordingViews.h"
 #include "app/Wizard.h"
 #include "container/ContainerCatalogue.h"
+#include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
 #include "platform/Errors.h"
 #include "platform/Cp1252CodePage.h"
@@ -73,8 +74,10 @@ class WizardFixture : public ::testing::Test {
   RecordingForm1View view;
   RecordingForm5View previewView;
   RecordingForm6View waitView;
+  RecordingExtractFormView progressView;
   CountingPump pump;
-  Wizard wizard{services, view, previewView, waitView, pump};
+  FakeClock clock;
+  Wizard wizard{services, view, previewView, waitView, progressView, pump, clock};
   TForm1& form = wizard.Form1();
 };
 
