@@ -4,6 +4,7 @@
 
 #include "gui/SorvaneApp.h"
 #include "gui/ToolkitStart.h"
+#include "platform/LibrarySearch.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ constexpr char kHelp[] =
 wxIMPLEMENT_APP_NO_MAIN(BuiltApp);
 
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   // Answered before the toolkit starts, so that they need no display.
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::fputs(kHelp, stdout);
