@@ -11,7 +11,7 @@
 # helper's hook in src/platform/win32/Win32LibrarySearch.cpp then loads the
 # DLL by its full path in the system folder. Made at configure time from
 # mingw-w64's own import libraries, whose names they take over.
-set(SORVANE_DELAYED_DLLS version winmm uxtheme oleacc winspool iphlpapi wininet crypt32 bcrypt wsock32 dwmapi
+set(SORVANE_DELAYED_DLLS version winmm uxtheme oleacc winspool iphlpapi wininet winhttp crypt32 bcrypt wsock32 dwmapi
   msimg32 usp10)
 set(SORVANE_DELAY_IMPORT_DIR ${CMAKE_BINARY_DIR}/delay-imports)
 
