@@ -4,13 +4,17 @@
 # always come from the system folder; any other DLL of an imported name
 # lying beside sorvane.exe, in Downloads say, would run inside the program.
 #
-# The system DLLs of the list below are therefore imported late: the linker
+# The system DLLs of the list below are therefore imported late. The linker
 # finds, under their usual names (-lversion and so on), import libraries made
 # here with dlltool that call the delay-load helper of mingw-w64 at a
 # function's first use instead of naming the DLL in the import table. The
 # helper's hook in src/platform/win32/Win32LibrarySearch.cpp then loads the
-# DLL by its full path in the system folder. Made at configure time from
-# mingw-w64's own import libraries, whose names they take over.
+# DLL from the system folder only, with its own imports. Made at configure
+# time from mingw-w64's own import libraries, whose names they take over.
+#
+# comctl32 stays in the import table: wxWidgets finds it with
+# GetModuleHandle, loaded already, and the manifest binds it to the
+# side-by-side version 6, found in the system's own store.
 set(SORVANE_DELAYED_DLLS version winmm uxtheme oleacc winspool iphlpapi wininet winhttp crypt32 bcrypt wsock32 dwmapi
   msimg32 usp10)
 set(SORVANE_DELAY_IMPORT_DIR ${CMAKE_BINARY_DIR}/delay-imports)

@@ -23,16 +23,21 @@ bool KnowsSearchFlags() {
   return knows;
 }
 
-// A late import, loaded by its full path in the system folder before the
-// delay-load helper could search for it by its name. The hook is plain data,
-// set before any code runs, so it holds for calls of constructors too.
+// A late import, loaded before the delay-load helper could search for it by
+// its name alone: by its name, but from the system folder only, and so are
+// the DLLs it imports in turn. Where Windows lacks the search flags, by its
+// full path in the system folder. The hook is plain data, set before any
+// code runs, so it holds for calls of constructors too.
 FARPROC WINAPI LoadFromSystemFolder(unsigned notification, PDelayLoadInfo info) {
   if (notification != dliNotePreLoadLibrary) return nullptr;
+  if (KnowsSearchFlags()) {
+    return reinterpret_cast<FARPROC>(::LoadLibraryExA(info->szDll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+  }
   char folder[MAX_PATH];
   const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
   const std::string path = std::string(folder, length) + "\\" + info->szDll;
-  return reinterpret_cast<FARPROC>(::LoadLibraryExA(path.c_str(), nullptr, ImportSearchFlags()));
+  return reinterpret_cast<FARPROC>(::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 }  // namespace
