@@ -14,14 +14,25 @@
 #
 # comctl32 stays in the import table: wxWidgets finds it with
 # GetModuleHandle, loaded already, and the manifest binds it to the
-# side-by-side version 6, found in the system's own store.
-set(SORVANE_DELAYED_DLLS version winmm uxtheme oleacc winspool iphlpapi wininet winhttp crypt32 bcrypt wsock32 dwmapi
-  msimg32 usp10)
+# side-by-side version 6, found in the system's own store. So does uxtheme,
+# which comctl32 imports in any case: imported late, wxWidgets' first call
+# into it ends at address 0 under Wine.
+set(SORVANE_DELAYED_DLLS version winmm oleacc winspool iphlpapi wininet winhttp crypt32 bcrypt wsock32 dwmapi msimg32
+  usp10)
 set(SORVANE_DELAY_IMPORT_DIR ${CMAKE_BINARY_DIR}/delay-imports)
 
 find_program(SORVANE_DLLTOOL ${SORVANE_MINGW_TRIPLET}-dlltool REQUIRED)
 find_program(SORVANE_NM ${SORVANE_MINGW_TRIPLET}-nm REQUIRED)
 file(MAKE_DIRECTORY ${SORVANE_DELAY_IMPORT_DIR})
+# A library of a name no longer listed would still be found first.
+file(GLOB _made ${SORVANE_DELAY_IMPORT_DIR}/lib*.a)
+foreach(_lib IN LISTS _made)
+  get_filename_component(_name ${_lib} NAME_WE)
+  string(REGEX REPLACE "^lib" "" _name ${_name})
+  if(NOT _name IN_LIST SORVANE_DELAYED_DLLS)
+    file(REMOVE ${_lib})
+  endif()
+endforeach()
 foreach(dll IN LISTS SORVANE_DELAYED_DLLS)
   unset(_import_lib)
   find_file(_import_lib lib${dll}.a PATHS /usr/${SORVANE_MINGW_TRIPLET}/lib NO_DEFAULT_PATH NO_CACHE REQUIRED)

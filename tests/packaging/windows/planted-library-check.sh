@@ -8,8 +8,9 @@
 # overrides make it take the file first, as Windows does. Wine's own DLLs
 # then take some of these files for their import tables while a process
 # starts (Wine's user32 imports version.dll, Windows' does not; its
-# comctl32 loads uxtheme.dll): a first round finds them, and they are
-# reported and taken away. What the programs' own import tables name is read with objdump
+# comdlg32 imports winspool.drv): a first round finds them, and they are
+# reported and taken away. uxtheme.dll is not planted: the programs import
+# it as comctl32 does (cmake/SorvaneDelayImports.cmake). What the programs' own import tables name is read with objdump
 # instead: none of these names may stand there. Any mark of the second round
 # fails the test, "<file>.loaded" being a late import or a DLL loaded by its
 # name; LATE_IMPORT_PROBE makes both kinds of load the way the programs do.
@@ -26,8 +27,8 @@ while [ "$1" != "--" ]; do engines+=("$1"); shift; done
 shift
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-unprotected="bcrypt.dll crypt32.dll dwmapi.dll iphlpapi.dll msimg32.dll oleacc.dll usp10.dll uxtheme.dll \
-  version.dll winhttp.dll wininet.dll winmm.dll winspool.drv wsock32.dll"
+unprotected="bcrypt.dll crypt32.dll dwmapi.dll iphlpapi.dll msimg32.dll oleacc.dll usp10.dll version.dll \
+  winhttp.dll wininet.dll winmm.dll winspool.drv wsock32.dll"
 
 for module in "$@" "${engines[@]}"; do
   dlls=" $("$objdump" -p "$module" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z\n' 'a-z ') "
