@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   if (argc == 5 && std::string(argv[1]) == "--extract") {
     sorvane::PosixFileSystem files;
     sorvane::PosixDynamicLibraries libraries;
-    sorvane::TZipArchive zip(argv[4], files, libraries);
+    sorvane::TZipArchive zip(argv[4], files, libraries, sorvane::EmbeddedEngineResources());
     zip.ZipFileName = argv[2];
     zip.ExtractBaseDir = argv[3];
     try {

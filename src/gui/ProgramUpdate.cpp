@@ -18,7 +18,7 @@ ProgramUpdate::ProgramUpdate(wxFrame& mainWindow, const Services& services)
       http_(NetServices{*network_, services.clock, services.pump, services.files}, UpdateHost()),
       list_(UpdateListServices{*connection_, *tempFiles_, services.files, services.codePage,
                                services.locale, *calendar_, ProgramUpdateKey()}),
-      zip_(systemFolder_, services.files, *libraries_),
+      zip_(systemFolder_, services.files, *libraries_, EmbeddedEngineResources()),
       installation_(zip_, services.files, services.program, *dialect_) {}
 
 ProgramUpdate::~ProgramUpdate() = default;

@@ -1,9 +1,11 @@
 // The sorvane program: the wizard that opens .zvq containers.
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "gui/SorvaneApp.h"
 #include "gui/ToolkitStart.h"
+#include "platform/Console.h"
+#include "platform/LibrarySearch.h"
 
 namespace {
 
@@ -34,13 +36,14 @@ constexpr char kHelp[] =
 wxIMPLEMENT_APP_NO_MAIN(BuiltApp);
 
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   // Answered before the toolkit starts, so that they need no display.
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(kHelp, stdout);
+    sorvane::WriteProgramOutput(kHelp);
     return 0;
   }
   if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("sorvane %s\n", SORVANE_VERSION);
+    sorvane::WriteProgramOutput(std::string("sorvane ") + SORVANE_VERSION + "\n");
     return 0;
   }
   sorvane::PrepareToolkit();

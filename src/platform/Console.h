@@ -37,4 +37,10 @@ class Console {
   virtual std::optional<std::string> ReadHidden(const std::string& prompt) = 0;
 };
 
+// Writes program text to standard output as the terminal is to receive it,
+// for a program that has no console of its own: a Windows window program
+// started from a console writes into that console, or into the file or pipe
+// its output was sent to. The tools have theirs through Console.
+void WriteProgramOutput(const std::string& text);
+
 }  // namespace sorvane

@@ -39,7 +39,7 @@ struct Scratch {
     root = pattern + "/";
     fs::create_directories(root + "system");
     PlaceZipEngines(files, EmbeddedEngineResources(), root + "system/");
-    zip = std::make_unique<TZipArchive>(root + "system/", files, libraries);
+    zip = std::make_unique<TZipArchive>(root + "system/", files, libraries, EmbeddedEngineResources());
   }
   ~Scratch() {
     zip.reset();

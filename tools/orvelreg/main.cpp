@@ -3,11 +3,13 @@
 #include "OrvelregArguments.h"
 #include "OrvelregCommands.h"
 #include "common/ConsoleStreams.h"
+#include "platform/LibrarySearch.h"
 #include "platform/NativeServices.h"
 
 // orvelreg: the registry of Sorvane on the command line, for values that are
 // set from outside the program (such as "OnlyUpdate") and for looking in.
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   const auto console = sorvane::NewConsole();
   sorvane::tools::ConsoleStreams streams(*console);
   const auto store = sorvane::OpenUserRegistryStore();

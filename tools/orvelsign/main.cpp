@@ -23,6 +23,7 @@
 #include "common/GermanCli.h"
 #include "components/update/ArchiveSignature.h"
 #include "platform/Errors.h"
+#include "platform/LibrarySearch.h"
 #include "platform/NativeServices.h"
 
 namespace {
@@ -69,6 +70,7 @@ void Labels(CLI::App& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   const auto console = sorvane::NewConsole();
   sorvane::tools::ConsoleStreams streams(*console);
   const sorvane::tools::ConsoleArguments arguments(*console, argc, argv);

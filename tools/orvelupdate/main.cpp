@@ -2,10 +2,12 @@
 
 #include "OrvelUpdate.h"
 #include "common/ConsoleStreams.h"
+#include "platform/LibrarySearch.h"
 #include "platform/NativeServices.h"
 
 // orvelupdate: checks what an update brings before it is published.
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   const auto console = sorvane::NewConsole();
   sorvane::tools::ConsoleStreams streams(*console);
   sorvane::orvelupdate::Services services{std::cout, std::cerr, streams.Raw()};

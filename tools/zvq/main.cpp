@@ -4,10 +4,12 @@
 #include "ExitStatus.h"
 #include "ZvqCommands.h"
 #include "common/ConsoleStreams.h"
+#include "platform/LibrarySearch.h"
 #include "platform/NativeServices.h"
 
 // zvq: the container extractor on the command line, for servers and scripts.
 int main(int argc, char** argv) {
+  sorvane::LimitLibrarySearch();
   const auto console = sorvane::NewConsole();
   sorvane::tools::ConsoleStreams streams(*console);
   const auto files = sorvane::NewFileSystem();

@@ -42,10 +42,14 @@ bool Holds(FileSystem& files, const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
+bool HoldsCarriedUnzipEngine(FileSystem& files, ProgramResources& resources, const std::string& path) {
+  const auto carried = resources.Find(kUnzipEngineResource, kEngineResourceType);
+  return carried && Holds(files, path, *carried);
+}
+
 bool PlaceZipEngines(FileSystem& files, ProgramResources& resources, const std::string& systemFolder) {
   const std::string unzipEngine = systemFolder + kUnzipEngineFile;
-  const auto carried = resources.Find(kUnzipEngineResource, kEngineResourceType);
-  if (carried && Holds(files, unzipEngine, *carried)) return false;
+  if (HoldsCarriedUnzipEngine(files, resources, unzipEngine)) return false;
   WriteResource(files, resources, kZipEngineResource, systemFolder + kZipEngineFile);
   WriteResource(files, resources, kUnzipEngineResource, unzipEngine);
   return true;

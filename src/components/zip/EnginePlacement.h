@@ -29,6 +29,10 @@ inline constexpr char kUnzipEngineFile[] = "UnzipEngine.dll";
 // again at the next start.
 bool PlaceZipEngines(FileSystem& files, ProgramResources& resources, const std::string& systemFolder);
 
+// True when the file at path holds exactly the unpacking engine in
+// resources; false also when it is missing, unreadable or resources lack it.
+bool HoldsCarriedUnzipEngine(FileSystem& files, ProgramResources& resources, const std::string& path);
+
 // The engines embedded in this program at build time.
 ProgramResources& EmbeddedEngineResources();
 

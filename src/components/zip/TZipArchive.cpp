@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "components/zip/EnginePlacement.h"
 #include "components/zip/ZipEngineApi.h"
 
 namespace sorvane {
@@ -35,8 +36,9 @@ class TZipArchive::Engine {
   UnzipEngineExecFunction exec_ = nullptr;
 };
 
-TZipArchive::TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries)
-    : systemFolder_(std::move(systemFolder)), files_(files), libraries_(libraries) {}
+TZipArchive::TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries,
+                         ProgramResources& engines)
+    : systemFolder_(std::move(systemFolder)), files_(files), libraries_(libraries), engines_(engines) {}
 
 TZipArchive::~TZipArchive() = default;
 
@@ -50,9 +52,9 @@ void TZipArchive::SetEngineDirectory(const std::string& folder) {
 std::string TZipArchive::EnginePath() const {
   if (!engineDirectory_.empty()) {
     const std::string own = engineDirectory_ + "/UNZIPENGINE.DLL";
-    if (files_.FileExists(own)) return own;
+    if (HoldsCarriedUnzipEngine(files_, engines_, own)) return own;
   }
-  return systemFolder_ + "UnzipEngine.dll";
+  return systemFolder_ + kUnzipEngineFile;
 }
 
 void TZipArchive::Extract() {

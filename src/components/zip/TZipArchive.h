@@ -8,6 +8,7 @@
 #include "platform/DynamicLibrary.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+#include "platform/Resources.h"
 
 namespace sorvane {
 
@@ -31,8 +32,12 @@ struct TExtractOptions {
 
 // The ZIP archive component. It unpacks through the unpacking engine, a
 // shared library loaded on the first Extract: "UNZIPENGINE.DLL" in
-// EngineDirectory when that file exists there, else "UnzipEngine.dll" in
-// the system folder, where the update component placed it.
+// EngineDirectory when that file exists there and holds exactly the engine
+// the program carries, else "UnzipEngine.dll" in the system folder, where the
+// update component placed it. EngineDirectory is the program folder, which
+// may be Downloads or any folder a stranger's file can land in; loading a
+// library runs its code, so no file there is loaded that the program did not
+// bring itself.
 //
 // Extract writes every member into ExtractBaseDir (see ZipEngineApi.h for
 // the rules of names): a file of a member's name that lay there before is
@@ -42,9 +47,10 @@ class TZipArchive {
  public:
   using TMessageEvent = std::function<void(TZipArchive& sender, const std::string& text)>;
 
-  // systemFolder ends with "/". The engine file is looked for in files and
-  // loaded through libraries; both outlive the component.
-  TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries);
+  // systemFolder ends with "/". The engine file is looked for in files,
+  // compared with the carried "UNZIPENGINE" of engines (EnginePlacement.h)
+  // and loaded through libraries; all three outlive the component.
+  TZipArchive(std::string systemFolder, FileSystem& files, DynamicLibraries& libraries, ProgramResources& engines);
   ~TZipArchive();
   TZipArchive(const TZipArchive&) = delete;
   TZipArchive& operator=(const TZipArchive&) = delete;
@@ -83,6 +89,7 @@ class TZipArchive {
   std::string systemFolder_;
   FileSystem& files_;
   DynamicLibraries& libraries_;
+  ProgramResources& engines_;
   std::string engineDirectory_;
   std::unique_ptr<Engine> engine_;
   std::uint32_t extracted_ = 0;

@@ -92,4 +92,9 @@ std::optional<std::string> PosixConsole::ReadHidden(const std::string& prompt) {
   return line;
 }
 
+void WriteProgramOutput(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  std::fflush(stdout);
+}
+
 }  // namespace sorvane

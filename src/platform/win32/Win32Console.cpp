@@ -72,7 +72,9 @@ Win32Console::~Win32Console() {
   }
 }
 
-std::string Win32Console::ForTerminal(const std::string& text) {
+std::string Win32Console::ForTerminal(const std::string& text) { return OemConsoleText(text); }
+
+std::string OemConsoleText(const std::string& text) {
   std::string bytes = NarrowText(WidenText(text, CP_UTF8), CP_ACP);
   if (!bytes.empty()) CharToOemBuffA(bytes.data(), bytes.data(), static_cast<DWORD>(bytes.size()));
   std::string lines;
@@ -129,6 +131,32 @@ std::string OemToProgramText(const std::string& oem) {
   std::string ansi = oem;
   if (!ansi.empty()) OemToCharBuffA(ansi.data(), ansi.data(), static_cast<DWORD>(ansi.size()));
   return NarrowText(WidenText(ansi, CP_ACP), CP_UTF8);
+}
+
+void WriteProgramOutput(const std::string& text) {
+  // A window program gets a standard output only when its starter handed
+  // one over (a file or a pipe); a console does not hand over its own, so
+  // the program asks for it. The console's prompt may stand before the text:
+  // cmd.exe does not wait for window programs.
+  HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  HANDLE console = INVALID_HANDLE_VALUE;
+  if (output == nullptr || output == INVALID_HANDLE_VALUE || ::GetFileType(output) == FILE_TYPE_UNKNOWN) {
+    // Refused also when a console is attached already; CONOUT$ then finds
+    // that one, and without any console it fails.
+    ::AttachConsole(ATTACH_PARENT_PROCESS);
+    console = ::CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+    output = console;
+  }
+  const std::string bytes = OemConsoleText(text);
+  DWORD written = 0;
+  for (std::size_t at = 0; at < bytes.size() && output != INVALID_HANDLE_VALUE; at += written) {
+    if (!::WriteFile(output, bytes.data() + at, static_cast<DWORD>(bytes.size() - at), &written, nullptr) ||
+        written == 0) {
+      break;
+    }
+  }
+  if (console != INVALID_HANDLE_VALUE) ::CloseHandle(console);
 }
 
 }  // namespace sorvane

@@ -33,6 +33,9 @@ class Win32Console : public Console {
   bool changed_[2] = {};
 };
 
+// Program text as the console shows it: the OEM code page, CR LF line ends.
+std::string OemConsoleText(const std::string& text);
+
 // Bytes typed at the console (OEM code page) as program text.
 std::string OemToProgramText(const std::string& oem);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/win32/AnsiText.h"
+#include "platform/win32/Win32LibrarySearch.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
@@ -47,7 +48,10 @@ std::unique_ptr<DynamicLibrary> Win32DynamicLibraries::Open(const std::string& p
   // system's error box.
   DWORD previousMode = 0;
   ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &previousMode);
-  HMODULE module = ::LoadLibraryA(native.c_str());
+  // The library's own imports come from the system folder alone: a ZIP
+  // engine imports bcrypt.dll, which must not be taken from the program's
+  // folder, nor from the engine's.
+  HMODULE module = ::LoadLibraryExA(native.c_str(), nullptr, ImportSearchFlags());
   const DWORD error = ::GetLastError();
   ::SetThreadErrorMode(previousMode, nullptr);
   if (module == nullptr) {

@@ -12,6 +12,7 @@
 #include "components/update/TOrvelUpdateFile.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/MapResources.h"
 #include "fakes/MemoryRegistryStore.h"
 #include "platform/Cp1252CodePage.h"
 #include "platform/posix/PosixNetwork.h"
@@ -62,16 +63,6 @@ class FixedCalendar : public Calendar {
   double Today() override { return today; }
   double Now() override { return today + 0.5; }
   std::optional<double> FileDate(const std::string&) override { return fileDate; }
-};
-
-class MapResources : public ProgramResources {
- public:
-  std::map<std::string, std::string> byName = {{"ZIPENGINE", "zip engine bytes"}, {"UNZIPENGINE", "unzip engine"}};
-  std::optional<std::string_view> Find(const std::string& name, const std::string& type) override {
-    const auto found = byName.find(name);
-    if (type != "ZIPFILE" || found == byName.end()) return std::nullopt;
-    return std::string_view(found->second);
-  }
 };
 
 // One program start on a fixed drive: Start() builds the component with the

@@ -220,28 +220,39 @@ TEST_F(ZipArchiveTest, DamagedArchivesFailAndLeaveNoMemberBehind) {
   EXPECT_EQ(Names(out), std::vector<std::string>{"a.txt"});
 }
 
-TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOrTheSystemFolder) {
+TEST_F(ZipArchiveTest, EngineComesFromTheEngineFolderOnlyWhenItIsTheCarriedOne) {
   zip->SetEngineDirectory(src + "/");
   EXPECT_EQ(zip->EngineDirectory() + "/", src);
   EXPECT_EQ(zip->EnginePath(), system + "UnzipEngine.dll");
-
-  Write(src + "UNZIPENGINE.DLL", "no library");
-  EXPECT_EQ(zip->EnginePath(), src + "UNZIPENGINE.DLL");
   Source("x", "x");
   Zip("x.zip", {"x"});
+
+  // Another library of that name, the packing engine here, is never loaded.
+  ASSERT_EQ(::symlink((system + "ZipEngine.dll").c_str(), (src + "UNZIPENGINE.DLL").c_str()), 0);
+  EXPECT_EQ(zip->EnginePath(), system + "UnzipEngine.dll");
+  Extract("x.zip");
+  EXPECT_EQ(Read(out + "x"), "x");
+  ::unlink((src + "UNZIPENGINE.DLL").c_str());
+  Write(src + "UNZIPENGINE.DLL", Read(system + "UnzipEngine.dll"));
+  EXPECT_EQ(zip->EnginePath(), src + "UNZIPENGINE.DLL");
+  Extract("x.zip");
+}
+
+TEST_F(ZipArchiveTest, ASystemEngineThatDoesNotLoadOrLacksTheEntryPointsFails) {
+  Source("x", "x");
+  Zip("x.zip", {"x"});
+  const std::string engine = system + "UnzipEngine.dll";
+  Write(engine, "no library");
   try {
     Extract("x.zip");
     FAIL() << "no error";
   } catch (const EZipError& e) {
-    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + src + "UNZIPENGINE.DLL kann nicht geladen werden"), 0u)
-        << e.what();
+    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + engine + " kann nicht geladen werden"), 0u) << e.what();
   }
-  // A library without the entry points.
-  ::unlink((src + "UNZIPENGINE.DLL").c_str());
-  ASSERT_EQ(::symlink((system + "ZipEngine.dll").c_str(), (src + "UNZIPENGINE.DLL").c_str()), 0);
+  ::unlink(engine.c_str());
+  ASSERT_EQ(::symlink((system + "ZipEngine.dll").c_str(), engine.c_str()), 0);
   EXPECT_THROW(Extract("x.zip"), EZipError);
-  zip->SetEngineDirectory("");
-  ::unlink((system + "UnzipEngine.dll").c_str());
+  ::unlink(engine.c_str());
   EXPECT_THROW(Extract("x.zip"), EZipError);
 }
 

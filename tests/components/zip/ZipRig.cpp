@@ -24,7 +24,7 @@ void ZipRig::SetUp() {
   out = root + "out/";
   for (const auto& folder : {system, src, out}) fs::create_directories(folder);
   ASSERT_TRUE(PlaceZipEngines(files, EmbeddedEngineResources(), system));
-  zip = std::make_unique<TZipArchive>(system, files, libraries);
+  zip = std::make_unique<TZipArchive>(system, files, libraries, EmbeddedEngineResources());
 }
 
 void ZipRig::TearDown() {

@@ -77,24 +77,34 @@ TEST_F(ZipEnginesTest, DamagedDataFailsWithTheEnginesTextAndLeavesNoFile) {
 
 TEST_F(ZipEnginesTest, AnEngineThatDoesNotLoadOrLacksTheEntryPointsFails) {
   Prebuilt("a.zip");
-  zip->SetEngineDirectory(src);
-  Write(src + "UNZIPENGINE.DLL", "no library");
+  const std::string engine = system + "UnzipEngine.dll";
+  Write(engine, "no library");
   try {
     Extract("a.zip");
     FAIL() << "no error";
   } catch (const EZipError& e) {
-    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + src + "UNZIPENGINE.DLL kann nicht geladen werden ("),
-              0u)
+    EXPECT_EQ(std::string(e.what()).find("Die ZIP-Engine " + engine + " kann nicht geladen werden ("), 0u)
         << e.what();
   }
-  Write(src + "UNZIPENGINE.DLL", Read(system + "ZipEngine.dll"));
+  Write(engine, Read(system + "ZipEngine.dll"));
   try {
     Extract("a.zip");
     FAIL() << "no error";
   } catch (const EZipError& e) {
-    EXPECT_EQ(std::string(e.what()),
-              "Die ZIP-Engine " + src + "UNZIPENGINE.DLL ist ungültig oder passt nicht zu diesem Programm");
+    EXPECT_EQ(std::string(e.what()), "Die ZIP-Engine " + engine + " ist ungültig oder passt nicht zu diesem Programm");
   }
+}
+
+TEST_F(ZipEnginesTest, TheProgramFoldersEngineIsLoadedOnlyWhenItIsTheCarriedOne) {
+  Prebuilt("a.zip");
+  zip->SetEngineDirectory(src);
+  Write(src + "UNZIPENGINE.DLL", Read(system + "ZipEngine.dll"));
+  Extract("a.zip");
+  EXPECT_EQ(zip->ExtractedCount(), 3u) << "through the system folder's engine";
+  Write(src + "UNZIPENGINE.DLL", Read(system + "UnzipEngine.dll"));
+  EXPECT_EQ(zip->EnginePath(), src + "UNZIPENGINE.DLL");
+  Extract("a.zip");
+  EXPECT_EQ(zip->ExtractedCount(), 3u);
 }
 
 }  // namespace
