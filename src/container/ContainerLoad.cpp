@@ -186,8 +186,9 @@ class TablePagesAhead {
   std::unique_ptr<PagesAhead> pages_;
 };
 
+// Reads the member records and returns where they end.
 std::int64_t ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
-                 bool reservedFilled, MemberTable& members, LoadEffects& effects) {
+                         bool reservedFilled, MemberTable& members, LoadEffects& effects) {
   const TablePagesAhead pagesAhead(members, reservedFilled);
   RecordReadAhead records(file);
   if (fileSize - file.Position() >= kViewFrom) records.ViewDenseRecords();
