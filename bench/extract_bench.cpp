@@ -5,8 +5,11 @@
 //
 //   extract_bench [FOLDER] [ROUNDS] [small|many]
 //   extract_bench --make small|many CONTAINER ARCHIVE
-// The first (the last argument runs only one of the two) works in FOLDER (default: extract-bench in the build folder), which needs
-// room for about 2 GB, and removes its files again.
+// The first (the last argument runs only one of the two cases) works in
+// FOLDER (default: extract-bench in the build folder), which needs room for
+// 2 GB and the files of every run (a round of the million members takes
+// 8 GB), and removes its files again. The second writes one case's files,
+// to look at either program by hand.
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -128,10 +131,10 @@ Timing RunQuietly(const std::vector<std::string>& command) {
   return {wall, seconds(usage.ru_utime) + seconds(usage.ru_stime)};
 }
 
-// Removes folder and its files, many at a time: on this disk (mounted with
-// discard) one removal waits some milliseconds for the journal, and a
-// million of them one after the other take most of an hour, while
-// removals side by side share the waits.
+// Removes folder and its files, many at a time: on this disk one removal of
+// a file already written back waits some milliseconds, and a million of
+// them one after the other take most of an hour, while removals side by
+// side share the waits.
 void RemoveFolder(const std::string& folder) {
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) files.push_back(entry.path());
@@ -168,7 +171,7 @@ double Median(std::vector<Timing> runs, double Timing::*figure) {
 void ExtractFigures(const std::string& folder, const std::string& zvq, const Case& c, int rounds) {
   const std::string container = folder + "/extract.zvq";
   const std::string archive = folder + "/extract.tar";
-  const std::string target = folder + "/extract-out";
+  const std::string target = folder + "/extract-out";  // and a number
   MakeBoth(c, container, archive);
   ReadSequentially(container);
   ReadSequentially(archive);
@@ -176,20 +179,26 @@ void ExtractFigures(const std::string& folder, const std::string& zvq, const Cas
               " (limit %.1f for the medians):\n",
               c.title, rounds, c.limit);
   std::vector<Timing> ours, theirs;
+  std::vector<std::string> written;
   for (int round = 0; round < rounds; ++round) {
     for (const bool tar : {true, false}) {
-      std::filesystem::create_directory(target);
-      // Each run starts with nothing left to write back from another.
+      // Every run into a folder of its own, all removed at the end: ext4
+      // without a journal holds a removed file's inode back from reuse for
+      // minutes, and a new file looks at each such inode in turn, so a run
+      // after a million removals takes ten times as long.
+      written.push_back(target + "-" + std::to_string(written.size()));
+      std::filesystem::create_directory(written.back());
+      // Nothing left to write back from the run before.
       FlushDisks();
-      const Timing run = tar ? RunQuietly({"tar", "-xf", archive, "-C", target})
-                             : RunQuietly({zvq, "extract", container, "-d", target});
-      Check(target, c);
-      RemoveFolder(target);
+      const Timing run = tar ? RunQuietly({"tar", "-xf", archive, "-C", written.back()})
+                             : RunQuietly({zvq, "extract", container, "-d", written.back()});
+      Check(written.back(), c);
       (tar ? theirs : ours).push_back(run);
       std::printf("  round %d: %-11s %.2f s (processor %.2f s)\n", round + 1, tar ? "tar -x" : "zvq extract",
                   run.wall, run.cpu);
     }
   }
+  for (const std::string& folder : written) RemoveFolder(folder);
   // The machine is shared: the processor time says how much of a run's
   // wall time was the program's own.
   const double ourWall = Median(ours, &Timing::wall);
@@ -208,7 +217,6 @@ int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
   const Case small{"100,000 members of 2 to 6 KiB", 100'000, 2048, 6144, 1.5};
   const Case many{"1,000,000 one-byte members", 1'000'000, 1, 1, 2.0};
-  // The files of one case alone, for a look at either program by hand.
   if (argc == 5 && std::strcmp(argv[1], "--make") == 0) {
     MakeBoth(std::strcmp(argv[2], "many") == 0 ? many : small, argv[3], argv[4]);
     return 0;
@@ -228,7 +236,9 @@ int main(int argc, char** argv) {
     status = 1;
   }
   std::error_code ignored;
-  if (std::filesystem::is_directory(folder + "/extract-out", ignored)) RemoveFolder(folder + "/extract-out");
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
+    if (entry.path().filename().string().rfind("extract-out-", 0) == 0) RemoveFolder(entry.path().string());
+  }
   std::filesystem::remove(folder + "/extract.zvq", ignored);
   std::filesystem::remove(folder + "/extract.tar", ignored);
   std::filesystem::remove(folder, ignored);
