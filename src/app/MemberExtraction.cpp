@@ -78,7 +78,7 @@ std::string MemberExtraction::ExtractMember(std::int32_t index, std::string fold
   const std::unique_ptr<Stream> source = services_.files.OpenRead(catalogue_.ContainerPath);
   std::unique_ptr<Stream> destination = Watched(services_.files.Create(target), watch_);
   try {
-    ContainerCatalogue::CopyMemberData(name, *source, *destination);
+    catalogue_.CopyMemberDataDirect(name, *source, *destination);
   } catch (const ExtractionStopped&) {
     // The files written before stay; half a file would pass for the member.
     destination.reset();

@@ -6,6 +6,7 @@
 
 #include "container/ContainerLoad.h"
 #include "container/LittleEndian.h"
+#include "container/MemberCopy.h"
 #include "container/RecordReadAhead.h"
 #include "container/TextScrambling.h"
 #include "platform/Errors.h"
@@ -13,26 +14,11 @@
 namespace sorvane {
 namespace {
 
-constexpr std::size_t kCopyBlockSize = 61440;
-
 std::int32_t FindByName(const std::vector<ContainerAccount>& table, const AnsiString& name) {
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (table[i].Name == name) return static_cast<std::int32_t>(i);
   }
   return -1;
-}
-
-// Copies count bytes, a block at a time. Whatever the source delivers is
-// written before a short source is reported, so the destination keeps every
-// byte there was.
-void CopyBytes(Stream& source, Stream& destination, std::int64_t count) {
-  std::unique_ptr<char[]> block(new char[static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize))]);
-  while (count > 0) {
-    const auto wanted = static_cast<std::size_t>(std::min<std::int64_t>(count, kCopyBlockSize));
-    const std::size_t got = destination.CopyFrom(source, block.get(), wanted);
-    if (got == 0) throw EReadError(texts::kReadError);
-    count -= static_cast<std::int64_t>(got);
-  }
 }
 
 }  // namespace
@@ -42,6 +28,9 @@ ContainerCatalogue::ContainerCatalogue(FileSystem& files, CodePage& codePage, Lo
 
 void ContainerCatalogue::LoadCatalogue() {
   std::unique_ptr<Stream> file = files_.OpenRead(ContainerPath);
+  // Taken before the first byte is read: a file changed during the load
+  // then never matches it.
+  const std::optional<FileStamp> stamp = file->Stamp();
   effects_.DisableMainWindow();
   LoadedContainer loaded;
   try {
@@ -59,6 +48,7 @@ void ContainerCatalogue::LoadCatalogue() {
   Accounts = std::move(loaded.Accounts);
   Title = std::move(loaded.Title);
   Author = std::move(loaded.Author);
+  positions_.Reset(stamp, loaded.RecordsEnd);
   effects_.CloseWaitWindow();
   effects_.EnableMainWindow();
   effects_.BringApplicationToFront();
@@ -102,12 +92,31 @@ void ContainerCatalogue::CopyMemberData(std::string_view name, Stream& source, S
     if (dataLength < 0) throw EReadError(texts::kReadError);
     if (match) {
       records.HandBack();
-      CopyBytes(source, destination, dataLength);
+      CopyMemberBytes(source, destination, dataLength);
       break;
     }
     records.Skip(dataLength);
   }
   source.Seek(start, SeekOrigin::Begin);
+}
+
+void ContainerCatalogue::CopyMemberDataDirect(std::string_view name, Stream& source, Stream& destination) {
+  const std::int64_t start = source.Position();
+  // The loaded file has its container at its start; a container elsewhere
+  // is another one.
+  if (start == 0) {
+    const std::int32_t index = FindMember(name);
+    const std::optional<RecordExtent> extent = positions_.Find(source, Members, index);
+    if (extent) {
+      if (CopyRecordAt(source, destination, ScrambleText(AnsiString(name)), Members.Columns(), *extent, scratch_)) {
+        source.Seek(start, SeekOrigin::Begin);
+        return;
+      }
+      positions_.Distrust();
+    }
+    source.Seek(start, SeekOrigin::Begin);
+  }
+  CopyMemberData(name, source, destination);
 }
 
 std::int64_t ContainerCatalogue::GetFileSize(const std::string& path) {

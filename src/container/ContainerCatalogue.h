@@ -6,6 +6,7 @@
 
 #include "container/LoadEffects.h"
 #include "container/MemberTable.h"
+#include "container/RecordPositions.h"
 #include "platform/CodePage.h"
 #include "platform/FileSystem.h"
 #include "platform/Stream.h"
@@ -21,7 +22,9 @@ struct ContainerAccount {
 
 // The in-memory picture of the opened container: members with their
 // visibility and shown size, accounts, title and author. It keeps no member
-// data and no offsets; copying a member scans the container file afresh.
+// data. CopyMemberData scans the container file afresh;
+// CopyMemberDataDirect goes straight to the member while the file is the
+// one loaded.
 class ContainerCatalogue {
  public:
   ContainerCatalogue(FileSystem& files, CodePage& codePage, LoadEffects& effects);
@@ -73,6 +76,15 @@ class ContainerCatalogue {
   // After a failure the source position is not restored.
   static void CopyMemberData(std::string_view name, Stream& source, Stream& destination);
 
+  // The same copy, with the same result, errors and leftovers, but the
+  // member's record is found where it lies instead of by a walk from the
+  // start, so that copying every member takes time in their number, not its
+  // square. It goes there only while source is the file last loaded,
+  // unchanged (see RecordPositions), and only when the record's head there
+  // holds the name and the data length expected; otherwise, and for a name
+  // the catalogue does not know, it walks as CopyMemberData does.
+  void CopyMemberDataDirect(std::string_view name, Stream& source, Stream& destination);
+
   // Size of the file at path (made a full path first), -1 when there is
   // none; a folder has size 0. Files beyond 2 GiB report their full size.
   std::int64_t GetFileSize(const std::string& path);
@@ -81,6 +93,8 @@ class ContainerCatalogue {
   FileSystem& files_;
   CodePage& codePage_;
   LoadEffects& effects_;
+  RecordPositions positions_;
+  std::vector<unsigned char> scratch_;  // a small record, read whole
 };
 
 }  // namespace sorvane

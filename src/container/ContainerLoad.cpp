@@ -186,8 +186,9 @@ class TablePagesAhead {
   std::unique_ptr<PagesAhead> pages_;
 };
 
-void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
-                 bool reservedFilled, MemberTable& members, LoadEffects& effects) {
+// Reads the member records and returns where they end.
+std::int64_t ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, std::int32_t accountCount,
+                         bool reservedFilled, MemberTable& members, LoadEffects& effects) {
   const TablePagesAhead pagesAhead(members, reservedFilled);
   RecordReadAhead records(file);
   if (fileSize - file.Position() >= kViewFrom) records.ViewDenseRecords();
@@ -198,6 +199,7 @@ void ReadMembers(Stream& file, std::int64_t fileSize, std::int32_t memberCount, 
     if (i == before) ReadOneMember(records, fileSize, i++, columns, members, effects);
   }
   records.HandBack();
+  return records.Position();
 }
 
 void ReadTrailer(Stream& file, CodePage& codePage, std::int32_t accountCount, LoadedContainer& loaded) {
@@ -250,7 +252,7 @@ LoadedContainer ReadWholeContainer(Stream& file, CodePage& codePage, LoadEffects
   effects.ShowWaitWindow();
   effects.ProcessMessages();
 
-  ReadMembers(file, fileSize, memberCount, accountCount, reservedFilled, loaded.Members, effects);
+  loaded.RecordsEnd = ReadMembers(file, fileSize, memberCount, accountCount, reservedFilled, loaded.Members, effects);
   ReadTrailer(file, codePage, accountCount, loaded);
   return loaded;
 }

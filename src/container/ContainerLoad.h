@@ -16,6 +16,7 @@ struct LoadedContainer {
   std::vector<ContainerAccount> Accounts;
   AnsiString Title;
   AnsiString Author;
+  std::int64_t RecordsEnd = 0;  // where the trailer starts
 };
 
 // Reads the container in file from its current position: the member records

@@ -45,6 +45,9 @@ void MemberTable::Reserve(std::size_t count, std::size_t nameBytes) {
 void MemberTable::ThrowTooLarge() { throw ERangeError(texts::kRangeError); }
 
 std::int32_t MemberTable::Find(std::string_view name) const {
+  // A few names are scanned faster than an index is made.
+  constexpr std::size_t kIndexFrom = 64;
+  if (size() >= kIndexFrom) return index_.Find(*this, name);
   std::size_t begin = 0;
   for (std::size_t i = 0; i < nameEnds_.size(); ++i) {
     const std::size_t end = nameEnds_[i];

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "container/GrowingBytes.h"
+#include "container/MemberNameIndex.h"
 #include "platform/Text.h"
 
 namespace sorvane {
@@ -154,7 +155,8 @@ class MemberTable {
   }
   void Clear() { *this = MemberTable(); }
 
-  // The first member whose name equals name byte for byte, or -1.
+  // The first member whose name equals name byte for byte, or -1. Large
+  // tables answer through an index made at the first lookup.
   std::int32_t Find(std::string_view name) const;
 
  private:
@@ -167,6 +169,7 @@ class MemberTable {
   GrowingArray<std::uint32_t> nameEnds_;
   // StoredSize is a 32-bit field of the file, widened when handed out.
   GrowingArray<std::int32_t> sizes_;
+  mutable MemberNameIndex index_;
 };
 
 }  // namespace sorvane

@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
+#include "platform/FileStamp.h"
 #include "platform/FileViews.h"
 
 namespace sorvane {
@@ -40,6 +42,11 @@ class Stream {
   // large file once; valid while the stream is. nullptr where there are
   // none, as for memory: the reader then reads.
   virtual std::unique_ptr<FileViews> Views() { return nullptr; }
+
+  // The file's stamp now, for a reader that kept where things lie in it and
+  // may use that only while the file is unchanged. Nothing for streams that
+  // are no file, and where the system cannot say.
+  virtual std::optional<FileStamp> Stamp() { return std::nullopt; }
 
   // Reads exactly count bytes or throws EReadError "Stream-Lesefehler".
   void ReadBuffer(void* buffer, std::size_t count);

@@ -129,5 +129,104 @@ TEST_F(CopyMemberDataTest, MalformedRecordsEndTheScan) {
   EXPECT_TRUE(target.Bytes().empty());
 }
 
+// Copies out of the loaded container the direct way.
+class DirectCopyTest : public CopyMemberDataTest {
+ protected:
+  std::string Direct(std::string_view name) {
+    const std::string out = "/out/" + std::string(name);
+    auto source = files.OpenRead("/c/box.zvq");
+    auto target = files.Create(out);
+    catalogue.CopyMemberDataDirect(name, *source, *target);
+    EXPECT_EQ(source->Position(), 0);
+    return files.FileBytes(out);
+  }
+
+  static std::string Data(int i) { return std::string(100, static_cast<char>('a' + i % 26)) + std::to_string(i); }
+  static std::string Name(int i) { return "m" + std::to_string(10000 + i); }
+};
+
+TEST_F(DirectCopyTest, ReadsOnlyTheMembersOwnRecordOnceItsPlaceIsKnown) {
+  std::vector<std::pair<AnsiString, std::string>> members;
+  for (int i = 0; i < 3000; ++i) members.emplace_back(Name(i), Data(i));
+  Load(Container(members, {{"g", "", 0}}));
+  EXPECT_EQ(Direct(Name(2999)), Data(2999));
+  for (const int i : {0, 1500, 2998, 2999, 7}) {
+    const std::size_t before = files.BytesRead("/c/box.zvq");
+    EXPECT_EQ(Direct(Name(i)), Data(i));
+    // The record: its head of 22 bytes and its data.
+    EXPECT_EQ(files.BytesRead("/c/box.zvq") - before, 22 + Data(i).size()) << i;
+  }
+}
+
+TEST_F(DirectCopyTest, TwoMembersOfOneNameGiveTheFirst) {
+  // Enough members that names are looked up through the index.
+  std::vector<std::pair<AnsiString, std::string>> members;
+  for (int i = 0; i < 100; ++i) members.emplace_back(Name(i % 70), Data(i));
+  Load(Container(members, {{"g", "", 0}}));
+  EXPECT_EQ(catalogue.FindMember(Name(10)), 10);
+  EXPECT_EQ(catalogue.FindMember(Name(80)), -1);
+  EXPECT_EQ(Direct(Name(10)), Data(10));
+  EXPECT_EQ(Direct(Name(69)), Data(69));
+  EXPECT_EQ(Direct("fehlt"), "");
+}
+
+TEST_F(DirectCopyTest, AFileChangedSinceTheLoadIsWalkedAsItIsNow) {
+  const std::vector<ContainerAccount> guest = {{"g", "", 0}};
+  const std::string loaded = Container({{"x", "1"}, {"a", "alt"}, {"b", "bee"}}, guest, "Titel");
+  // The first member renamed to "a": "a" now names it, while the record
+  // where "a" was loaded still holds a head that fits.
+  const std::string grown = Container({{"a", "1"}, {"a", "alt"}, {"b", "bee"}}, guest, "Titel und mehr");
+  const std::string shrunk = Container({{"a", "1"}, {"a", "alt"}, {"b", "bee"}}, guest, "T");
+  const std::string sameSize = Container({{"a", "1"}, {"a", "alt"}, {"b", "bee"}}, guest, "Tite1");
+  for (const std::string* changed : {&grown, &shrunk, &sameSize}) {
+    Load(loaded);
+    EXPECT_EQ(Direct("b"), "bee");
+    // Size and time kept only where the size changes.
+    files.ChangeFile("/c/box.zvq", *changed, changed != &sameSize);
+    EXPECT_EQ(Direct("a"), "1");
+    EXPECT_EQ(Direct("b"), "bee");
+  }
+
+  // Rewritten with the same size and time: the heads tell.
+  Load(Container({{"a", "12345"}, {"b", "x"}}, guest));
+  EXPECT_EQ(Direct("b"), "x");
+  files.ChangeFile("/c/box.zvq", Container({{"a", "123"}, {"b", "xyz"}}, guest), true);
+  EXPECT_EQ(Direct("a"), "123");
+  EXPECT_EQ(Direct("b"), "xyz");
+  Load(Container({{"a", "1"}, {"b", "2"}}, guest));
+  files.ChangeFile("/c/box.zvq", Container({{"a", "1"}, {"c", "2"}}, guest), true);
+  EXPECT_EQ(Direct("b"), "");
+}
+
+// A target that cuts the container short once it has taken its first block.
+class CuttingTarget : public MemoryStream {
+ public:
+  CuttingTarget(FakeFileSystem& files, std::string cut) : files_(files), cut_(std::move(cut)) {}
+  std::size_t Write(const void* buffer, std::size_t count) override {
+    if (!cut_.empty()) files_.ChangeFile("/c/box.zvq", std::exchange(cut_, {}));
+    return MemoryStream::Write(buffer, count);
+  }
+
+ private:
+  FakeFileSystem& files_;
+  std::string cut_;
+};
+
+TEST_F(DirectCopyTest, AFileCutShortWhileCopyingKeepsWhatWasReadAndFails) {
+  const std::string data(200'000, 'g');
+  const std::string container = Container({{"a", "klein"}, {"gross", data}}, {{"g", "", 0}});
+  Load(container);
+  const std::size_t dataStart = container.find(data);
+  auto source = files.OpenRead("/c/box.zvq");
+  CuttingTarget target(files, container.substr(0, dataStart + 100'000));
+  try {
+    catalogue.CopyMemberDataDirect("gross", *source, target);
+    FAIL() << "the cut went unnoticed";
+  } catch (const EReadError& e) {
+    EXPECT_STREQ(e.what(), "Stream-Lesefehler");
+  }
+  EXPECT_EQ(target.Bytes(), std::string(100'000, 'g'));
+}
+
 }  // namespace
 }  // namespace sorvane

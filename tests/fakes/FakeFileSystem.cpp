@@ -11,6 +11,9 @@ namespace sorvane {
 
 struct FakeFileSystem::Contents {
   std::string bytes;
+  std::uint64_t number = 0;    // which file it is, for its stamp
+  std::int64_t modified = 0;   // moves on with every change
+  std::size_t read = 0;        // bytes read through all streams
   int readers = 0;  // streams from OpenRead
   int open = 0;     // all streams
 };
@@ -48,6 +51,7 @@ class FakeFileStream : public Stream {
     const std::size_t n = std::min(count, end - position_);
     std::copy_n(bytes.data() + position_, n, static_cast<char*>(buffer));
     position_ += n;
+    contents_->read += n;
     return n;
   }
 
@@ -58,6 +62,7 @@ class FakeFileStream : public Stream {
     if (position_ + count > bytes.size()) bytes.resize(position_ + count, '\0');
     std::copy_n(static_cast<const char*>(buffer), count, bytes.data() + position_);
     position_ += count;
+    ++contents_->modified;
     return count;
   }
 
@@ -71,6 +76,10 @@ class FakeFileStream : public Stream {
   }
 
   std::int64_t Size() override { return static_cast<std::int64_t>(contents_->bytes.size()); }
+
+  std::optional<FileStamp> Stamp() override {
+    return FileStamp{0, contents_->number, Size(), contents_->modified};
+  }
 
  private:
   std::shared_ptr<FakeFileSystem::Contents> contents_;
@@ -116,6 +125,14 @@ void FakeFileSystem::AddFile(const std::string& path, std::string bytes, bool hi
   Node& node = Add(Full(path), false, hidden);
   node.contents = std::make_shared<Contents>();
   node.contents->bytes = std::move(bytes);
+  node.contents->number = ++filesMade_;
+}
+
+void FakeFileSystem::ChangeFile(const std::string& path, std::string bytes, bool keepTime) {
+  const Node* node = Find(path);
+  if (node == nullptr || node->directory) throw std::out_of_range("no such file: " + path);
+  node->contents->bytes = std::move(bytes);
+  if (!keepTime) ++node->contents->modified;
 }
 
 void FakeFileSystem::AddFolder(const std::string& path, bool hidden) {
@@ -137,6 +154,11 @@ const std::string& FakeFileSystem::FileBytes(const std::string& path) const {
 int FakeFileSystem::OpenCount(const std::string& path) const {
   const Node* node = Find(path);
   return node != nullptr && node->contents ? node->contents->open : 0;
+}
+
+std::size_t FakeFileSystem::BytesRead(const std::string& path) const {
+  const Node* node = Find(path);
+  return node != nullptr && node->contents ? node->contents->read : 0;
 }
 
 void FakeFileSystem::FailOpen(const std::string& path) { faults_[Full(path)].failOpen = true; }
@@ -167,6 +189,7 @@ std::unique_ptr<Stream> FakeFileSystem::Create(const std::string& path) {
   if (node == nullptr) AddFile(full, std::string());
   Node& file = nodes_.at(full);
   file.contents->bytes.clear();
+  ++file.contents->modified;
   return std::make_unique<FakeFileStream>(file.contents, false, faults.writeCapacity, std::nullopt);
 }
 

@@ -23,7 +23,9 @@ namespace sorvane {
 // Streams read and write the file's bytes directly, so a test sees what was
 // written without closing. Replacing a file with AddFile gives it new
 // contents; streams opened before keep the old ones, as with a file replaced
-// on disk.
+// on disk. ChangeFile changes a file in place, as another program writing
+// into it does: streams open on it see the new bytes. A file's stamp is its
+// number, its size and a modification count that every write moves on.
 //
 // Faults, for failure paths that a real disk rarely produces on demand:
 // FailOpen makes OpenRead and Create of a path fail; LimitWrites makes a file
@@ -38,6 +40,9 @@ class FakeFileSystem : public FileSystem {
   // Adds or replaces a file; missing folders on the way are added.
   void AddFile(const std::string& path, std::string bytes, bool hidden = false);
   void AddFolder(const std::string& path, bool hidden = false);
+  // keepTime leaves the modification as it was: a change within the
+  // clock's granularity, or by a program that sets the time back.
+  void ChangeFile(const std::string& path, std::string bytes, bool keepTime = false);
   void SetCurrentFolder(const std::string& path) { currentFolder_ = path; }
 
   bool HasFile(const std::string& path) const;
@@ -45,6 +50,8 @@ class FakeFileSystem : public FileSystem {
   const std::string& FileBytes(const std::string& path) const;
   // Streams open on the file now, through OpenRead and Create together.
   int OpenCount(const std::string& path) const;
+  // Bytes read from the file so far, through all its streams.
+  std::size_t BytesRead(const std::string& path) const;
 
   void FailOpen(const std::string& path);
   void LimitWrites(const std::string& path, std::size_t capacity);
@@ -87,6 +94,7 @@ class FakeFileSystem : public FileSystem {
   std::map<std::string, Node> nodes_;  // by full path
   std::map<std::string, Faults> faults_;
   std::size_t nextOrder_ = 0;
+  std::uint64_t filesMade_ = 0;
 };
 
 }  // namespace sorvane

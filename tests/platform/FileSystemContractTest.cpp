@@ -76,6 +76,21 @@ TEST_P(FileSystemContractTest, CreateWritesAndEmptiesAndOpenReadReads) {
   EXPECT_EQ(Read("gap.bin"), std::string("\0\0\0x", 4));
 }
 
+// What a reader that kept positions in a file relies on: the stamp of the
+// same unchanged file stays, another file's differs, and a write that changes
+// the size moves it (a write of the same size may fall within the clock's
+// granularity, so it is not asked of the stamp here).
+TEST_P(FileSystemContractTest, AStampStaysWithTheFileAndMovesWithItsSize) {
+  Write("a.bin", "eins");
+  Write("b.bin", "eins");
+  const std::optional<FileStamp> stamp = files->OpenRead(At("a.bin"))->Stamp();
+  ASSERT_TRUE(stamp);
+  EXPECT_EQ(files->OpenRead(At("a.bin"))->Stamp(), stamp);
+  EXPECT_NE(files->OpenRead(At("b.bin"))->Stamp(), stamp);
+  Write("a.bin", "zweimal");
+  EXPECT_NE(files->OpenRead(At("a.bin"))->Stamp(), stamp);
+}
+
 TEST_P(FileSystemContractTest, OpeningAndCreatingFailWithThePathAsGiven) {
   try {
     files->OpenRead(At("fehlt.zvq"));

@@ -91,6 +91,13 @@ std::size_t PosixFileStream::CopyFrom(Stream& source, void* buffer, std::size_t 
 
 std::unique_ptr<FileViews> PosixFileStream::Views() { return std::make_unique<PosixFileViews>(fd_); }
 
+std::optional<FileStamp> PosixFileStream::Stamp() {
+  struct stat info;
+  if (::fstat(fd_, &info) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino), info.st_size,
+                   static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
 std::int64_t PosixFileStream::Size() {
   struct stat info;
   if (::fstat(fd_, &info) != 0) throw EReadError(texts::kReadError);

@@ -36,6 +36,8 @@ class PosixFileStream : public Stream {
   std::size_t CopyFrom(Stream& source, void* buffer, std::size_t count) override;
   // Mapped stretches of the file (PosixFileViews).
   std::unique_ptr<FileViews> Views() override;
+  // Device, inode, size and modification time in nanoseconds.
+  std::optional<FileStamp> Stamp() override;
 
  private:
   int fd_;

@@ -68,15 +68,20 @@ std::unique_ptr<Stream> PosixFileSystem::OpenRead(const std::string& path) {
 
 namespace {
 
-// The file to write at path, opened or made. A symbolic link there is never
-// written through: in a shared folder (the temporary folder above all)
-// anyone may plant one that leads to another user's file. A link is
-// replaced by a new regular file, as archive tools do, unless it leads to a
-// folder. O_NOFOLLOW and O_EXCL keep a link made meanwhile from being
-// followed either.
-int OpenOrCreateFile(const std::string& path) {
+// The file to write at path, made or opened; made tells which. A symbolic
+// link there is never written through: in a shared folder (the temporary
+// folder above all) anyone may plant one that leads to another user's file.
+// A link is replaced by a new regular file, as archive tools do, unless it
+// leads to a folder. O_EXCL and O_NOFOLLOW keep a link made meanwhile from
+// being followed either. A new file is tried first: an extraction into a
+// fresh folder makes every file, and asking whether one is there first
+// costs another lookup in a folder that may hold a million names.
+int OpenOrCreateFile(const std::string& path, bool& made) {
   for (int attempt = 0; attempt < 3; ++attempt) {
-    int fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    made = fd >= 0;
+    if (fd >= 0 || errno != EEXIST) return fd;
+    fd = ::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0) return fd;
     if (errno == ELOOP) {
       struct stat target;
@@ -85,8 +90,6 @@ int OpenOrCreateFile(const std::string& path) {
     } else if (errno != ENOENT) {
       return -1;
     }
-    fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
   }
   return -1;
 }
@@ -96,8 +99,11 @@ int OpenOrCreateFile(const std::string& path) {
 std::unique_ptr<Stream> PosixFileSystem::Create(const std::string& path) {
   // Opened without O_TRUNC: the file may only be emptied once it is known
   // not to be a file this process is reading.
-  const int fd = OpenOrCreateFile(path);
+  bool made = false;
+  const int fd = OpenOrCreateFile(path, made);
   if (fd < 0) throw EFCreateError(FormatText(texts::kFCreateError, path));
+  // A file just made is empty and cannot be one being read.
+  if (made) return std::make_unique<PosixFileStream>(fd);
   ReadShareTable& table = OpenForReading();
   bool refused = false;
   {

@@ -73,4 +73,14 @@ std::int64_t Win32FileStream::Size() {
   return size.QuadPart;
 }
 
+std::optional<FileStamp> Win32FileStream::Stamp() {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!::GetFileInformationByHandle(handle_, &info)) return std::nullopt;
+  const auto wide = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+  const FILETIME& written = info.ftLastWriteTime;
+  return FileStamp{info.dwVolumeSerialNumber, wide(info.nFileIndexHigh, info.nFileIndexLow),
+                   static_cast<std::int64_t>(wide(info.nFileSizeHigh, info.nFileSizeLow)),
+                   static_cast<std::int64_t>(wide(written.dwHighDateTime, written.dwLowDateTime))};
+}
+
 }  // namespace sorvane

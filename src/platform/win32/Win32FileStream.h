@@ -27,6 +27,8 @@ class Win32FileStream : public Stream {
   std::size_t Write(const void* buffer, std::size_t count) override;
   std::int64_t Seek(std::int64_t offset, SeekOrigin origin) override;
   std::int64_t Size() override;
+  // Volume serial number, file index, size and last write time.
+  std::optional<FileStamp> Stamp() override;
 
  private:
   void* handle_;

@@ -106,7 +106,7 @@ TEST_F(ZvqInProcessTest, EachMemberIsCopiedFromTheContainerAsItIsNowOnDisk) {
   EXPECT_EQ(Run({"extract", "/c.zvq", "-d", "/out"}), kDone) << err.str();
   EXPECT_EQ(files.FileBytes("/out/a"), "neu!");
   EXPECT_EQ(files.FileBytes("/out/b"), "neu");
-  EXPECT_EQ(files.OpenCount("/c.zvq"), 0) << "every copy closes the container";
+  EXPECT_EQ(files.OpenCount("/c.zvq"), 0) << "the container is closed when the run ends";
 }
 
 TEST_F(ZvqInProcessTest, ContainerCutShortDuringTheCopyStopsWithStatusThree) {
