@@ -47,5 +47,5 @@ int main(int argc, char** argv) {
     return 0;
   }
   sorvane::PrepareToolkit();
-  return wxEntry(argc, argv);
+  return sorvane::StartToolkit(argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "gui/ToolkitStart.h"
 
+#include <wx/app.h>
+
 #include <cstdlib>
 
 namespace sorvane {
@@ -10,5 +12,7 @@ namespace sorvane {
 void PrepareToolkit() {
   if (std::getenv("DBUS_SESSION_BUS_ADDRESS") == nullptr) setenv("GSETTINGS_BACKEND", "memory", 0);
 }
+
+int StartToolkit(int& argc, char** argv) { return wxEntry(argc, argv); }
 
 }  // namespace sorvane

@@ -73,6 +73,10 @@ void Registry::WriteString(const std::string& name, const std::string& value) {
   Write(name, {RegistryType::String, value});
 }
 
+void Registry::WritePath(const std::string& name, const std::string& utf8) {
+  Write(name, {RegistryType::String, utf8, true});
+}
+
 void Registry::WriteInteger(const std::string& name, std::int32_t value) {
   const auto bits = static_cast<std::uint32_t>(value);
   std::string data(4, '\0');

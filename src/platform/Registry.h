@@ -52,6 +52,9 @@ class Registry {
   // Writes raise ERegistryException "Fehler beim Setzen der Daten für '<name>'"
   // when no key is open or the store refuses the write.
   void WriteString(const std::string& name, const std::string& value);
+  // A text that holds a path of the program (UTF-8), which the list of
+  // installed programs is to show as it is, whatever letters it holds.
+  void WritePath(const std::string& name, const std::string& utf8);
   void WriteInteger(const std::string& name, std::int32_t value);
   void WriteBinaryData(const std::string& name, const std::string& bytes);
 

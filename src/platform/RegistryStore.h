@@ -18,6 +18,10 @@ struct RegistryValue {
   // REG_SZ: the text's bytes (Windows-1252, no terminating NUL); REG_DWORD: 4
   // bytes little-endian; REG_BINARY: the bytes as written.
   std::string data;
+  // A REG_SZ whose text is UTF-8 instead: a path, which Windows-1252 may not
+  // spell. Windows stores it in UTF-16 as it stands; a store that keeps
+  // Windows-1252 text converts it.
+  bool utf8 = false;
 };
 
 // The persistent tree of keys and values below the two roots. Key paths are

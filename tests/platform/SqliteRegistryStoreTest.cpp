@@ -89,6 +89,9 @@ TEST_F(SqliteRegistryStoreTest, ReadingMakesNothingAndTheFirstWriteMakesAPrivate
 
   ASSERT_TRUE(registry.OpenKey(kKey, true));
   registry.WriteString("DisplayName", "Sorvane");
+  // The file keeps Windows-1252 text; a path comes as UTF-8.
+  registry.WritePath("DisplayIcon", "/opt/\xC3\x9C" "ber/sorvane");
+  EXPECT_EQ(registry.ReadString("DisplayIcon"), "/opt/\xDC" "ber/sorvane");
   struct stat info {};
   ASSERT_EQ(stat(folder_.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);

@@ -39,8 +39,11 @@ std::streamsize ConsoleBuffer::xsputn(const char* text, std::streamsize count) {
 
 int ConsoleBuffer::sync() {
   const std::size_t complete = CompleteLength(pending_);
-  const std::string converted = console_.ForTerminal(pending_.substr(0, complete));
+  const std::string text = pending_.substr(0, complete);
   pending_.erase(0, complete);
+  // Bytes written around the conversion (Raw) go first.
+  if (!text.empty() && target_.pubsync() == 0 && console_.WriteText(channel_, text)) return 0;
+  const std::string converted = console_.ForTerminal(text);
   const auto size = static_cast<std::streamsize>(converted.size());
   if (target_.sputn(converted.data(), size) != size) return -1;
   return target_.pubsync();
@@ -49,8 +52,8 @@ int ConsoleBuffer::sync() {
 ConsoleStreams::ConsoleStreams(Console& console)
     : coutTarget_(std::cout.rdbuf()),
       cerrTarget_(std::cerr.rdbuf()),
-      out_(console, *coutTarget_),
-      err_(console, *cerrTarget_),
+      out_(console, Console::Channel::Output, *coutTarget_),
+      err_(console, Console::Channel::Error, *cerrTarget_),
       raw_(coutTarget_) {
   std::cout.rdbuf(&out_);
   std::cerr.rdbuf(&err_);
@@ -69,7 +72,7 @@ std::ostream& ConsoleStreams::Raw() {
 }
 
 ConsoleArguments::ConsoleArguments(Console& console, int argc, char** argv) {
-  for (int i = 0; i < argc; ++i) texts_.push_back(console.FromArgument(argv[i]));
+  texts_ = console.Arguments(argc, argv);
   for (const std::string& text : texts_) pointers_.push_back(text.c_str());
 }
 

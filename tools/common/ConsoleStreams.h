@@ -15,7 +15,8 @@ namespace sorvane::tools {
 // bytes, so that it is converted whole.
 class ConsoleBuffer : public std::streambuf {
  public:
-  ConsoleBuffer(Console& console, std::streambuf& target) : console_(console), target_(target) {}
+  ConsoleBuffer(Console& console, Console::Channel channel, std::streambuf& target)
+      : console_(console), channel_(channel), target_(target) {}
   ~ConsoleBuffer() override { sync(); }
 
  protected:
@@ -26,6 +27,7 @@ class ConsoleBuffer : public std::streambuf {
 
  private:
   Console& console_;
+  Console::Channel channel_;
   std::streambuf& target_;
   std::string pending_;
 };

@@ -19,8 +19,10 @@ std::string RootName(RegistryRoot root) {
 }
 
 // Writes value when it is non-empty, else removes an earlier one.
-void WriteOrDelete(Registry& registry, const std::string& name, const std::string& value) {
-  if (!value.empty()) {
+void WriteOrDelete(Registry& registry, const std::string& name, const std::string& value, bool path = false) {
+  if (!value.empty() && path) {
+    registry.WritePath(name, value);
+  } else if (!value.empty()) {
     registry.WriteString(name, value);
   } else {
     registry.DeleteValue(name);
@@ -44,7 +46,9 @@ void DeleteSubKey(Registry& registry, const std::string& key, const std::string&
 }  // namespace
 
 TOrvelSetup::TOrvelSetup(const SetupServices& services) : services_(services) {
-  const std::string programPath = services_.codePage.Utf8ToAnsi(services_.programPath);
+  // The two paths stay UTF-8: the program's folder may hold letters that
+  // Windows-1252 lacks, and the list of programs shows them as they are.
+  const std::string& programPath = services_.programPath;
   DisplayName = services_.applicationTitle;
   DisplayIcon = programPath;
   DisplayVersion = services_.readFileVersion(services_.programPath);
@@ -162,13 +166,13 @@ void TOrvelSetup::WriteEntry(Registry& registry, RegistryRoot root) {
 
 void TOrvelSetup::WriteValues(Registry& registry) {
   registry.WriteString("DisplayName", DisplayName);
-  WriteOrDelete(registry, "DisplayIcon", DisplayIcon);
+  WriteOrDelete(registry, "DisplayIcon", DisplayIcon, true);
   if (AutoVersion) {
     registry.WriteString("DisplayVersion", services_.readFileVersion(services_.programPath));
   } else {
     WriteOrDelete(registry, "DisplayVersion", DisplayVersion);
   }
-  registry.WriteString("UninstallString", UninstallString);
+  registry.WritePath("UninstallString", UninstallString);
   WriteOrDelete(registry, "ModifyPath", ModifyPath);
   WriteOrDelete(registry, "Readme", Readme);
   WriteOrDelete(registry, "Publisher", Publisher);

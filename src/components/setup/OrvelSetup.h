@@ -27,6 +27,8 @@ class TOrvelSetup {
   TOrvelSetup(const TOrvelSetup&) = delete;
   TOrvelSetup& operator=(const TOrvelSetup&) = delete;
 
+  // The texts are Windows-1252 but for the two that hold the program's path,
+  // DisplayIcon and UninstallString, which are UTF-8.
   std::string DisplayName;
   std::string DisplayIcon;
   std::string DisplayVersion;

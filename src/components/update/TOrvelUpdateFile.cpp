@@ -65,9 +65,10 @@ void TOrvelUpdateFile::AutomaticUpdate(const std::string& ExtraArgument, bool Ma
 
   const std::string programPath = services_.program.ProgramPath();
   if (!Manual) {
-    std::string command = "\"" + services_.codePage.Utf8ToAnsi(services_.program.NativeProgramPath()) + "\"";
-    if (!ExtraArgument.empty()) command += " " + ExtraArgument;
-    registry.WriteString("ApplicationFileName", command);
+    // UTF-8, written as a path: the program's folder may hold any letter.
+    std::string command = "\"" + services_.program.NativeProgramPath() + "\"";
+    if (!ExtraArgument.empty()) command += " " + services_.codePage.AnsiToUtf8(ExtraArgument);
+    registry.WritePath("ApplicationFileName", command);
   }
 
   ScheduleFacts facts;

@@ -75,7 +75,7 @@ class TOrvelUpdateFile : public THttpClient {
   bool HKCU = false;        // the key lies under HKEY_CURRENT_USER, else HKEY_LOCAL_MACHINE
 
   // Decides whether the update wizard is due and shows it modally. Unless
-  // Manual, first writes "ApplicationFileName" (the program path in double
+  // Manual, first writes "ApplicationFileName" (the program path, UTF-8, in double
   // quotes, then a blank and ExtraArgument when that is not empty). On a drive
   // that may not update it stops there. ReferenceDate 0 means the program
   // file's date; when that cannot be read, no offer counts as newer. With

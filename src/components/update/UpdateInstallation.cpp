@@ -27,6 +27,9 @@ InstallationResult PrepareInstallation(TZipArchive& zip, FileSystem& files, cons
                                        const ArchiveCheck& check) {
   const std::string archive = paths.tempFolder + zipFileName;
   if (!files.FileExists(archive)) return InstallationResult::ArchiveMissing;
+  // A folder the script cannot name stops the update before anything is
+  // unpacked (the dialect throws): the script never runs with another path.
+  for (const std::string* path : {&paths.programFolder, &paths.tempFolder, &paths.programFile}) dialect.Path(*path);
 
   // Only the archive's own template may be found after the unpacking: the
   // script of an earlier update stays while its restarted program runs.

@@ -69,7 +69,9 @@ enum class InstallationResult {
 // when the archive brought no "Update.bat"; the template errors of
 // BuildUpdateScript; EFCreateError "Datei %s kann nicht erstellt werden"
 // when an earlier script cannot be removed or the script cannot be written;
-// check's errors. The archive stays then (unless check deleted it).
+// check's errors; the dialect's error for a folder or the program file that
+// the script cannot name, before anything is unpacked. The archive stays
+// then (unless check deleted it).
 //
 // With check, what is unpacked is the file check makes of the archive (its
 // checked private copy), deleted once unpacked; without, the archive itself,

@@ -9,7 +9,7 @@ namespace sorvane {
 class PosixConsole : public Console {
  public:
   std::string ForTerminal(const std::string& text) override { return text; }
-  std::string FromArgument(const std::string& argument) override { return argument; }
+  std::vector<std::string> Arguments(int argc, char** argv) override { return {argv, argv + argc}; }
   bool IsTerminal(Channel channel) override;
   bool CanAsk() override;
   std::optional<std::string> ReadHidden(const std::string& prompt) override;

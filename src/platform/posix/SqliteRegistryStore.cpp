@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/Cp1252CodePage.h"
 #include "platform/Registry.h"
 
 namespace sorvane {
@@ -331,7 +332,9 @@ bool SqliteRegistryStore::WriteValue(RegistryRoot root, const std::string& key, 
                   "INSERT INTO vals(root, key, folded, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5, ?6) "
                   "ON CONFLICT(root, key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
   write.Bind(1, RootNumber(root)).Bind(2, Folded(key)).Bind(3, Folded(name)).Bind(4, name);
-  write.Bind(5, static_cast<int>(value.type)).Bind(6, value.data);
+  // The file keeps every text in Windows-1252, as the program reads it back.
+  const std::string data = value.utf8 ? Cp1252CodePage().Utf8ToAnsi(value.data) : value.data;
+  write.Bind(5, static_cast<int>(value.type)).Bind(6, data);
   transaction.Check(write.Run());
   transaction.Commit();
   return true;

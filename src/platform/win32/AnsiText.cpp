@@ -1,6 +1,5 @@
 #include "platform/win32/AnsiText.h"
 
-#include <algorithm>
 #include <climits>
 
 #include "platform/win32/WindowsApi.h"
@@ -26,18 +25,6 @@ std::string NarrowText(std::wstring_view text, unsigned to) {
   std::string narrow(static_cast<std::size_t>(count), '\0');
   ::WideCharToMultiByte(to, flags, text.data(), length, narrow.data(), count, fallback, nullptr);
   return narrow;
-}
-
-std::string PathToAnsi(std::string_view utf8) { return NarrowText(WidenText(utf8, CP_UTF8), CP_ACP); }
-
-std::string TextToOem(std::string_view utf8) { return NarrowText(WidenText(utf8, CP_UTF8), CP_OEMCP); }
-
-std::string PathFromAnsi(std::string_view ansi) {
-  // Converted first: in a double-byte code page a backslash byte can be the
-  // second half of a character.
-  std::string path = NarrowText(WidenText(ansi, CP_ACP), CP_UTF8);
-  std::replace(path.begin(), path.end(), '\\', '/');
-  return path;
 }
 
 }  // namespace sorvane

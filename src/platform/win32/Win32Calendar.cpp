@@ -1,7 +1,7 @@
 #include "platform/win32/Win32Calendar.h"
 
 #include "platform/DateConversion.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
@@ -27,7 +27,7 @@ double Win32Calendar::Now() {
 
 std::optional<double> Win32Calendar::FileDate(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!::GetFileAttributesExA(PathToAnsi(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  if (!::GetFileAttributesExW(WidePath(path).c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   // The local time of the moment itself, with the summer time of that day
   // rather than today's.
   SYSTEMTIME universal;

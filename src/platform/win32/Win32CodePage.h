@@ -4,9 +4,9 @@
 
 namespace sorvane {
 
-// The system's ANSI code page (1252 on the Western European systems the
-// containers come from) by the system's conversions. Characters the code
-// page lacks become "?" rather than a look-alike.
+// Code page 1252, in which the containers are written, by the system's
+// conversions, whatever the user's own ANSI code page is. Characters the
+// code page lacks become "?" rather than a look-alike.
 class Win32CodePage : public CodePage {
  public:
   std::string AnsiToUtf8(const AnsiString& text) override;

@@ -3,10 +3,14 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 namespace sorvane {
 namespace {
@@ -85,8 +89,38 @@ std::string OemConsoleText(const std::string& text) {
   return lines;
 }
 
-std::string Win32Console::FromArgument(const std::string& argument) {
-  return NarrowText(WidenText(argument, CP_ACP), CP_UTF8);
+std::wstring WideConsoleText(const std::string& text) {
+  std::wstring lines;
+  for (const wchar_t c : WideText(text)) {
+    if (c == L'\n') lines += L'\r';
+    lines += c;
+  }
+  return lines;
+}
+
+bool Win32Console::WriteText(Channel channel, const std::string& text) {
+  const HANDLE handle = ChannelHandle(channel);
+  DWORD mode = 0;
+  if (!GetConsoleMode(handle, &mode)) return false;  // a file or a pipe
+  const std::wstring wide = WideConsoleText(text);
+  DWORD written = 0;
+  for (std::size_t at = 0; at < wide.size(); at += written) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - at, 16384));
+    if (chunk > 1 && IS_HIGH_SURROGATE(wide[at + chunk - 1])) --chunk;  // a pair stays whole
+    if (!WriteConsoleW(handle, wide.data() + at, chunk, &written, nullptr) || written == 0) break;
+  }
+  return true;
+}
+
+std::vector<std::string> Win32Console::Arguments(int argc, char** argv) {
+  // argv holds the ANSI code page's "?" for every letter it lacks.
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return {argv, argv + argc};
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) texts.push_back(TextFromWide(wide[i]));
+  LocalFree(wide);
+  return texts;
 }
 
 bool Win32Console::IsTerminal(Channel channel) {
@@ -100,19 +134,20 @@ bool Win32Console::CanAsk() {
 }
 
 std::optional<std::string> Win32Console::ReadHidden(const std::string& prompt) {
-  std::string line;
+  std::wstring line;
   bool complete = false;
   {
     // The echo goes off before the prompt appears, as on any terminal.
     EchoOff quiet;
-    std::fputs(ForTerminal(prompt).c_str(), stderr);
+    std::fflush(stderr);
+    if (!WriteText(Channel::Error, prompt)) std::fputs(ForTerminal(prompt).c_str(), stderr);
     std::fflush(stderr);
     // A character at a time: nothing typed after the line is taken away
     // from whoever reads the console next.
-    char c;
+    wchar_t c;
     DWORD got = 0;
-    while (ReadConsoleA(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &got, nullptr) && got == 1) {
-      if (c == '\n') {
+    while (ReadConsoleW(GetStdHandle(STD_INPUT_HANDLE), &c, 1, &got, nullptr) && got == 1) {
+      if (c == L'\n') {
         complete = true;
         break;
       }
@@ -120,17 +155,11 @@ std::optional<std::string> Win32Console::ReadHidden(const std::string& prompt) {
     }
   }
   // Enter was not echoed; the prompt's line ends here.
-  std::fputs(ForTerminal("\n").c_str(), stderr);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
+  if (!WriteText(Channel::Error, "\n")) std::fputs(ForTerminal("\n").c_str(), stderr);
+  if (!line.empty() && line.back() == L'\r') line.pop_back();
   // Ctrl+Z at the start of a line is the console's end of input.
-  if (!complete || line.starts_with('\x1A')) return std::nullopt;
-  return OemToProgramText(line);
-}
-
-std::string OemToProgramText(const std::string& oem) {
-  std::string ansi = oem;
-  if (!ansi.empty()) OemToCharBuffA(ansi.data(), ansi.data(), static_cast<DWORD>(ansi.size()));
-  return NarrowText(WidenText(ansi, CP_ACP), CP_UTF8);
+  if (!complete || line.starts_with(L'\x1A')) return std::nullopt;
+  return TextFromWide(line);
 }
 
 void WriteProgramOutput(const std::string& text) {

@@ -6,12 +6,14 @@
 
 namespace sorvane {
 
-// The Windows console as a console program of the ANSI kind speaks to it:
-// output in the console's OEM code page (CharToOemA) with CR LF line ends,
-// arguments in the ANSI code page, typed lines in the OEM code page
-// (OemToCharA). Standard output and error are switched to binary, so that
-// bytes that must pass unchanged (Console.h) do; the line ends of text are
-// the conversion's. The line redraw
+// The Windows console through its wide calls: text written to a console
+// goes as UTF-16 (WriteConsoleW), so every path and every letter of a
+// member name shows; a typed line comes as UTF-16 (ReadConsoleW); the
+// arguments are the wide command line's. Into a file or a pipe the text goes
+// in the OEM code page (CharToOemA), as console programs have always
+// written it, with CR LF line ends. Standard output and error are switched
+// to binary, so that bytes that must pass unchanged (Console.h) do; the line
+// ends of text are the conversion's. The line redraw
 // sequences are switched on for the program's lifetime where the console
 // knows them; a console that does not know them counts as no terminal for
 // the progress display.
@@ -23,7 +25,8 @@ class Win32Console : public Console {
   Win32Console& operator=(const Win32Console&) = delete;
 
   std::string ForTerminal(const std::string& text) override;
-  std::string FromArgument(const std::string& argument) override;
+  bool WriteText(Channel channel, const std::string& text) override;
+  std::vector<std::string> Arguments(int argc, char** argv) override;
   bool IsTerminal(Channel channel) override;
   bool CanAsk() override;
   std::optional<std::string> ReadHidden(const std::string& prompt) override;
@@ -36,7 +39,7 @@ class Win32Console : public Console {
 // Program text as the console shows it: the OEM code page, CR LF line ends.
 std::string OemConsoleText(const std::string& text);
 
-// Bytes typed at the console (OEM code page) as program text.
-std::string OemToProgramText(const std::string& oem);
+// Program text as the console's wide calls take it: UTF-16, CR LF line ends.
+std::wstring WideConsoleText(const std::string& text);
 
 }  // namespace sorvane

@@ -1,6 +1,6 @@
 #include "platform/NativeServices.h"
 #include "platform/DesktopMenu.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/Win32DriveTypes.h"
 #include "platform/win32/Win32DynamicLibraries.h"
 #include "platform/win32/Win32EngineFolder.h"
@@ -50,21 +50,21 @@ std::unique_ptr<InternetConnection> NewInternetConnection() { return std::make_u
 std::unique_ptr<ScriptRunner> NewScriptRunner() { return std::make_unique<Win32ScriptRunner>(); }
 
 // The engines' folder: $ORVEL_SYSTEM_DIR when set (tests), else the Windows
-// system folder (GetSystemDirectoryA) when it takes files, else the user's
+// system folder (GetSystemDirectoryW) when it takes files, else the user's
 // %LOCALAPPDATA%\Orvel\System\ (Win32EngineFolder.h says why).
 std::string OrvelSystemFolder() {
-  if (const char* chosen = std::getenv("ORVEL_SYSTEM_DIR"); chosen != nullptr && *chosen != '\0') {
-    std::string folder = chosen;
+  if (const wchar_t* chosen = ::_wgetenv(L"ORVEL_SYSTEM_DIR"); chosen != nullptr && *chosen != L'\0') {
+    std::string folder = PathFromWide(chosen);
     if (folder.back() != '/') folder += '/';
     return ChooseEngineFolder(folder, folder);
   }
-  char buffer[MAX_PATH + 1] = {};
-  const UINT length = ::GetSystemDirectoryA(buffer, MAX_PATH);
-  std::string system = length > 0 && length <= MAX_PATH ? PathFromAnsi(std::string_view(buffer, length)) : "";
+  wchar_t buffer[MAX_PATH + 1] = {};
+  const UINT length = ::GetSystemDirectoryW(buffer, MAX_PATH);
+  std::string system = length > 0 && length <= MAX_PATH ? PathFromWide(std::wstring_view(buffer, length)) : "";
   if (!system.empty() && system.back() != '/') system += '/';
-  char local[MAX_PATH + 1] = {};
-  std::string user = ::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, local) == S_OK
-                         ? PathFromAnsi(local)
+  wchar_t local[MAX_PATH + 1] = {};
+  std::string user = ::SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0, local) == S_OK
+                         ? PathFromWide(local)
                          : std::string();
   if (user.empty()) user = system.empty() ? "C:/" : system;  // nowhere better to try
   if (user.back() != '/') user += '/';

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32DriveTypes.h"
 
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
@@ -19,9 +19,9 @@ bool IsAbsolute(const std::string& path) {
 
 int Win32DriveTypes::GetDriveType(const std::string& path) {
   if (!IsAbsolute(path)) return DRIVE_NO_ROOT_DIR;
-  char root[MAX_PATH + 1] = {};
-  if (!::GetVolumePathNameA(PathToAnsi(path).c_str(), root, sizeof root)) return DRIVE_NO_ROOT_DIR;
-  return static_cast<int>(::GetDriveTypeA(root));
+  wchar_t root[MAX_PATH + 1] = {};
+  if (!::GetVolumePathNameW(WidePath(path).c_str(), root, MAX_PATH + 1)) return DRIVE_NO_ROOT_DIR;
+  return static_cast<int>(::GetDriveTypeW(root));
 }
 
 }  // namespace sorvane

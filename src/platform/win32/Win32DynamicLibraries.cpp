@@ -1,8 +1,6 @@
 #include "platform/win32/Win32DynamicLibraries.h"
 
-#include <algorithm>
-
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/Win32LibrarySearch.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -26,12 +24,11 @@ class Win32DynamicLibrary : public DynamicLibrary {
 
 // The system's text for an error number, in the user's language, as UTF-8.
 std::string SystemMessage(DWORD error) {
-  char* text = nullptr;
-  const DWORD size = ::FormatMessageA(
+  wchar_t* text = nullptr;
+  const DWORD size = ::FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-      reinterpret_cast<char*>(&text), 0, nullptr);
-  std::string message =
-      size > 0 ? NarrowText(WidenText(std::string_view(text, size), CP_ACP), CP_UTF8) : "error " + std::to_string(error);
+      reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::string message = size > 0 ? TextFromWide(std::wstring_view(text, size)) : "error " + std::to_string(error);
   ::LocalFree(text);
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
     message.pop_back();
@@ -41,9 +38,8 @@ std::string SystemMessage(DWORD error) {
 }  // namespace
 
 std::unique_ptr<DynamicLibrary> Win32DynamicLibraries::Open(const std::string& path, std::string& reason) {
-  // The loader takes only "\\" between folders.
-  std::string native = PathToAnsi(path);
-  std::replace(native.begin(), native.end(), '/', '\\');
+  // The loader takes only "\\" between folders, which WidePath puts.
+  const std::wstring native = WidePath(path);
   // A damaged file must fail the call, not stop the program with the
   // system's error box.
   DWORD previousMode = 0;
@@ -51,7 +47,7 @@ std::unique_ptr<DynamicLibrary> Win32DynamicLibraries::Open(const std::string& p
   // The library's own imports come from the system folder alone: a ZIP
   // engine imports bcrypt.dll, which must not be taken from the program's
   // folder, nor from the engine's.
-  HMODULE module = ::LoadLibraryExA(native.c_str(), nullptr, ImportSearchFlags());
+  HMODULE module = ::LoadLibraryExW(native.c_str(), nullptr, ImportSearchFlags());
   const DWORD error = ::GetLastError();
   ::SetThreadErrorMode(previousMode, nullptr);
   if (module == nullptr) {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "platform/Errors.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/Win32FileStream.h"
 #include "platform/win32/WindowsApi.h"
 
@@ -20,25 +20,25 @@ HANDLE DiskFileOnly(HANDLE handle) {
 }
 
 // The attributes, or INVALID_FILE_ATTRIBUTES.
-DWORD AttributesOf(const std::string& path) { return ::GetFileAttributesA(PathToAnsi(path).c_str()); }
+DWORD AttributesOf(const std::string& path) { return ::GetFileAttributesW(WidePath(path).c_str()); }
 
-FileEntry EntryOf(const WIN32_FIND_DATAA& found) {
+FileEntry EntryOf(const WIN32_FIND_DATAW& found) {
   const bool directory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   const std::int64_t size = directory ? 0 : static_cast<std::int64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
-  return FileEntry{PathFromAnsi(found.cFileName), size, directory, (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0};
+  return FileEntry{PathFromWide(found.cFileName), size, directory, (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0};
 }
 
 // The entries the system's search finds for query (a path whose last part
 // may hold wildcards), at most limit of them.
 std::vector<FileEntry> Search(const std::string& query, std::size_t limit) {
   std::vector<FileEntry> entries;
-  WIN32_FIND_DATAA found;
-  const HANDLE search = ::FindFirstFileA(PathToAnsi(query).c_str(), &found);
+  WIN32_FIND_DATAW found;
+  const HANDLE search = ::FindFirstFileW(WidePath(query).c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
-    const std::string_view name = found.cFileName;
-    if (name != "." && name != "..") entries.push_back(EntryOf(found));
-  } while (entries.size() < limit && ::FindNextFileA(search, &found));
+    const std::wstring_view name = found.cFileName;
+    if (name != L"." && name != L"..") entries.push_back(EntryOf(found));
+  } while (entries.size() < limit && ::FindNextFileW(search, &found));
   ::FindClose(search);
   return entries;
 }
@@ -46,19 +46,19 @@ std::vector<FileEntry> Search(const std::string& query, std::size_t limit) {
 }  // namespace
 
 std::unique_ptr<Stream> Win32FileSystem::OpenRead(const std::string& path) {
-  const HANDLE file = DiskFileOnly(::CreateFileA(PathToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr,
+  const HANDLE file = DiskFileOnly(::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_WRITE, nullptr,
                                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file == INVALID_HANDLE_VALUE) throw EFOpenError(FormatText(texts::kFOpenError, path));
   return std::make_unique<Win32FileStream>(file);
 }
 
 std::unique_ptr<Stream> Win32FileSystem::Create(const std::string& path) {
-  const std::string ansi = PathToAnsi(path);
+  const std::wstring wide = WidePath(path);
   // CREATE_ALWAYS refuses to empty a hidden or system file unless asked to
   // keep those attributes; an existing file keeps them.
-  const DWORD existing = ::GetFileAttributesA(ansi.c_str());
+  const DWORD existing = ::GetFileAttributesW(wide.c_str());
   const DWORD kept = existing == INVALID_FILE_ATTRIBUTES ? 0 : existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  const HANDLE file = DiskFileOnly(::CreateFileA(ansi.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const HANDLE file = DiskFileOnly(::CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                                  kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file == INVALID_HANDLE_VALUE) throw EFCreateError(FormatText(texts::kFCreateError, path));
   return std::make_unique<Win32FileStream>(file);
@@ -89,26 +89,26 @@ std::optional<FileEntry> Win32FileSystem::FindEntry(const std::string& path) {
 
 std::string Win32FileSystem::ExpandFileName(const std::string& path) {
   if (path.empty()) return path;
-  const std::string ansi = PathToAnsi(path);
-  std::string full(MAX_PATH, '\0');
+  const std::wstring wide = WidePath(path);
+  std::wstring full(MAX_PATH, L'\0');
   for (;;) {
-    const DWORD length = ::GetFullPathNameA(ansi.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length == 0) return path;
     if (length < full.size()) {
       full.resize(length);
-      return PathFromAnsi(full);
+      return PathFromWide(full);
     }
     full.resize(length);  // the size it needs, terminating NUL included
   }
 }
 
-bool Win32FileSystem::DeleteFile(const std::string& path) { return ::DeleteFileA(PathToAnsi(path).c_str()) != 0; }
+bool Win32FileSystem::DeleteFile(const std::string& path) { return ::DeleteFileW(WidePath(path).c_str()) != 0; }
 
 bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
-  // MoveFileExA would move a folder too; only files are renamed here.
+  // MoveFileExW would move a folder too; only files are renamed here.
   const DWORD attributes = AttributesOf(from);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-         ::MoveFileExA(PathToAnsi(from).c_str(), PathToAnsi(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+         ::MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
 }  // namespace sorvane

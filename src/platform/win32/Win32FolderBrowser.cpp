@@ -1,7 +1,6 @@
 #include "platform/win32/Win32FolderBrowser.h"
 
-#include "platform/BackslashPath.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <objbase.h>
@@ -27,9 +26,9 @@ class Apartment {
 };
 
 // Selects the folder given as data once the browser is ready; the path
-// is ANSI with "\".
+// is UTF-16 with "\".
 int CALLBACK SelectFolderWhenReady(HWND browser, UINT message, LPARAM /*parameter*/, LPARAM data) {
-  if (message == BFFM_INITIALIZED) ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, data);
+  if (message == BFFM_INITIALIZED) ::SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, data);
   return 0;
 }
 
@@ -37,7 +36,7 @@ int CALLBACK SelectFolderWhenReady(HWND browser, UINT message, LPARAM /*paramete
 LPITEMIDLIST ParseShellItem(HWND owner, const std::string& path) {
   IShellFolder* desktop = nullptr;
   if (FAILED(::SHGetDesktopFolder(&desktop)) || desktop == nullptr) return nullptr;
-  std::wstring name = WidenText(PathToAnsi(BackslashPath(path)), CP_ACP);
+  std::wstring name = WidePath(path);
   LPITEMIDLIST item = nullptr;
   ULONG eaten = 0;
   if (FAILED(desktop->ParseDisplayName(owner, nullptr, name.data(), &eaten, &item, nullptr))) item = nullptr;
@@ -58,17 +57,17 @@ std::optional<std::string> Win32FolderBrowser::Browse(void* owner, const FolderB
   const Apartment apartment;
   IMalloc* allocator = nullptr;
   if (FAILED(::SHGetMalloc(&allocator)) || allocator == nullptr) return std::nullopt;
-  auto* displayName = static_cast<char*>(allocator->Alloc(MAX_PATH));
+  auto* displayName = static_cast<wchar_t*>(allocator->Alloc(MAX_PATH * sizeof(wchar_t)));
   if (displayName == nullptr) {
     allocator->Release();
     return std::nullopt;
   }
   const auto window = static_cast<HWND>(owner);
   const LPITEMIDLIST root = request.root.empty() ? nullptr : ParseShellItem(window, request.root);
-  const std::string title = PathToAnsi(request.prompt);
-  const std::string selected = PathToAnsi(BackslashPath(request.folder));
+  const std::wstring title = WideText(request.prompt);
+  const std::wstring selected = WidePath(request.folder);
 
-  BROWSEINFOA info{};
+  BROWSEINFOW info{};
   info.hwndOwner = window;
   info.pidlRoot = root;
   info.pszDisplayName = displayName;
@@ -79,9 +78,9 @@ std::optional<std::string> Win32FolderBrowser::Browse(void* owner, const FolderB
     info.lParam = reinterpret_cast<LPARAM>(selected.c_str());
   }
   std::optional<std::string> chosen;
-  if (const LPITEMIDLIST item = ::SHBrowseForFolderA(&info); item != nullptr) {
-    char path[MAX_PATH] = {};
-    if (::SHGetPathFromIDListA(item, path) && path[0] != '\0') chosen = PathFromAnsi(path);
+  if (const LPITEMIDLIST item = ::SHBrowseForFolderW(&info); item != nullptr) {
+    wchar_t path[MAX_PATH] = {};
+    if (::SHGetPathFromIDListW(item, path) && path[0] != L'\0') chosen = PathFromWide(path);
     allocator->Free(item);
   }
   if (root != nullptr) allocator->Free(root);

@@ -33,11 +33,13 @@ FARPROC WINAPI LoadFromSystemFolder(unsigned notification, PDelayLoadInfo info) 
   if (KnowsSearchFlags()) {
     return reinterpret_cast<FARPROC>(::LoadLibraryExA(info->szDll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
   }
-  char folder[MAX_PATH];
-  const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+  wchar_t folder[MAX_PATH];
+  const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
-  const std::string path = std::string(folder, length) + "\\" + info->szDll;
-  return reinterpret_cast<FARPROC>(::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+  // The import's name is ASCII; the system folder may hold any letter.
+  std::wstring path = std::wstring(folder, length) + L"\\";
+  for (const char* c = info->szDll; *c != '\0'; ++c) path += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+  return reinterpret_cast<FARPROC>(::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ void LimitLibrarySearch() {
   if (setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
   // Without it the program's folder stays in the search; at least the
   // current folder, a document's folder say, leaves it.
-  ::SetDllDirectoryA("");
+  ::SetDllDirectoryW(L"");
 }
 
 }  // namespace sorvane

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/NativeServices.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 
 namespace sorvane {
 namespace {
@@ -36,14 +36,14 @@ bool WritePrivateFile(const std::string& path, const std::string& bytes) {
   const std::shared_ptr<void> descriptor = OwnerOnlyDescriptor();
   if (!descriptor) return false;
   SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
-  const HANDLE file = CreateFileA(PathToAnsi(path).c_str(), GENERIC_WRITE, 0, &attributes, CREATE_NEW,
+  const HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, 0, &attributes, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const bool whole = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                      written == bytes.size();
   const bool closed = CloseHandle(file) != 0;
-  if (!whole || !closed) DeleteFileA(PathToAnsi(path).c_str());
+  if (!whole || !closed) DeleteFileW(WidePath(path).c_str());
   return whole && closed;
 }
 

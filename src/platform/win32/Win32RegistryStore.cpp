@@ -8,6 +8,7 @@
 #include "platform/NativeServices.h"
 #include "platform/Registry.h"
 #include "platform/UserFallbackRegistryStore.h"
+#include "platform/win32/WidePath.h"
 
 namespace sorvane {
 namespace {
@@ -169,10 +170,19 @@ bool Win32RegistryStore::WriteValue(RegistryRoot root, const std::string& key, c
                                 : opened.Open(hive, PathOf(root, key), KEY_SET_VALUE);
   if (open == ERROR_FILE_NOT_FOUND) return false;
   if (open != ERROR_SUCCESS) Refuse(root, key, open);
-  std::string data = value.data;
-  if (IsText(static_cast<DWORD>(value.type))) data.push_back('\0');
-  const LONG result = RegSetValueExA(opened.Get(), name.c_str(), 0, static_cast<DWORD>(value.type),
-                                     reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
+  LONG result = ERROR_SUCCESS;
+  if (value.utf8 && IsText(static_cast<DWORD>(value.type))) {
+    // A path: in UTF-16, so that the list of programs shows every letter.
+    const std::wstring wideName = WideText(name);
+    const std::wstring text = WideText(value.data) + L'\0';
+    result = RegSetValueExW(opened.Get(), wideName.c_str(), 0, static_cast<DWORD>(value.type),
+                            reinterpret_cast<const BYTE*>(text.data()), static_cast<DWORD>(text.size() * sizeof(wchar_t)));
+  } else {
+    std::string data = value.data;
+    if (IsText(static_cast<DWORD>(value.type))) data.push_back('\0');
+    result = RegSetValueExA(opened.Get(), name.c_str(), 0, static_cast<DWORD>(value.type),
+                            reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
+  }
   if (result != ERROR_SUCCESS) Refuse(root, key, result);
   return true;
 }

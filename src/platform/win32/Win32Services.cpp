@@ -1,7 +1,7 @@
 #include "platform/BatchScriptDialect.h"
 #include "platform/NativeServices.h"
 #include "platform/SteadyClock.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/Win32BatchPath.h"
 #include "platform/win32/Win32Calendar.h"
 #include "platform/win32/Win32CodePage.h"
 #include "platform/win32/Win32Console.h"
@@ -15,10 +15,9 @@ std::unique_ptr<CodePage> NewCodePage() { return std::make_unique<Win32CodePage>
 std::unique_ptr<Locale> NewLocale() { return std::make_unique<Win32Locale>(); }
 std::unique_ptr<Calendar> NewCalendar() { return std::make_unique<Win32Calendar>(); }
 std::unique_ptr<Clock> NewClock() { return std::make_unique<SteadyClock>(); }
-// cmd.exe reads batch files in the OEM code page.
-std::unique_ptr<ScriptDialect> NewScriptDialect() {
-  return std::make_unique<BatchScriptDialect>([](const std::string& path) { return TextToOem(path); });
-}
+// cmd.exe reads batch files in the OEM code page; a path it lacks letters
+// for goes in by its short form.
+std::unique_ptr<ScriptDialect> NewScriptDialect() { return std::make_unique<BatchScriptDialect>(BatchFilePath); }
 std::unique_ptr<Console> NewConsole() { return std::make_unique<Win32Console>(); }
 
 std::string UserRegistryPlace() {

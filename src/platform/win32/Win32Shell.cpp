@@ -5,8 +5,7 @@
 
 #include <cctype>
 
-#include "platform/BackslashPath.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 
 namespace sorvane {
 namespace {
@@ -21,39 +20,37 @@ bool IsWebAddress(const std::string& text) {
   return true;
 }
 
-const char* OrNull(const std::string& text) { return text.empty() ? nullptr : text.c_str(); }
-
-std::string ShellPath(const std::string& path) { return PathToAnsi(BackslashPath(path)); }
+const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr : text.c_str(); }
 
 // Each path followed by a NUL, and one more NUL at the end.
-std::string PathList(const std::vector<std::string>& paths) {
-  std::string list;
-  for (const auto& path : paths) list += ShellPath(path) + '\0';
-  return list + '\0';
+std::wstring PathList(const std::vector<std::string>& paths) {
+  std::wstring list;
+  for (const auto& path : paths) list += WidePath(path) + L'\0';
+  return list + L'\0';
 }
 
 }  // namespace
 
 void Win32Shell::Open(const std::string& path, const std::string& parameters, const std::string& workingFolder,
                       int showCommand) {
-  const std::string target = IsWebAddress(path) ? PathToAnsi(path) : ShellPath(path);
-  const std::string arguments = PathToAnsi(parameters);
-  const std::string folder = ShellPath(workingFolder);
-  ShellExecuteA(nullptr, "open", target.c_str(), OrNull(arguments), OrNull(folder), showCommand);
+  const std::wstring target = IsWebAddress(path) ? WideText(path) : WidePath(path);
+  const std::wstring arguments = WideText(parameters);
+  const std::wstring folder = WidePath(workingFolder);
+  ShellExecuteW(nullptr, L"open", target.c_str(), OrNull(arguments), OrNull(folder), showCommand);
 }
 
 bool Win32Shell::FileOperation(int operation, const std::vector<std::string>& files, const std::string& destination,
                                bool confirm) {
-  const std::string from = PathList(files);
-  const std::string to = PathList({destination});
-  SHFILEOPSTRUCTA record{};
+  const std::wstring from = PathList(files);
+  const std::wstring to = PathList({destination});
+  SHFILEOPSTRUCTW record{};
   record.wFunc = static_cast<UINT>(operation);
   record.pFrom = from.c_str();
   record.pTo = operation == FO_DELETE ? nullptr : to.c_str();
   record.fFlags = confirm ? 0 : FOF_NOCONFIRMATION;
   // A failed operation (a missing source, for example) aborts nothing: its
   // answer must count as well, or a failure would read as success.
-  const int result = SHFileOperationA(&record);
+  const int result = SHFileOperationW(&record);
   return result == 0 && !record.fAnyOperationsAborted;
 }
 

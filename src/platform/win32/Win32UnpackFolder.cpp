@@ -2,7 +2,7 @@
 #include <climits>
 
 #include "platform/UnpackFolder.h"
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
@@ -10,7 +10,7 @@ namespace {
 
 HANDLE Handle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
-DWORD Attributes(const std::string& path) { return ::GetFileAttributesA(PathToAnsi(path).c_str()); }
+DWORD Attributes(const std::string& path) { return ::GetFileAttributesW(WidePath(path).c_str()); }
 
 }  // namespace
 
@@ -43,8 +43,8 @@ bool UnpackFile::Close() {
 
 // Windows has no calls relative to an open folder: the folder is kept by its
 // path, and a folder is entered only when it is no link (junction or
-// symbolic link). A name the ANSI code page cannot spell comes out with "?",
-// which no file name may hold, so it fails instead of naming another file.
+// symbolic link). Names go to the system as UTF-16, which spells every
+// member name exactly.
 UnpackFolder::~UnpackFolder() = default;
 
 bool UnpackFolder::Open(const std::string& path) {
@@ -56,7 +56,7 @@ bool UnpackFolder::Open(const std::string& path) {
 
 bool UnpackFolder::Enter(const std::string& name, UnpackFolder& into) const {
   const std::string path = path_ + name;
-  ::CreateDirectoryA(PathToAnsi(path).c_str(), nullptr);
+  ::CreateDirectoryW(WidePath(path).c_str(), nullptr);
   const DWORD attributes = Attributes(path);
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
@@ -71,7 +71,7 @@ bool UnpackFolder::CreateScratch(int, UnpackFile& file, std::string& name) const
   static std::atomic<unsigned> serial{0};
   name = ".unzipengine-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(serial++);
   // CREATE_NEW: nothing that lies under the name is opened or written through.
-  const HANDLE handle = ::CreateFileA(PathToAnsi(path_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+  const HANDLE handle = ::CreateFileW(WidePath(path_ + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   file.handle_ = reinterpret_cast<std::intptr_t>(handle);
@@ -81,14 +81,14 @@ bool UnpackFolder::CreateScratch(int, UnpackFile& file, std::string& name) const
 bool UnpackFolder::Replace(const std::string& from, const std::string& to) const {
   // Replaces a file or a link to one; a folder of that name stays and fails
   // the call.
-  return ::MoveFileExA(PathToAnsi(path_ + from).c_str(), PathToAnsi(path_ + to).c_str(),
+  return ::MoveFileExW(WidePath(path_ + from).c_str(), WidePath(path_ + to).c_str(),
                        MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
-void UnpackFolder::Remove(const std::string& name) const { ::DeleteFileA(PathToAnsi(path_ + name).c_str()); }
+void UnpackFolder::Remove(const std::string& name) const { ::DeleteFileW(WidePath(path_ + name).c_str()); }
 
 bool FileReadable(const std::string& path) {
-  const HANDLE handle = ::CreateFileA(PathToAnsi(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+  const HANDLE handle = ::CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   ::CloseHandle(handle);

@@ -1,22 +1,22 @@
 #include "platform/win32/Win32VersionInfo.h"
 
-#include "platform/win32/AnsiText.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 #include <shellapi.h>
 
 namespace sorvane {
 bool Win32VersionInfo::IsExecutable(const std::string& path) {
-  return ::SHGetFileInfoA(PathToAnsi(path).c_str(), 0, nullptr, 0, SHGFI_EXETYPE) != 0;
+  return ::SHGetFileInfoW(WidePath(path).c_str(), 0, nullptr, 0, SHGFI_EXETYPE) != 0;
 }
 
 std::uint32_t Win32VersionInfo::GetFileVersionInfoSize(const std::string& path) {
   DWORD unused = 0;
-  return ::GetFileVersionInfoSizeA(PathToAnsi(path).c_str(), &unused);
+  return ::GetFileVersionInfoSizeW(WidePath(path).c_str(), &unused);
 }
 
 bool Win32VersionInfo::GetFileVersionInfo(const std::string& path, std::uint32_t size, void* data) {
-  return ::GetFileVersionInfoA(PathToAnsi(path).c_str(), 0, size, data) != 0;
+  return ::GetFileVersionInfoW(WidePath(path).c_str(), 0, size, data) != 0;
 }
 
 std::optional<std::string> Win32VersionInfo::VerQueryValue(const void* block, std::uint32_t size,

@@ -148,11 +148,13 @@ TEST_F(RegisterTest, WritesTheTwelveValuesInOrderWithTheMainWindowsValues) {
   EXPECT_THAT(written, ElementsAre("DisplayName", "DisplayIcon", "DisplayVersion", "UninstallString", "Readme",
                                    "Publisher", "URLInfoAbout", "URLUpdateInfo", "HelpLink", "NoModify", "NoRepair"));
   EXPECT_EQ(store.changes[4], "delete HKLM:" + std::string(kUninstallEntry) + "|Readme");
-  // Registry texts are Windows-1252: the program path's "Ü" is one byte.
+  // Registry texts are Windows-1252, but the paths go as UTF-8, so that
+  // every letter of the program's folder reaches the list of programs.
   EXPECT_EQ(Value("DisplayName"), "Sorvane");
-  EXPECT_EQ(Value("DisplayIcon"), "/opt/\xDC" "ber/sorvane");
+  EXPECT_EQ(Value("DisplayIcon"), "/opt/\xC3\x9C" "ber/sorvane");
+  EXPECT_TRUE(store.ReadValue(HKLM, kUninstallEntry, "UninstallString")->utf8);
   EXPECT_EQ(Value("DisplayVersion"), "1.0.0.0");
-  EXPECT_EQ(Value("UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
+  EXPECT_EQ(Value("UninstallString"), "\"/opt/\xC3\x9C" "ber/sorvane\" /uninstall");
   EXPECT_EQ(Value("Publisher"), "Orvel-Software");
   EXPECT_EQ(Value("URLInfoAbout"), "http://www.orvel.example/Programme.htm");
   EXPECT_EQ(Value("URLUpdateInfo"), "Strg+U im Programm dr\xFC" "cken");
@@ -239,7 +241,7 @@ TEST_F(RegisterTest, WithoutElevationTheEntryFallsBackToTheUserAndTheUninstallRe
   auto second = NormalStart();
   second->Publisher.clear();
   second->RegisterProgram();
-  EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
+  EXPECT_EQ(store.Get(HKCU, kUninstallEntry, "UninstallString"), "\"/opt/\xC3\x9C" "ber/sorvane\" /uninstall");
   EXPECT_FALSE(store.Get(HKCU, kUninstallEntry, "Publisher"));
   EXPECT_FALSE(store.KeyExists(HKLM, "SOFTWARE"));
 
@@ -259,7 +261,7 @@ TEST_F(RegisterTest, OneEntryInTheRootTheStartMayWrite) {
   store.Put(HKCU, kUninstallEntry, "DisplayName", "Sorvane");
   store.Put(HKCU, kUninstallEntry, "Readme", "alt");
   NormalStart()->RegisterProgram();
-  EXPECT_EQ(Value("UninstallString"), "\"/opt/\xDC" "ber/sorvane\" /uninstall");
+  EXPECT_EQ(Value("UninstallString"), "\"/opt/\xC3\x9C" "ber/sorvane\" /uninstall");
   EXPECT_FALSE(store.KeyExists(HKCU, kUninstallEntry));
 
   // Without elevation the administrator's entry stays the one entry, and a

@@ -8,6 +8,7 @@
 
 #include "components/update/UpdateInstallation.h"
 #include "components/zip/ZipRig.h"
+#include "platform/BatchScriptDialect.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixScriptRunner.h"
 #include "platform/posix/ShellScriptDialect.h"
@@ -149,6 +150,28 @@ TEST_F(InstallationTest, MissingArchiveOrTemplateStopsThePreparation) {
     EXPECT_EQ(std::string(e.what()), "Datei " + paths.tempFolder + "Update.bat kann nicht geöffnet werden");
   }
   EXPECT_EQ(Names(paths.tempFolder), (std::vector<std::string>{"ZVQ2.zip", "readme"}));
+}
+
+// A folder that the batch file cannot spell stops the update with the
+// reason, before anything is unpacked or written.
+TEST_F(InstallationTest, AFolderTheScriptCannotNameStopsItBeforeTheUnpacking) {
+  Prepare("p/", "Temp \xC5\x81/");
+  Archive("true\n\n\n\n");
+  const BatchScriptDialect oem([](const std::string& path) -> std::optional<std::string> {
+    if (path.find("\xC5\x81") != std::string::npos) return std::nullopt;
+    return path;
+  });
+  try {
+    PrepareInstallation(*zip, files, paths, "ZVQ2.zip", true, oem);
+    FAIL() << "no error";
+  } catch (const Exception& e) {
+    EXPECT_EQ(std::string(e.what()), "Das Update kann nicht installiert werden: Der Pfad " +
+                                         BackslashPath(paths.tempFolder) +
+                                         " lässt sich nicht in die Update-Datei schreiben, weil die "
+                                         "Eingabeaufforderung seine Zeichen nicht lesen kann und er keinen "
+                                         "kurzen Namen (8.3) hat");
+  }
+  EXPECT_EQ(Names(paths.tempFolder), std::vector<std::string>{"ZVQ2.zip"});
 }
 
 // The archive lies in the folder from the download on; what is unpacked is

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/Cp1252CodePage.h"
 #include "platform/posix/UserRegistry.h"
 
 namespace sorvane {
@@ -59,6 +60,12 @@ void UpdateComponentRig::PutUpdate(double date) {
 
 std::optional<RegistryValue> UpdateComponentRig::Value(const std::string& name, RegistryRoot root) {
   return registry->ReadValue(root, kKey, name);
+}
+
+std::string UpdateComponentRig::Utf8Value(const std::string& name) {
+  const auto value = Value(name);
+  if (!value) return "(none)";
+  return value->utf8 ? value->data : Cp1252CodePage().AnsiToUtf8(value->data);
 }
 
 }  // namespace sorvane

@@ -87,6 +87,8 @@ class UpdateComponentRig : public ::testing::Test {
   void PutValue(const std::string& name, RegistryType type, const std::string& data);
   void PutUpdate(double date);
   std::optional<RegistryValue> Value(const std::string& name, RegistryRoot root = RegistryRoot::LocalMachine);
+  // A text value as UTF-8, from a store that keeps Windows-1252 too.
+  std::string Utf8Value(const std::string& name);
 
   MemoryRegistryStore store;
   RegistryStore* registry = &store;  // a test may run on another store

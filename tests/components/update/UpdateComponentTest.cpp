@@ -85,18 +85,19 @@ TEST_P(UpdateScheduleRun, FirstStartOnFixedDriveShowsWizardWithTheFiveValues) {
   EXPECT_EQ(values.registryKey, "Sorvane");
   EXPECT_EQ(values.referenceDate, 45900.25);
   EXPECT_FALSE(values.hkcu);
-  // The program path in double quotes, in the registry's code page.
-  EXPECT_EQ(Value("ApplicationFileName")->data, "\"/opt/\xDC" "ber/sorvane\"");
+  // The program path in double quotes, UTF-8 and written as a path.
+  EXPECT_EQ(Utf8Value("ApplicationFileName"), "\"/opt/\xC3\x9C" "ber/sorvane\"");
+  EXPECT_TRUE(GetParam() || Value("ApplicationFileName")->utf8) << "a path, for a store that takes one";
   EXPECT_EQ(drive.asked, std::vector<std::string>{program.path});
 
   component->AutomaticUpdate("/minimiert", false, 40000.5);
-  EXPECT_EQ(Value("ApplicationFileName")->data, "\"/opt/\xDC" "ber/sorvane\" /minimiert");
+  EXPECT_EQ(Utf8Value("ApplicationFileName"), "\"/opt/\xC3\x9C" "ber/sorvane\" /minimiert");
   EXPECT_EQ(owner.shown.back().referenceDate, 40000.5);
 
   // The command line is the path as the system writes it ("\" on Windows).
   program.native = "C:\\Programme\\\xC3\x9C" "ber\\sorvane.exe";
   component->AutomaticUpdate("", false, 0);
-  EXPECT_EQ(Value("ApplicationFileName")->data, "\"C:\\Programme\\\xDC" "ber\\sorvane.exe\"");
+  EXPECT_EQ(Utf8Value("ApplicationFileName"), "\"C:\\Programme\\\xC3\x9C" "ber\\sorvane.exe\"");
 }
 
 TEST_P(UpdateScheduleRun, StoredReminderDateDecidesAtStart) {

@@ -1,6 +1,7 @@
-// The console's code pages as the system converts them. Wine answers ANSI
-// code page 1252 and OEM code page 437 for the locales at hand (a German
-// Windows has 850); the letters below have the same bytes in both.
+// The console's code pages as the system converts them, for files and pipes.
+// Wine answers ANSI code page 1252 and OEM code page 437 for the locales at
+// hand (a German Windows has 850); the letters below have the same bytes in
+// both. A console itself takes UTF-16 (the tools' tests under Wine).
 #include "platform/win32/Win32Console.h"
 
 #include <gtest/gtest.h>
@@ -25,20 +26,23 @@ class Win32ConsoleTest : public ::testing::Test {
   Win32Console console;
 };
 
-TEST_F(Win32ConsoleTest, ProgramTextReachesTheConsoleInItsOemCodePage) {
+TEST_F(Win32ConsoleTest, ProgramTextReachesAPipeInTheOemCodePageAndAConsoleWhole) {
   for (const auto& [utf8, oem] : kLetters) {
     EXPECT_EQ(console.ForTerminal(std::string("G") + utf8 + "ste\n"), std::string("G") + oem + "ste\r\n") << utf8;
-    EXPECT_EQ(OemToProgramText(oem), utf8) << "typed " << utf8;
   }
-  // What the ANSI code page lacks cannot reach the console as it is.
+  // What the OEM code page lacks cannot reach a pipe as it is.
   EXPECT_EQ(console.ForTerminal("\xE2\x82\xAC 5"), "? 5") << "the euro sign has no place in the OEM page";
   EXPECT_EQ(console.ForTerminal(""), "");
+  EXPECT_EQ(WideConsoleText("\xE2\x82\xAC \xC5\x81\xC3\xB3" "d\xC5\xBA \xF0\x9F\x98\x80\n"), L"\u20AC \u0141\u00F3d\u017A \U0001F600\r\n");
 }
 
-TEST_F(Win32ConsoleTest, ArgumentsArriveInTheAnsiCodePage) {
-  EXPECT_EQ(console.FromArgument("J\xFCrgen"), "J\xC3\xBCrgen");
-  EXPECT_EQ(console.FromArgument("HKCU\\Software\\Orvel"), "HKCU\\Software\\Orvel") << "backslashes stay";
-  EXPECT_EQ(console.FromArgument("\x80"), "\xE2\x82\xAC");
+TEST_F(Win32ConsoleTest, ArgumentsAreTheWideCommandLines) {
+  char ansi[] = "?";
+  char* argv[] = {ansi};
+  const std::vector<std::string> arguments = console.Arguments(1, argv);
+  ASSERT_FALSE(arguments.empty());
+  EXPECT_NE(arguments.front(), "?");
+  EXPECT_TRUE(arguments.front().ends_with(".exe")) << arguments.front();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/win32/Win32ProgramFile.h"
 #include "platform/win32/Win32SystemFolders.h"
 #include "platform/win32/Win32TempFiles.h"
+#include "platform/win32/WidePath.h"
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
@@ -106,14 +107,29 @@ TEST_F(Win32FileServicesTest, AHiddenFileIsEmptiedAndStaysHidden) {
   EXPECT_TRUE(entry->hidden);
 }
 
-TEST_F(Win32FileServicesTest, DevicesAndNamesOutsideTheCodePageAreNoFiles) {
+TEST_F(Win32FileServicesTest, DevicesAreNoFilesAndEveryLetterNamesAFileOfItsOwn) {
   EXPECT_THROW(files.OpenRead("NUL"), EFOpenError);
   EXPECT_THROW(files.Create("NUL"), EFCreateError);
   // U+2215, the division slash, has no counterpart in the ANSI code page; it
   // must not turn into a separator and write "b.txt" into a folder "a".
   ::CreateDirectoryA(At("a").c_str(), nullptr);
-  EXPECT_THROW(files.Create(At("a\xE2\x88\x95" "b.txt")), EFCreateError);
+  const std::string slash = "a\xE2\x88\x95" "b.txt";
+  files.Create(At(slash));
   EXPECT_FALSE(files.FileExists(At("a/b.txt")));
+  // Letters of no ANSI code page, in a folder of such letters: found, listed
+  // and renamed by their own names; "?" is no wildcard for them.
+  const std::string folder = At("\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0");
+  ASSERT_TRUE(::CreateDirectoryW(WidePath(folder).c_str(), nullptr));
+  const std::string name = "Pr\xC3\xBC" "fung \xC5\x81 \xE6\x9D\xB1.zvq";
+  files.Create(folder + "/" + name)->Write("zvq", 3);
+  EXPECT_TRUE(files.DirectoryExists(folder));
+  ASSERT_EQ(files.FindFiles(folder, "*.zvq").size(), 1u);
+  EXPECT_EQ(files.FindFiles(folder, "*.zvq")[0].name, name);
+  EXPECT_TRUE(files.FindFiles(folder, "Pr?fung ? ?.zvq").size() == 1) << "the system's own wildcards";
+  EXPECT_FALSE(files.FindEntry(folder + "/Pr?fung ? x.zvq"));
+  EXPECT_TRUE(files.RenameFile(folder + "/" + name, folder + "/\xCE\xA9.zvq"));
+  EXPECT_EQ(files.OpenRead(folder + "/\xCE\xA9.zvq")->Size(), 3);
+  EXPECT_EQ(files.ExpandFileName(folder + "/./\xCE\xA9.zvq"), folder + "/\xCE\xA9.zvq");
 }
 
 TEST_F(Win32FileServicesTest, FileDatesInLocalTimeAtTwoSecondsWithinTheDosYears) {

@@ -53,6 +53,8 @@ TEST(Win32RegistryStoreTest, ValuesAreStoredAsTheRegistryKeepsThemForOtherProgra
   ASSERT_TRUE(registry.OpenKey("\\" + key, false));
   registry.WriteString("DisplayName", "Sorvane f\xFCr Z\xFCrich");
   registry.WriteInteger("NoModify", 1);
+  // A path keeps the letters that Windows-1252 lacks.
+  registry.WritePath("DisplayIcon", "C:\\Programme\\Sorvane \xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1 \xE6\x9D\xB1\xE4\xBA\xAC");
 
   HKEY opened = nullptr;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &opened), ERROR_SUCCESS);
@@ -68,6 +70,12 @@ TEST(Win32RegistryStoreTest, ValuesAreStoredAsTheRegistryKeepsThemForOtherProgra
             ERROR_SUCCESS);
   EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
   EXPECT_EQ(number, 1u);
+  wchar_t path[64] = {};
+  size = sizeof path;
+  EXPECT_EQ(RegQueryValueExW(opened, L"DisplayIcon", nullptr, &type, reinterpret_cast<BYTE*>(path), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(std::wstring(path), L"C:\\Programme\\Sorvane \u03A9\u03BC\u03AD\u03B3\u03B1 \u6771\u4EAC");
   RegCloseKey(opened);
 
   EXPECT_TRUE(registry.DeleteKey("\\" + key));

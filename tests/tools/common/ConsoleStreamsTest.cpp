@@ -25,10 +25,23 @@ class MarkingConsole : public Console {
     }
     return shown;
   }
-  std::string FromArgument(const std::string& argument) override { return "<" + argument + ">"; }
+  bool WriteText(Channel channel, const std::string& text) override {
+    if (channel != textChannel) return false;
+    taken += text;
+    return true;
+  }
+  std::vector<std::string> Arguments(int argc, char** argv) override {
+    std::vector<std::string> texts;
+    for (int i = 0; i < argc; ++i) texts.push_back("<" + std::string(argv[i]) + ">");
+    return texts;
+  }
   bool IsTerminal(Channel) override { return true; }
   bool CanAsk() override { return false; }
   std::optional<std::string> ReadHidden(const std::string&) override { return std::nullopt; }
+
+  // The channel that takes text as it is, as a Windows console does.
+  std::optional<Channel> textChannel;
+  std::string taken;
 };
 
 // A terminal whose writes fail.
@@ -41,7 +54,7 @@ TEST(ConsoleStreamsTest, ACharacterCutBetweenWritesIsConvertedWhole) {
   MarkingConsole console;
   std::stringstream terminal;
   {
-    ConsoleBuffer buffer(console, *terminal.rdbuf());
+    ConsoleBuffer buffer(console, Console::Channel::Output, *terminal.rdbuf());
     std::ostream out(&buffer);
     out << "G\xC3" << std::flush;
     EXPECT_EQ(terminal.str(), "G") << "the first half waits for the second";
@@ -55,10 +68,22 @@ TEST(ConsoleStreamsTest, ACharacterCutBetweenWritesIsConvertedWhole) {
 TEST(ConsoleStreamsTest, AFailedWriteLeavesTheStreamFailed) {
   MarkingConsole console;
   RefusingBuffer terminal;
-  ConsoleBuffer buffer(console, terminal);
+  ConsoleBuffer buffer(console, Console::Channel::Output, terminal);
   std::ostream out(&buffer);
   out << "Liste\n" << std::flush;
   EXPECT_TRUE(out.bad());
+}
+
+TEST(ConsoleStreamsTest, AConsoleThatTakesTextGetsItWholeAfterTheBytesBeforeIt) {
+  MarkingConsole console;
+  console.textChannel = Console::Channel::Error;
+  std::stringstream terminal;
+  ConsoleBuffer buffer(console, Console::Channel::Error, *terminal.rdbuf());
+  std::ostream out(&buffer);
+  terminal << "raw ";
+  out << "G\xC3" << std::flush << "\xA4ste\n" << std::flush;
+  EXPECT_EQ(console.taken, "G\xC3\xA4ste\n") << "not converted, the letter not cut";
+  EXPECT_EQ(terminal.str(), "raw ");
 }
 
 TEST(ConsoleStreamsTest, ArgumentsAreConvertedAndTheProgramNameComesFirst) {

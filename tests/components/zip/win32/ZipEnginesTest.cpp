@@ -35,7 +35,7 @@ TEST_F(ZipEnginesTest, MembersLandWithoutFoldersAndReplaceLeftovers) {
   EXPECT_EQ(zip->SkippedCount(), 3u);  // the folder entries bin/, doc/ and doc/deep/
 }
 
-TEST_F(ZipEnginesTest, NamesBeyondAsciiAreSpeltInTheAnsiCodePage) {
+TEST_F(ZipEnginesTest, NamesBeyondAsciiAreSpeltExactly) {
   // UTF-8 in the program, "Übung" and "Grüße.txt" for Windows.
   const std::string folder = out + "\xc3\x9c" "bung";
   std::filesystem::create_directory(std::filesystem::u8path(folder));
@@ -50,16 +50,13 @@ TEST_F(ZipEnginesTest, NamesBeyondAsciiAreSpeltInTheAnsiCodePage) {
   EXPECT_STREQ(bytes, "viele");
 }
 
-TEST_F(ZipEnginesTest, ANameTheAnsiCodePageCannotSpellFailsInsteadOfNamingAnotherFile) {
+// Full-width slashes are letters of the name, which the ANSI code page
+// lacks: the file gets the name exactly, and no separator comes of them.
+TEST_F(ZipEnginesTest, ANameTheAnsiCodePageCannotSpellIsWrittenAsItIs) {
   Prebuilt("foreign.zip");
-  const std::string name = "x\xef\xbc\x8f..\xef\xbc\x8f" "evil.txt";  // full-width slashes
-  try {
-    Extract("foreign.zip");
-    FAIL() << "no error";
-  } catch (const EZipError& e) {
-    EXPECT_EQ(std::string(e.what()), "Datei " + out + name + " kann nicht erstellt werden");
-  }
-  EXPECT_TRUE(Names(out).empty());
+  const std::string name = "x\xef\xbc\x8f..\xef\xbc\x8f" "evil.txt";
+  Extract("foreign.zip");
+  EXPECT_EQ(Names(out), NameList{name});
   EXPECT_EQ(Names(root), (NameList{"foreign.zip", "out", "src", "system"}));
 }
 
