@@ -1,6 +1,6 @@
 # Shared by the Wine window tests, sourced after they have set $work (their
-# scratch folder, holding the program folder "Programm"), $artifacts and
-# $here. Windows are found by title and driven with xdotool as a person
+# scratch folder, holding the program folder "Programm" unless $programs
+# names another), $artifacts and $here. Windows are found by title and driven with xdotool as a person
 # would; a failure leaves a screenshot.
 fail() {
   echo "wine-smoke: $*" >&2
@@ -46,16 +46,18 @@ main_window() {
       keys "$id" Escape
       gone "Updates installieren" || fail "the update wizard stays"
     fi
-    id=$(xdotool search --onlyvisible --name '^Sorvane$' 2>/dev/null | head -n 1) || true
+    # Its title names the container that the command line opened.
+    id=$(xdotool search --onlyvisible --name '^Sorvane( - \[.*\])?$' 2>/dev/null | head -n 1) || true
     if [ -n "$id" ]; then echo "$id"; return 0; fi
     sleep 0.1
   done
   return 1
 }
-run() { (cd "$work/Programm" && exec wine ./sorvane.exe "$@") >>"$artifacts/program.log" 2>&1 & }
+run() { (cd "${programs:-$work/Programm}" && exec wine ./sorvane.exe "$@") >>"$artifacts/program.log" 2>&1 & }
 
 # Makes the test's own Wine prefix on the first run, ends its Wine server at
-# exit, and gives the keyboard a key for "ü".
+# exit, and gives the keyboard keys for "ü" and for the letters of
+# "C:\Daten\Москва\Prüfung Ł.zvq".
 start_wine() {
   # A prefix of the test's own, made on the first run: the program registers
   # itself in its registry.
@@ -64,9 +66,17 @@ start_wine() {
   trap 'wineserver -k 2>/dev/null || true' EXIT
   : >"$artifacts/program.log"
   # The user's name holds a "ü": it gets a key of its own before Wine reads the
-  # keyboard, as on a German keyboard. A key that xdotool maps only for the
+  # keyboard, as on a German keyboard, and so do the letters of the path
+  # typed into the open dialog. A key that xdotool maps only for the
   # moment of typing reaches Wine after the mapping is gone at times.
   xkbcomp -xkb "$DISPLAY" "$work/keymap.xkb" 2>/dev/null
-  sed -i '/^xkb_symbols/a\    key <I120> { [ udiaeresis, Udiaeresis ] };' "$work/keymap.xkb"
+  # Wine gives few keys beyond the layout's a key code of its own: the other
+  # letters take the places of the digits 1 to 7, as a Russian keyboard puts
+  # its letters on keys of the Latin ones (no test types a digit).
+  sed -i -e '/^xkb_symbols/a\    key <I120> { [ udiaeresis, Udiaeresis ] };' \
+    -e 's/^\( *key <AE01> {\).*/\1 [ Cyrillic_EM ] };/' -e 's/^\( *key <AE02> {\).*/\1 [ Cyrillic_o ] };/' \
+    -e 's/^\( *key <AE03> {\).*/\1 [ Cyrillic_es ] };/' -e 's/^\( *key <AE04> {\).*/\1 [ Cyrillic_ka ] };/' \
+    -e 's/^\( *key <AE05> {\).*/\1 [ Cyrillic_ve ] };/' -e 's/^\( *key <AE06> {\).*/\1 [ Cyrillic_a ] };/' \
+    -e 's/^\( *key <AE07> {\).*/\1 [ Lstroke ] };/' "$work/keymap.xkb"
   xkbcomp -w 0 "$work/keymap.xkb" "$DISPLAY"
 }

@@ -1,11 +1,17 @@
 #!/bin/sh
-# The Windows program under Wine, driven from outside as a person would: it
-# starts in a fresh program folder beside the sample container, the update
-# wizard of the first start is cancelled, the sample is picked, the guest
-# logs in, all members are extracted into a folder chosen with the keyboard
-# in the shell's folder browser, and the extracted bytes must equal those of
-# the Linux zvq tool; a second start does the same as the sample's user, who
-# sees other members. The start has made the uninstall entry; "/uninstall" answered
+# The Windows program under Wine, driven from outside as a person would, on
+# folders of letters that no ANSI code page holds all of: it starts in a fresh
+# program folder C:\Programme\Sorvane Ωμέγα 東京 beside the sample
+# container, with the temporary folder C:\users\Łódź Żółć\Temp; the update
+# wizard of the first start is cancelled, the sample is picked from the
+# program folder's list, the guest logs in, the preview shows a picture from
+# its temporary copy, all members are extracted into a folder chosen with the
+# keyboard in the shell's folder browser, and the extracted bytes must equal
+# those of the Linux zvq tool; a second start opens a copy of the sample,
+# C:\Daten\Москва\Prüfung Ł.zvq, from its command line and does the same as
+# the sample's user, who sees other members; a third opens that copy through
+# the open dialog. The start has made the uninstall entry, whose paths read
+# back as they are; "/uninstall" answered
 # "&Nein" leaves the registry as it was, answered "&Ja" removes the entry and
 # the settings keys and no file. A screenshot of every page goes to the
 # artifact folder.
@@ -24,8 +30,7 @@ if [ ! -f "$sample" ] || [ ! -x "$zvq" ]; then
 fi
 work=$artifacts/work
 rm -rf "$work"
-mkdir -p "$work/Programm" "$work/Desktop/Gast" "$work/Desktop/Benutzer" "$work/expected/Gast" "$work/expected/Benutzer"
-cp "$program" "$sample" "$work/Programm/"
+mkdir -p "$work/Desktop/Gast" "$work/Desktop/Benutzer" "$work/expected/Gast" "$work/expected/Benutzer"
 "$zvq" extract -d "$work/expected/Gast" "$sample" >/dev/null
 echo Sonnenblume >"$work/password"
 "$zvq" extract --user Jürgen --password-file "$work/password" -d "$work/expected/Benutzer" "$sample" >/dev/null
@@ -55,9 +60,10 @@ preview() {
   gone Bildervorschau || fail "the preview window stays"
 }
 
-# Picks the sample in main window $1, logs in with the keys that follow the
-# screenshot prefix $2 and the account's folder name $3, extracts every
-# member into that folder and compares it with the Linux tool's extraction.
+# Picks the sample in main window $1 (unless the command line opened a
+# container: $opened), logs in with the keys that follow the screenshot
+# prefix $2 and the account's folder name $3, extracts every member into
+# that folder and compares it with the Linux tool's extraction.
 extract_as() {
   main=$1 page=$2 account=$3
   shift 3
@@ -65,8 +71,10 @@ extract_as() {
   shot "$page-1-choose"
   # The main window's client area is 570 x 390 pixels; its controls stand
   # where the layout puts them: the first container of the list, "Weiter >".
-  click "$main" 60 108
-  click "$main" 438 368
+  if [ -z "${opened:-}" ]; then
+    click "$main" 60 108
+    click "$main" 438 368
+  fi
   sleep 1
   "$@"
   shot "$page-2-login"
@@ -107,7 +115,7 @@ extract_as() {
     cmp "$work/expected/$account/$name" "$work/Desktop/$account/$name" || fail "$account: $name differs"
   done
   keys "$main" alt+e
-  gone "Sorvane" || fail "the program does not end on \"Beenden\""
+  gone 'Sorvane( - \[.*\])?' || fail "the program does not end on \"Beenden\""
   wait
 }
 guest() { keys "$main" alt+g; }
@@ -120,6 +128,17 @@ user() {
 }
 
 start_wine
+# The folders of many scripts, made afresh in the test's prefix; the
+# temporary folder is the user's from the next start on.
+programs="$WINEPREFIX/drive_c/Programme/Sorvane Ωμέγα 東京"
+temp="$WINEPREFIX/drive_c/users/Łódź Żółć/Temp"
+rm -rf "$WINEPREFIX/drive_c/Programme" "$WINEPREFIX/drive_c/Daten" "$WINEPREFIX/drive_c/users/Łódź Żółć"
+mkdir -p "$programs" "$temp" "$WINEPREFIX/drive_c/Daten/Москва"
+cp "$program" "$sample" "$programs/"
+cp "$sample" "$WINEPREFIX/drive_c/Daten/Москва/Prüfung Ł.zvq"
+for variable in TEMP TMP; do
+  wine reg add 'HKCU\Environment' /v $variable /d 'C:\users\Łódź Żółć\Temp' /f >/dev/null 2>&1
+done
 # The Wine user's desktop folder, which the folder browser shows at the top
 # of its tree, is the test's own: the prefix links it to the home folder.
 desktop=$(ls -d "$WINEPREFIX"/drive_c/users/*/Desktop | grep -v /Public/ | head -n 1)
@@ -131,17 +150,61 @@ sleep 1
 shot 0-update-wizard
 main=$(main_window) || fail "no main window"
 extract_as "$main" guest Gast guest
-run
+container='C:\Daten\Москва\Prüfung Ł.zvq'
+run "$container"
 main=$(main_window) || fail "no main window at the second start"
-extract_as "$main" user Benutzer user
+opened=1 extract_as "$main" user Benutzer user
 [ "$(ls "$work/Desktop/Gast" | sort)" != "$(ls "$work/Desktop/Benutzer" | sort)" ] || fail "the guest and the user see the same members"
 
+# The open dialog (Wine's, without a title: the program's other visible
+# window without a name) takes the container's path typed in full; the
+# guest's login leads to its members, which the extraction's folder browser
+# shows were reached.
+run
+main=$(main_window) || fail "no main window at the third start"
+sleep 1
+keys "$main" alt+f
+dialog=
+for _ in $(seq 100); do
+  for id in $(xdotool search --onlyvisible --classname sorvane.exe 2>/dev/null); do
+    [ "$id" != "$main" ] && [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] && dialog=$id
+  done
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fail "no open dialog"
+sleep 1
+xdotool windowactivate --sync "$dialog" >/dev/null 2>&1 || xdotool windowfocus --sync "$dialog"
+xdotool type --delay 60 "$container"
+sleep 0.5
+shot open-1-typed
+keys "$dialog" Return
+for _ in $(seq 100); do xdotool getwindowname "$dialog" >/dev/null 2>&1 || break; sleep 0.1; done
+! xdotool getwindowname "$dialog" >/dev/null 2>&1 || fail "the open dialog stays"
+sleep 1
+shot open-2-login
+keys "$main" alt+g
+click "$main" 438 368
+sleep 1
+keys "$main" alt+a
+keys "$main" alt+x
+folder=$(window "Browse for Folder") || fail "the opened container's members were not reached"
+shot open-3-members
+keys "$folder" Escape
+gone "Browse for Folder" || fail "the folder browser stays"
+keys "$main" alt+e
+gone 'Sorvane( - \[.*\])?' || fail "the program does not end on \"Beenden\""
+wait
+
 # The start registered the program for uninstalling, in Windows' own
-# registry, with the path Windows knows the program file by.
+# registry, with the path Windows knows the program file by, every letter
+# of it: reg.exe writes a console's text (through a pseudo-terminal, wide
+# enough that no line wraps) whole.
 entry='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'
-wine reg query "$entry" >"$work/uninstall.txt" 2>&1 || fail "no uninstall entry: $(cat "$work/uninstall.txt")"
-exe=$(printf 'Z:%s/Programm/sorvane.exe' "$work" | tr / '\\')
-grep -q "DisplayName.*REG_SZ.*Sorvane" "$work/uninstall.txt" || fail "DisplayName: $(cat "$work/uninstall.txt")"
+script -qec "stty cols 500; wine reg query '$entry'" /dev/null </dev/null | sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r' >"$work/uninstall.txt"
+exe='C:\Programme\Sorvane Ωμέγα 東京\sorvane.exe'
+grep -q "DisplayName.*REG_SZ.*Sorvane" "$work/uninstall.txt" || fail "no uninstall entry: $(cat "$work/uninstall.txt")"
+grep -qiF "DisplayIcon    REG_SZ    $exe" "$work/uninstall.txt" || fail "DisplayIcon: $(cat "$work/uninstall.txt")"
 grep -qiF "\"$exe\" /uninstall" "$work/uninstall.txt" || fail "UninstallString: $(cat "$work/uninstall.txt")"
 
 # The settings keys that the uninstall removes, in both roots: the program
@@ -179,5 +242,5 @@ for root in HKCU HKLM; do
   wine reg query "$root\\Software\\Orvel" >/dev/null 2>&1 || fail "$root\\Software\\Orvel is gone"
   ! wine reg query "$root\\Software\\Orvel\\Sorvane" >/dev/null 2>&1 || fail "$root\\Software\\Orvel\\Sorvane stays"
 done
-[ -f "$work/Programm/sorvane.exe" ] && [ -f "$work/Programm/$(basename "$sample")" ] || fail "the uninstall deleted files"
+[ -f "$programs/sorvane.exe" ] && [ -f "$programs/$(basename "$sample")" ] || fail "the uninstall deleted files"
 echo "wine-smoke: the guest's $(ls "$work/Desktop/Gast" | wc -l) and the user's $(ls "$work/Desktop/Benutzer" | wc -l) members extracted as on Linux; the uninstall entry was there, \"&Nein\" kept it, \"&Ja\" removed it and the settings keys"

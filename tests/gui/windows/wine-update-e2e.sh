@@ -1,9 +1,10 @@
 #!/bin/sh
 # One whole update of the Windows program under Wine, driven from outside as
-# a person would: a fresh program folder (a blank, an umlaut and a percent
-# sign in its name, which the batch file's paths need their quotes, the OEM
-# code page and "%%" for) with the program dated two days back and the
-# sample, and the user's temporary folder with a blank and an umlaut; the
+# a person would: a fresh program folder C:\Programme\Sorvane Ωμέγα 東京
+# with the program dated two days back and the sample, and the user's
+# temporary folder C:\users\Łódź Żółć\Temp: letters that no OEM code page
+# holds all of, so that the batch file names both folders by their short
+# names, and blanks, which need the paths' quotes; the
 # example update server's folder (one list for both systems), signed with the
 # demo key and served by nginx on loopback. The update wizard of the first start checks,
 # downloads, installs and ends with "Beenden"; Wine's cmd.exe then runs
@@ -17,6 +18,8 @@
 set -eu
 artifacts=$1 program=$2 sample=$3 orvelsign=$4 examples=$5
 export WINEPREFIX=$6 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine takes the arguments (the folders given to reg.exe) as UTF-8.
+export LC_ALL=C.UTF-8
 here=$(cd "$(dirname "$0")" && pwd)
 if [ ! -f "$sample" ] || [ ! -x "$orvelsign" ]; then
   echo "wine-update-e2e: no Linux build with $sample and $orvelsign; skipped" >&2
@@ -24,7 +27,8 @@ if [ ! -f "$sample" ] || [ ! -x "$orvelsign" ]; then
 fi
 work=$artifacts/work
 rm -rf "$work"
-folder="$work/Programm Ü 100%"
+folder="$WINEPREFIX/drive_c/Programme/Sorvane Ωμέγα 東京"
+rm -rf "$WINEPREFIX/drive_c/Programme"
 mkdir -p "$folder" "$work/server" "$work/system"
 cp "$program" "$folder/sorvane.exe"
 cp "$sample" "$folder/Beispiel.zvq"
@@ -65,17 +69,14 @@ port=$("$examples/serve.sh" "$work/server" "$work/nginx")
 for key in 'HKLM\Software\Orvel' 'HKCU\Software\Orvel' 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Sorvane'; do
   wine reg delete "$key" /f >/dev/null 2>&1 || true
 done
-# The user's temporary folder named as a user name may name it, with a blank
-# and an umlaut: the batch file's paths need their quotes and the OEM code
-# page there too.
+# The user's temporary folder below a user name of Polish letters. That the
+# program took it shows at the end: what the update leaves lies there.
 for variable in TEMP TMP; do
-  wine reg add 'HKCU\Environment' /v $variable /d 'C:\Temp Jürgen' /f >/dev/null 2>&1
+  wine reg add 'HKCU\Environment' /v $variable /d 'C:\users\Łódź Żółć\Temp' /f >/dev/null 2>&1
 done
-temp="$WINEPREFIX/drive_c/Temp Jürgen"
+temp="$WINEPREFIX/drive_c/users/Łódź Żółć/Temp"
 rm -rf "$temp"
 mkdir -p "$temp"
-# (cmd.exe without a console writes the ANSI code page.)
-[ "$(wine cmd /c echo %TEMP% | tr -d '\r' | iconv -f CP1252 -t UTF-8)" = 'C:\Temp Jürgen' ] || fail "TEMP is not C:\Temp Jürgen"
 
 export ORVEL_UPDATE_HOST=127.0.0.1:$port ORVEL_SYSTEM_DIR="Z:$work/system"
 (cd "$folder" && exec wine ./sorvane.exe) >>"$artifacts/program.log" 2>&1 &
