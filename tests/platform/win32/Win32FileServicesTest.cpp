@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 
 #include "Win32TestFolder.h"
 #include "platform/BackslashPath.h"
 #include "platform/DateConversion.h"
 #include "platform/Errors.h"
+#include "platform/win32/Win32BatchPath.h"
 #include "platform/win32/Win32Calendar.h"
 #include "platform/win32/Win32DriveTypes.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -130,6 +133,21 @@ TEST_F(Win32FileServicesTest, DevicesAreNoFilesAndEveryLetterNamesAFileOfItsOwn)
   EXPECT_TRUE(files.RenameFile(folder + "/" + name, folder + "/\xCE\xA9.zvq"));
   EXPECT_EQ(files.OpenRead(folder + "/\xCE\xA9.zvq")->Size(), 3);
   EXPECT_EQ(files.ExpandFileName(folder + "/./\xCE\xA9.zvq"), folder + "/\xCE\xA9.zvq");
+}
+
+// What cmd.exe reads of a path in a batch file: the OEM code page's bytes,
+// else the short form of letters every code page has, else nothing.
+TEST_F(Win32FileServicesTest, BatchFilesNameAPathInTheOemCodePageOrByItsShortName) {
+  if (GetOEMCP() != 437 && GetOEMCP() != 850) GTEST_SKIP() << "OEM code page " << GetOEMCP();
+  EXPECT_EQ(BatchFilePath(At("Gr\xC3\xBC\xC3\x9F" "e")), BackslashPath(At("Gr\x81\xE1" "e")));
+  const std::string folder = At("\xC5\x81\xC3\xB3" "d\xC5\xBA \xC5\xBB\xC3\xB3\xC5\x82\xC4\x87");
+  ASSERT_TRUE(::CreateDirectoryW(WidePath(folder).c_str(), nullptr));
+  const std::optional<std::string> shortened = BatchFilePath(folder + "/");
+  ASSERT_TRUE(shortened);
+  EXPECT_TRUE(std::all_of(shortened->begin(), shortened->end(), [](char c) { return c > 0; })) << *shortened;
+  EXPECT_TRUE(files.DirectoryExists(*shortened)) << *shortened;
+  EXPECT_EQ(BatchFilePath(folder + "/Update.bat"), *shortened + "Update.bat") << "a file still to be written";
+  EXPECT_FALSE(BatchFilePath(folder + "/fehlt \xC5\x81/Update.bat")) << "a missing folder has no short name";
 }
 
 TEST_F(Win32FileServicesTest, FileDatesInLocalTimeAtTwoSecondsWithinTheDosYears) {
