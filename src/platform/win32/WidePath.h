@@ -17,6 +17,11 @@ std::wstring WidePath(std::string_view utf8);
 // A path from a ...W call in the program's form.
 std::string PathFromWide(std::wstring_view wide);
 
+// An existing path with the short (8.3) or the long names of its parts, as
+// the file system knows them; the path itself when it gives no answer.
+enum class PathNames { Short, Long };
+std::wstring PathWithNames(const std::wstring& path, PathNames names);
+
 // Program text (UTF-8) as UTF-16, for texts that are no paths: a prompt, a
 // title, the command line of a process.
 std::wstring WideText(std::string_view utf8);

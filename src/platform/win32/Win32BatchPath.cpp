@@ -20,30 +20,18 @@ std::optional<std::string> ExactOem(const std::wstring& text) {
   return bytes;
 }
 
-// The short form of an existing path; the path itself when the system gives
-// none.
-std::wstring ShortForm(const std::wstring& path) {
-  const DWORD size = ::GetShortPathNameW(path.c_str(), nullptr, 0);
-  if (size == 0) return path;
-  std::wstring shorter(size, L'\0');
-  const DWORD length = ::GetShortPathNameW(path.c_str(), shorter.data(), size);
-  if (length == 0 || length >= size) return path;
-  shorter.resize(length);
-  return shorter;
-}
-
 }  // namespace
 
 std::optional<std::string> BatchFilePath(const std::string& path) {
   const std::wstring wide = WidePath(path);
   if (auto bytes = ExactOem(wide)) return bytes;
-  if (::GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES) return ExactOem(ShortForm(wide));
+  if (::GetFileAttributesW(wide.c_str()) != INVALID_FILE_ATTRIBUTES) return ExactOem(PathWithNames(wide, PathNames::Short));
   // Not there yet (the script itself): its folder's short form, its name.
   const std::size_t slash = wide.find_last_of(L'\\', wide.size() > 1 ? wide.size() - 2 : 0);
   if (slash == std::wstring::npos || slash == 0) return std::nullopt;
   const std::wstring folder = wide.substr(0, slash);
   if (::GetFileAttributesW(folder.c_str()) == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return ExactOem(ShortForm(folder) + wide.substr(slash));
+  return ExactOem(PathWithNames(folder, PathNames::Short) + wide.substr(slash));
 }
 
 }  // namespace sorvane

@@ -8,23 +8,6 @@
 #include "platform/win32/WindowsApi.h"
 
 namespace sorvane {
-namespace {
-
-// The path with the long names of its folders: a program started by its
-// short name (as an update's script may restart it) registers and shows the
-// names the user knows.
-std::wstring LongPath(const std::wstring& path) {
-  const DWORD size = ::GetLongPathNameW(path.c_str(), nullptr, 0);
-  if (size == 0) return path;
-  std::wstring full(size, L'\0');
-  const DWORD length = ::GetLongPathNameW(path.c_str(), full.data(), size);
-  if (length == 0 || length >= size) return path;
-  full.resize(length);
-  return full;
-}
-
-}  // namespace
-
 std::string Win32ProgramFile::ProgramPath() {
   // A cut-off answer fills the buffer completely; grow it until the path
   // leaves room to spare.
@@ -32,7 +15,10 @@ std::string Win32ProgramFile::ProgramPath() {
     std::vector<wchar_t> buffer(size);
     const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), size);
     if (length == 0) break;
-    if (length < size) return PathFromWide(LongPath(std::wstring(buffer.data(), length)));
+    // With the long names of its folders: a program started by its short
+    // name (as an update's script restarts it) registers and shows the
+    // names the user knows.
+    if (length < size) return PathFromWide(PathWithNames(std::wstring(buffer.data(), length), PathNames::Long));
   }
   throw EFOpenError(FormatText(texts::kFOpenError, "GetModuleFileName"));
 }
